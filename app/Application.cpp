@@ -1,0 +1,15 @@
+#include "app/Application.h"
+
+#include <QApplication>
+#include <QFont>
+
+void setUpApplication(QApplication& application)
+{
+    QApplication::setApplicationName(QStringLiteral("Tarvel Halvex configuration"));
+    QApplication::setOrganizationName(QStringLiteral("TarvelSoftware"));
+    // The windows' fixed sizes were laid out for 11-pixel text.
+    QFont font = QApplication::font();
+    font.setPixelSize(11);
+    QApplication::setFont(font);
+    application.setQuitOnLastWindowClosed(true);
+}

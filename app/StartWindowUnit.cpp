@@ -1,0 +1,66 @@
+#include "app/StartWindowUnit.h"
+
+#include "app/HostSettings.h"
+#include "common/ErrorGuard.h"
+#include "ui_StartWindowUnit.h"
+
+#include <QStyle>
+
+TStartWindow::TStartWindow(QWidget* parent)
+    : TForm(parent), ui(std::make_unique<Ui::TStartWindow>()),
+      OptionsKey(std::make_unique<HostSettings>())
+{
+    ui->setupUi(this);
+    // No title-bar buttons: the window is closed through Exit only.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
+    ui->btnEditHTML->setIcon(style()->standardIcon(QStyle::SP_FileIcon));
+    ui->btnStdProcsEditor->setIcon(style()->standardIcon(QStyle::SP_FileDialogContentsView));
+    ui->btnMIMETypes->setIcon(style()->standardIcon(QStyle::SP_FileDialogInfoView));
+    ui->btnMore->setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
+    ui->btnExit->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
+    keepPlacement(TFormStorage::Keeps::Position);
+
+    connectGuarded(ui->btnEditHTML, &QPushButton::clicked, this, &TStartWindow::btnEditHTMLClick);
+    connectGuarded(ui->btnStdProcsEditor, &QPushButton::clicked, this,
+                   &TStartWindow::btnStdProcsEditorClick);
+    connectGuarded(ui->btnMIMETypes, &QPushButton::clicked, this, &TStartWindow::btnMIMETypesClick);
+    connectGuarded(ui->btnMore, &QPushButton::clicked, this, &TStartWindow::btnMoreClick);
+    connectGuarded(ui->btnExit, &QPushButton::clicked, this, &TStartWindow::btnExitClick);
+    ui->btnEditHTML->setFocus();
+}
+
+TStartWindow::~TStartWindow() = default;
+
+const HostOptions& TStartWindow::options() const
+{
+    return *OptionsKey;
+}
+
+void TStartWindow::FormCreate()
+{
+    TFormStorage::setRegUseAppTitle(true);
+    TFormStorage::setDefCompanyName(QStringLiteral("TarvelSoftware"));
+    OptionsKey->Open();
+}
+
+void TStartWindow::btnEditHTMLClick()
+{
+}
+
+void TStartWindow::btnStdProcsEditorClick()
+{
+}
+
+void TStartWindow::btnMIMETypesClick()
+{
+}
+
+void TStartWindow::btnMoreClick()
+{
+}
+
+void TStartWindow::btnExitClick()
+{
+    close();
+}

@@ -1,0 +1,36 @@
+#include "common/ErrorGuard.h"
+
+#include "common/Modal.h"
+#include "platform/AppError.h"
+
+#include <QWidget>
+
+namespace {
+
+// An error box over a window that is not shown yet (a failing create handler) would open
+// with no place on screen; it goes over the window's parent then.
+QWidget* visibleOwner(QWidget* owner)
+{
+    while (owner && !owner->isVisible())
+        owner = owner->parentWidget();
+    return owner;
+}
+
+} // namespace
+
+bool runGuarded(QWidget* owner, const std::function<void()>& handler)
+{
+    QString message;
+    try {
+        handler();
+        return true;
+    } catch (const AppError& error) {
+        message = error.message();
+    } catch (const std::exception& error) {
+        message = QStringLiteral("Unexpected error: %1").arg(QString::fromLocal8Bit(error.what()));
+    } catch (...) {
+        message = QStringLiteral("Unexpected error of an unknown kind.");
+    }
+    Modal::showError(visibleOwner(owner), message);
+    return false;
+}

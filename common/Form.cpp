@@ -1,0 +1,104 @@
+#include "common/Form.h"
+
+#include "common/ErrorGuard.h"
+
+#include <QAbstractButton>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QScreen>
+
+TForm::TForm(QWidget* parent) : QDialog(parent)
+{
+    setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
+}
+
+TForm::~TForm() = default;
+
+void TForm::Create()
+{
+    runGuarded(this, [this] { FormCreate(); });
+}
+
+void TForm::keepOpen()
+{
+    m_keepOpen = true;
+}
+
+void TForm::setOkButton(QAbstractButton* button, std::function<void()> handler)
+{
+    if (auto* push = qobject_cast<QPushButton*>(button))
+        push->setDefault(true);
+    connect(button, &QAbstractButton::clicked, this, [this, handler] { okClicked(handler); });
+}
+
+void TForm::setCancelButton(QAbstractButton* button)
+{
+    m_hasCancelButton = true;
+    connect(button, &QAbstractButton::clicked, this, &QDialog::reject);
+}
+
+void TForm::keepPlacement(TFormStorage::Keeps keeps)
+{
+    m_storage = new TFormStorage(this, keeps);
+}
+
+void TForm::setPosition(Position position, QPoint designed)
+{
+    m_position = position;
+    m_designedPosition = designed;
+}
+
+void TForm::okClicked(const std::function<void()>& handler)
+{
+    m_keepOpen = false;
+    const bool ranThrough = !handler || runGuarded(this, handler);
+    if (ranThrough && !m_keepOpen)
+        accept();
+}
+
+void TForm::showEvent(QShowEvent* event)
+{
+    // Placed before QDialog's own handler, which would otherwise centre over the parent.
+    if (!event->spontaneous() && !m_placed) {
+        placeOnFirstShow();
+        m_placed = true;
+    }
+    QDialog::showEvent(event);
+}
+
+void TForm::hideEvent(QHideEvent* event)
+{
+    if (m_storage && !event->spontaneous())
+        m_storage->savePlacement();
+    QDialog::hideEvent(event);
+}
+
+void TForm::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && !m_hasCancelButton) {
+        event->ignore();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void TForm::placeOnFirstShow()
+{
+    if (m_storage && m_storage->restorePlacement())
+        return;
+    if (m_position == Position::Designed)
+        move(m_designedPosition);
+    else
+        centreOnScreen();
+}
+
+void TForm::centreOnScreen()
+{
+    QScreen* screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    QRect frame = frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    move(frame.topLeft());
+}

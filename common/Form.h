@@ -1,0 +1,76 @@
+#pragma once
+
+#include "common/Modal.h"
+#include "platform/FormStorage.h"
+
+#include <QDialog>
+#include <QPoint>
+
+#include <functional>
+#include <memory>
+
+class QAbstractButton;
+
+// A fixed-size window with the life of the program's forms: a create handler that runs inside
+// the error guard after construction, an OK button whose handler may refuse and keep the
+// window open, a cancel button for Esc, and where the window first appears.
+class TForm : public QDialog
+{
+    Q_OBJECT
+
+public:
+    enum class Position { ScreenCenter, Designed };
+
+    explicit TForm(QWidget* parent = nullptr);
+    ~TForm() override;
+
+    // Runs FormCreate inside the error guard; a failure leaves the window with what it had done.
+    void Create();
+
+    // Called by an OK handler that refuses the input: the window stays open.
+    void keepOpen();
+
+protected:
+    virtual void FormCreate() {}
+
+    // The button closes the window with the OK result once its handler ran through without an
+    // error and without keepOpen(). It is the default button (Enter).
+    void setOkButton(QAbstractButton* button, std::function<void()> handler = {});
+    // The button and Esc close the window with the Cancel result. Without one, Esc does nothing.
+    void setCancelButton(QAbstractButton* button);
+    void keepPlacement(TFormStorage::Keeps keeps);
+    void setPosition(Position position, QPoint designed = {});
+
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void okClicked(const std::function<void()>& handler);
+    void placeOnFirstShow();
+    void centreOnScreen();
+
+    TFormStorage* m_storage = nullptr;
+    Position m_position = Position::ScreenCenter;
+    QPoint m_designedPosition;
+    bool m_hasCancelButton = false;
+    bool m_keepOpen = false;
+    bool m_placed = false;
+};
+
+// The modal window protocol: create the window, run its create handler, show it modally,
+// destroy it whatever it closed with. Returns the result.
+template <class Window, class... Args>
+int showModalWindow(QWidget* owner, Args&&... args)
+{
+    Window window(owner, std::forward<Args>(args)...);
+    window.Create();
+    return Modal::exec(window);
+}
+
+// True when the window closed with the OK result.
+template <class Window, class... Args>
+bool ShowDialog(QWidget* owner, Args&&... args)
+{
+    return showModalWindow<Window>(owner, std::forward<Args>(args)...) == QDialog::Accepted;
+}

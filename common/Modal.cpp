@@ -1,0 +1,63 @@
+#include "common/Modal.h"
+
+#include <QCoreApplication>
+#include <QMessageBox>
+#include <QPointer>
+#include <QTimer>
+
+namespace {
+
+Modal::Hook testHook;
+
+QString boxTitle()
+{
+    return QCoreApplication::applicationName();
+}
+
+} // namespace
+
+namespace Modal {
+
+int exec(QDialog& window)
+{
+    if (testHook) {
+        QPointer<QDialog> guard(&window);
+        QTimer::singleShot(0, &window, [guard] {
+            if (guard)
+                testHook(*guard);
+        });
+    }
+    return window.exec();
+}
+
+void refuse(QWidget* parent, const QString& message)
+{
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Warning"), message, QMessageBox::Ok,
+                    parent);
+    box.setDefaultButton(QMessageBox::Ok);
+    exec(box);
+}
+
+bool confirm(QWidget* parent, const QString& question)
+{
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Confirm"), question,
+                    QMessageBox::Yes | QMessageBox::No, parent);
+    box.setDefaultButton(QMessageBox::Yes);
+    box.setEscapeButton(QMessageBox::No);
+    exec(box);
+    return box.clickedButton() == box.button(QMessageBox::Yes);
+}
+
+void showError(QWidget* parent, const QString& message)
+{
+    QMessageBox box(QMessageBox::Critical, boxTitle(), message, QMessageBox::Ok, parent);
+    box.setDefaultButton(QMessageBox::Ok);
+    exec(box);
+}
+
+void setHook(Hook hook)
+{
+    testHook = std::move(hook);
+}
+
+} // namespace Modal

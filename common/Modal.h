@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+
+#include <functional>
+
+class QWidget;
+
+// The one place through which every modal window and every message box is shown, so that
+// tests can answer them all in one way.
+namespace Modal {
+
+// Shows the window modally and returns the result it closed with.
+int exec(QDialog& window);
+
+// Refusal of input: the warning icon and one OK button.
+void refuse(QWidget* parent, const QString& message);
+
+// Confirmation: Yes and No, Yes the default, Esc answers No; true only for Yes.
+bool confirm(QWidget* parent, const QString& question);
+
+// An error that ended a handler.
+void showError(QWidget* parent, const QString& message);
+
+// Tests only: called with each modal window once its modal loop runs, instead of a person.
+// The hook closes the window (or leaves it open, which the test then has to notice).
+using Hook = std::function<void(QDialog&)>;
+void setHook(Hook hook);
+
+} // namespace Modal

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+
+// The 8-bit code page of the host's files: the system's ANSI code page on Windows,
+// Windows-1252 elsewhere. Every byte but NUL decodes to one character and encodes back to
+// the same byte.
+namespace CodePage {
+
+QString name();
+QString decode(QByteArrayView bytes);
+
+// The bytes of text, or nothing when it holds a character that the code page cannot hold.
+std::optional<QByteArray> encode(QStringView text);
+
+// The first character of text that the code page cannot hold (a surrogate pair counts as
+// one), or an empty string when every character fits.
+QString firstUnencodable(QStringView text);
+
+} // namespace CodePage

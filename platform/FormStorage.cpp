@@ -1,0 +1,131 @@
+#include "platform/FormStorage.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QWidget>
+
+namespace {
+
+QString companyName = QStringLiteral("TarvelSoftware");
+bool useAppTitle = false;
+
+const QString leftKey = QStringLiteral("Left");
+const QString topKey = QStringLiteral("Top");
+const QString stateKey = QStringLiteral("State");
+
+enum SavedState { stateNormal = 0, stateMinimized = 1, stateMaximized = 2 };
+
+int toSavedState(Qt::WindowStates states)
+{
+    if (states & Qt::WindowMaximized)
+        return stateMaximized;
+    if (states & Qt::WindowMinimized)
+        return stateMinimized;
+    return stateNormal;
+}
+
+// A saved position is only used when the window's title bar would be on a screen: a monitor
+// that was unplugged must not leave the window out of reach.
+bool titleBarOnScreen(const QPoint& topLeft, int width)
+{
+    const QRect titleBar(topLeft, QSize(width, 24));
+    const int needed = qMin(width, 40);
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        const QRect visible = screen->availableGeometry().intersected(titleBar);
+        if (visible.width() >= needed && visible.height() >= 8)
+            return true;
+    }
+    return false;
+}
+
+QString appSettingsName()
+{
+    return useAppTitle ? QCoreApplication::applicationName() : companyName;
+}
+
+} // namespace
+
+TFormStorage::TFormStorage(QWidget* form, Keeps keeps) : QObject(form), m_form(form), m_keeps(keeps)
+{
+    setObjectName(QStringLiteral("FormStorage1"));
+}
+
+void TFormStorage::setDefCompanyName(const QString& name)
+{
+    companyName = name;
+}
+
+QString TFormStorage::defCompanyName()
+{
+    return companyName;
+}
+
+void TFormStorage::setRegUseAppTitle(bool use)
+{
+    useAppTitle = use;
+}
+
+QString TFormStorage::keyPath() const
+{
+    QString path = QStringLiteral("Software\\") + companyName + QLatin1Char('\\');
+    if (useAppTitle)
+        path += QCoreApplication::applicationName() + QLatin1Char('\\');
+    return path + QString::fromLatin1(m_form->metaObject()->className());
+}
+
+std::unique_ptr<QSettings> TFormStorage::openSettings() const
+{
+    std::unique_ptr<QSettings> settings;
+#ifdef Q_OS_WIN
+    QString key = QStringLiteral("HKEY_CURRENT_USER\\Software\\") + companyName;
+    if (useAppTitle)
+        key += QLatin1Char('\\') + QCoreApplication::applicationName();
+    settings = std::make_unique<QSettings>(key, QSettings::NativeFormat);
+#else
+    // The path is worked out afresh each time, so a changed XDG_CONFIG_HOME is followed.
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    const QString file = folder + QLatin1Char('/') + companyName + QLatin1Char('/') +
+                         appSettingsName() + QStringLiteral(".ini");
+    settings = std::make_unique<QSettings>(file, QSettings::IniFormat);
+#endif
+    settings->beginGroup(QString::fromLatin1(m_form->metaObject()->className()));
+    return settings;
+}
+
+std::optional<QPoint> TFormStorage::savedPosition(QSettings& settings) const
+{
+    bool leftOk = false;
+    bool topOk = false;
+    const int left = settings.value(leftKey).toInt(&leftOk);
+    const int top = settings.value(topKey).toInt(&topOk);
+    if (!leftOk || !topOk)
+        return std::nullopt;
+    return QPoint(left, top);
+}
+
+bool TFormStorage::restorePlacement()
+{
+    const auto settings = openSettings();
+    const std::optional<QPoint> position = savedPosition(*settings);
+    if (!position || !titleBarOnScreen(*position, m_form->frameGeometry().width()))
+        return false;
+    m_form->move(*position);
+    // A window that was closed minimised opens normal: a hidden modal window would block
+    // the program.
+    if (m_keeps == Keeps::PositionAndState && settings->value(stateKey).toInt() == stateMaximized)
+        m_form->setWindowState(m_form->windowState() | Qt::WindowMaximized);
+    return true;
+}
+
+void TFormStorage::savePlacement()
+{
+    const auto settings = openSettings();
+    const QPoint position = m_form->pos();
+    settings->setValue(leftKey, position.x());
+    settings->setValue(topKey, position.y());
+    if (m_keeps == Keeps::PositionAndState)
+        settings->setValue(stateKey, toSavedState(m_form->windowState()));
+}

@@ -1,0 +1,90 @@
+#include "platform/WholeFile.h"
+
+#include "platform/AppError.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace {
+
+QString shown(const QString& path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+[[noreturn]] void fail(const QString& verb, const QString& path, const QString& cause)
+{
+    throw AppError(QStringLiteral("Cannot %1 \"%2\": %3.").arg(verb, shown(path), cause));
+}
+
+void requireName(const QString& verb, const QString& path)
+{
+    if (path.isEmpty())
+        throw AppError(QStringLiteral("Cannot %1 the file: no file name is set in the host's "
+                                      "settings.")
+                           .arg(verb));
+}
+
+// Write permission bits are checked on top of access(), since root passes access() for any file.
+bool hasWriteBit(const QFileInfo& info)
+{
+    constexpr auto anyWrite =
+        QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
+    return (info.permissions() & anyWrite) != 0;
+}
+
+// The file is replaced through a new file in its folder, so the folder must take one too.
+void checkWritable(const QString& path)
+{
+    const QString verb = QStringLiteral("write");
+    const QFileInfo info(path);
+    const QFileInfo folder(info.absolutePath());
+    if (folder.isDir() && (!folder.isWritable() || !hasWriteBit(folder)))
+        fail(verb, path, QStringLiteral("its folder is read-only"));
+    if (!info.exists())
+        return;
+    if (!info.isFile())
+        fail(verb, path, QStringLiteral("it is not a regular file"));
+    if (!info.isWritable() || !hasWriteBit(info))
+        fail(verb, path, QStringLiteral("the file is read-only"));
+}
+
+} // namespace
+
+namespace WholeFile {
+
+QByteArray read(const QString& path)
+{
+    const QString verb = QStringLiteral("read");
+    requireName(verb, path);
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile())
+        fail(verb, path, QStringLiteral("it is not a regular file"));
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        fail(verb, path, file.errorString());
+    if (file.size() > maxReadSize)
+        fail(verb, path, QStringLiteral("the file is larger than %1 MiB").arg(maxReadSize >> 20));
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        fail(verb, path, file.errorString());
+    return bytes;
+}
+
+void write(const QString& path, const QByteArray& bytes)
+{
+    const QString verb = QStringLiteral("write");
+    requireName(verb, path);
+    checkWritable(path);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        fail(verb, path, file.errorString());
+    if (file.write(bytes) != bytes.size())
+        fail(verb, path, file.errorString());
+    if (!file.commit())
+        fail(verb, path, file.errorString());
+}
+
+} // namespace WholeFile

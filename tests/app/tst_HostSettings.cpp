@@ -1,0 +1,112 @@
+#include "app/HostSettings.h"
+#include "support/TestMain.h"
+#include "support/TestProfile.h"
+
+#include <QFileInfo>
+
+class TestHostSettings : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void valuesAreTakenVerbatim_data();
+    void valuesAreTakenVerbatim();
+    void lookup_data();
+    void lookup();
+    void openCreatesAnEmptyFileWhenMissing();
+    void openKeepsAnExistingFile();
+    void changedValueIsSeenAtTheNextRead();
+};
+
+void TestHostSettings::valuesAreTakenVerbatim_data()
+{
+    QTest::addColumn<QString>("value");
+
+    QTest::newRow("spaces and commas") << "/home/ann/My Files, old/toolbar.cfg";
+    QTest::newRow("leading and trailing blanks") << "  /tmp/a.cfg  ";
+    QTest::newRow("quotes") << "\"/tmp/quoted.cfg\"";
+    QTest::newRow("semicolon and hash") << "/tmp/a;b#c.cfg";
+    QTest::newRow("backslashes") << "C:\\Program Files\\Halvex\\";
+    QTest::newRow("non-ASCII letters") << QString::fromUtf8("/home/zoë/Ærø/Halvex/");
+    QTest::newRow("equals sign in value") << "/tmp/a=b.cfg";
+    QTest::newRow("empty value") << "";
+}
+
+void TestHostSettings::valuesAreTakenVerbatim()
+{
+    QFETCH(QString, value);
+    TestProfile profile;
+    profile.setValues({{Opt_AppPath, value}});
+    HostSettings settings;
+    settings.Open();
+    QCOMPARE(settings.ReadString(Opt_AppPath), value);
+}
+
+void TestHostSettings::lookup_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("name compares without case") << QByteArray("[TMainWindow]\nopt_apppath=/a/\n")
+                                                << "/a/";
+    QTest::newRow("section compares without case") << QByteArray("[tmainwindow]\nOpt_AppPath=/a/\n")
+                                                   << "/a/";
+    QTest::newRow("blanks around the name") << QByteArray("[TMainWindow]\n  Opt_AppPath =/a/\n")
+                                            << "/a/";
+    QTest::newRow("CR LF file") << QByteArray("[TMainWindow]\r\nOpt_AppPath=/a/\r\n") << "/a/";
+    QTest::newRow("UTF-8 mark at the start") << QByteArray("\xEF\xBB\xBF[TMainWindow]\nOpt_AppPath=/a/")
+                                             << "/a/";
+    QTest::newRow("other section ignored") << QByteArray("[Other]\nOpt_AppPath=/b/\n[TMainWindow]\n")
+                                           << "";
+    QTest::newRow("before any section ignored") << QByteArray("Opt_AppPath=/b/\n") << "";
+    QTest::newRow("missing value is empty") << QByteArray("[TMainWindow]\nOpt_Other=/b/\n") << "";
+    QTest::newRow("later line wins") << QByteArray("[TMainWindow]\nOpt_AppPath=/a/\nOpt_AppPath=/b/\n")
+                                     << "/b/";
+    QTest::newRow("prefix of a name does not match")
+        << QByteArray("[TMainWindow]\nOpt_AppPathX=/b/\n") << "";
+}
+
+void TestHostSettings::lookup()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QString, expected);
+    TestProfile profile;
+    profile.setSettingsText(file);
+    HostSettings settings;
+    settings.Open();
+    QCOMPARE(settings.ReadString(Opt_AppPath), expected);
+}
+
+void TestHostSettings::openCreatesAnEmptyFileWhenMissing()
+{
+    TestProfile profile;
+    HostSettings settings;
+    QVERIFY(!QFileInfo::exists(profile.settingsFile()));
+    settings.Open();
+    QCOMPARE(fileBytes(profile.settingsFile()), QByteArray());
+    QCOMPARE(settings.ReadString(Opt_HTMLToolbarCFG), QString());
+}
+
+void TestHostSettings::openKeepsAnExistingFile()
+{
+    TestProfile profile;
+    profile.setValues({{Opt_MIMEPraserCFG, QStringLiteral("/m.cfg")}});
+    const QByteArray before = fileBytes(profile.settingsFile());
+    HostSettings settings;
+    settings.Open();
+    QCOMPARE(fileBytes(profile.settingsFile()), before);
+}
+
+void TestHostSettings::changedValueIsSeenAtTheNextRead()
+{
+    TestProfile profile;
+    profile.setValues({{Opt_HTMLToolbarCFG, QStringLiteral("/old.cfg")}});
+    HostSettings settings;
+    settings.Open();
+    QCOMPARE(settings.ReadString(Opt_HTMLToolbarCFG), QStringLiteral("/old.cfg"));
+    profile.setValues({{Opt_HTMLToolbarCFG, QStringLiteral("/new.cfg")}});
+    QCOMPARE(settings.ReadString(Opt_HTMLToolbarCFG), QStringLiteral("/new.cfg"));
+}
+
+HALVEX_TEST_MAIN(TestHostSettings)
+#include "tst_HostSettings.moc"

@@ -1,0 +1,174 @@
+#include "common/LineFile.h"
+#include "platform/AppError.h"
+#include "support/TestProfile.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+class TestLineFile : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void split_data();
+    void split();
+    void everyByteButNulRoundTrips();
+    void joinPutsCrLfAfterEveryLine_data();
+    void joinPutsCrLfAfterEveryLine();
+    void joinRefusesWhatTheFileCannotHold_data();
+    void joinRefusesWhatTheFileCannotHold();
+    void refusedWriteLeavesFileUntouched();
+    void extentTellsWhatWasRead_data();
+    void extentTellsWhatWasRead();
+    void largeFile();
+};
+
+void TestLineFile::split_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<bool>("whole");
+
+    QTest::newRow("empty file has no lines") << QByteArray() << QStringList() << true;
+    QTest::newRow("CR LF ends a line") << QByteArray("a\r\nb\r\n") << QStringList{"a", "b"} << true;
+    QTest::newRow("lone LF ends a line") << QByteArray("a\nb\n") << QStringList{"a", "b"} << true;
+    QTest::newRow("lone CR ends a line") << QByteArray("a\rb\r") << QStringList{"a", "b"} << true;
+    QTest::newRow("mixed breaks") << QByteArray("a\rb\nc\r\nd") << QStringList{"a", "b", "c", "d"}
+                                  << true;
+    QTest::newRow("LF CR is two breaks") << QByteArray("a\n\rb") << QStringList{"a", "", "b"} << true;
+    QTest::newRow("no final break: last line kept") << QByteArray("a\r\nb") << QStringList{"a", "b"}
+                                                    << true;
+    QTest::newRow("final break adds no empty line") << QByteArray("a\r\n") << QStringList{"a"}
+                                                    << true;
+    QTest::newRow("empty lines kept") << QByteArray("\r\n\r\na\r\n\r\n")
+                                      << QStringList{"", "", "a", ""} << true;
+    QTest::newRow("lone break is one empty line") << QByteArray("\n") << QStringList{""} << true;
+    QTest::newRow("blanks are not trimmed") << QByteArray(" a \t\r\n") << QStringList{" a \t"}
+                                            << true;
+    QTest::newRow("reading stops at NUL") << QByteArray("a\r\nb\0c\r\nd", 10)
+                                          << QStringList{"a", "b"} << false;
+    QTest::newRow("NUL first gives nothing") << QByteArray("\0a", 2) << QStringList() << false;
+    QTest::newRow("Windows-1252 letters") << QByteArray("\x80 \xE9\xFC\x9F")
+                                          << QStringList{QString::fromUtf8("€ éüŸ")} << true;
+}
+
+void TestLineFile::split()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QStringList, lines);
+    QFETCH(bool, whole);
+    const LineFileText text = splitLineFile(bytes);
+    QCOMPARE(text.lines, lines);
+    QCOMPARE(text.whole, whole);
+}
+
+void TestLineFile::everyByteButNulRoundTrips()
+{
+    QByteArray bytes;
+    for (int b = 1; b < 256; ++b) {
+        if (b != '\r' && b != '\n')
+            bytes += char(b);
+    }
+    bytes += "\r\n";
+    const LineFileText text = splitLineFile(bytes);
+    QCOMPARE(text.lines.size(), 1);
+    QCOMPARE(text.lines[0].size(), 253);
+    QCOMPARE(joinLineFile(text.lines, QStringLiteral("x")), bytes);
+}
+
+void TestLineFile::joinPutsCrLfAfterEveryLine_data()
+{
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<QByteArray>("bytes");
+
+    QTest::newRow("no lines, no bytes") << QStringList() << QByteArray();
+    QTest::newRow("one empty line") << QStringList{""} << QByteArray("\r\n");
+    QTest::newRow("last line too") << QStringList{"2:0:A", "1:1:B:<B>"}
+                                   << QByteArray("2:0:A\r\n1:1:B:<B>\r\n");
+    QTest::newRow("macros are plain text") << QStringList{"%1%2"} << QByteArray("%1%2\r\n");
+    QTest::newRow("Windows-1252 letters") << QStringList{QString::fromUtf8("€é")}
+                                          << QByteArray("\x80\xE9\r\n");
+}
+
+void TestLineFile::joinPutsCrLfAfterEveryLine()
+{
+    QFETCH(QStringList, lines);
+    QFETCH(QByteArray, bytes);
+    QCOMPARE(joinLineFile(lines, QStringLiteral("x")), bytes);
+}
+
+void TestLineFile::joinRefusesWhatTheFileCannotHold_data()
+{
+    QTest::addColumn<QString>("badLine");
+    QTest::addColumn<QString>("named");
+
+    QTest::newRow("letter outside the code page") << QString::fromUtf8("a\u0100b") << "U+0100";
+    QTest::newRow("emoji") << QString::fromUtf8("\U0001F600") << "U+1F600";
+    QTest::newRow("line feed would split the line") << "a\nb" << "U+000A";
+    QTest::newRow("carriage return would split the line") << "a\rb" << "U+000D";
+    QTest::newRow("NUL would end the file") << QString(QChar(0)) << "U+0000";
+}
+
+void TestLineFile::joinRefusesWhatTheFileCannotHold()
+{
+    QFETCH(QString, badLine);
+    QFETCH(QString, named);
+    QString message;
+    try {
+        joinLineFile({QStringLiteral("fine"), badLine}, QStringLiteral("/x/y.cfg"));
+    } catch (const AppError& error) {
+        message = error.message();
+    }
+    QVERIFY2(message.contains(named), qPrintable(message));
+    QVERIFY2(message.contains(QLatin1String("line 2")), qPrintable(message));
+    QVERIFY2(message.contains(QLatin1String("/x/y.cfg")), qPrintable(message));
+}
+
+void TestLineFile::refusedWriteLeavesFileUntouched()
+{
+    QTemporaryDir dir;
+    const QString path = dir.path() + QStringLiteral("/t.cfg");
+    writeBytes(path, "old\r\n");
+    QVERIFY_THROWS_EXCEPTION(AppError, writeLineFile(path, {QStringLiteral("a"), QString::fromUtf8("\u0100")}));
+    QCOMPARE(fileBytes(path), QByteArray("old\r\n"));
+}
+
+void TestLineFile::extentTellsWhatWasRead_data()
+{
+    QTest::addColumn<QByteArray>("bytes"); // "-" for no file
+    QTest::addColumn<int>("extent");
+
+    QTest::newRow("no file") << QByteArray("-") << int(ReadExtent::NoFile);
+    QTest::newRow("whole file") << QByteArray("a\r\n") << int(ReadExtent::Whole);
+    QTest::newRow("stopped at NUL") << QByteArray("a\0b", 3) << int(ReadExtent::Partial);
+}
+
+void TestLineFile::extentTellsWhatWasRead()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, extent);
+    QTemporaryDir dir;
+    const QString path = dir.path() + QStringLiteral("/t.cfg");
+    if (bytes != "-")
+        writeBytes(path, bytes);
+    ReadExtent read = ReadExtent::Whole;
+    try {
+        readLineFile(path, read);
+    } catch (const AppError&) {
+    }
+    QCOMPARE(int(read), extent);
+}
+
+void TestLineFile::largeFile()
+{
+    QTemporaryDir dir;
+    const QString path = dir.path() + QStringLiteral("/big.cfg");
+    QStringList lines;
+    for (int i = 0; i < 100000; ++i)
+        lines.append(QStringLiteral("1:%1:Tag %1:<T%1>").arg(i));
+    writeLineFile(path, lines);
+    QCOMPARE(readLineFile(path).lines, lines);
+}
+
+QTEST_GUILESS_MAIN(TestLineFile)
+#include "tst_LineFile.moc"

@@ -1,0 +1,147 @@
+#include "platform/AppError.h"
+#include "platform/WholeFile.h"
+#include "support/TestProfile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+class TestWholeFile : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void readRefusesWhatIsNoFile_data();
+    void readRefusesWhatIsNoFile();
+    void writeRefusalLeavesOldBytes_data();
+    void writeRefusalLeavesOldBytes();
+    void writeReplacesWholeFileAndLeavesNoTemporary();
+    void writeThroughSymlinkWritesTarget();
+    void writeKeepsPermissions();
+
+private:
+    QString errorOfRead(const QString& path);
+    QString errorOfWrite(const QString& path, const QByteArray& bytes);
+};
+
+QString TestWholeFile::errorOfRead(const QString& path)
+{
+    try {
+        WholeFile::read(path);
+    } catch (const AppError& error) {
+        return error.message();
+    }
+    return {};
+}
+
+QString TestWholeFile::errorOfWrite(const QString& path, const QByteArray& bytes)
+{
+    try {
+        WholeFile::write(path, bytes);
+    } catch (const AppError& error) {
+        return error.message();
+    }
+    return {};
+}
+
+void TestWholeFile::readRefusesWhatIsNoFile_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("cause");
+
+    QTest::newRow("missing file") << "%1/missing, file.cfg" << "No such file";
+    QTest::newRow("a folder") << "%1" << "not a regular file";
+    QTest::newRow("a device that never ends") << "/dev/zero" << "not a regular file";
+    QTest::newRow("empty path") << "" << "no file name";
+}
+
+void TestWholeFile::readRefusesWhatIsNoFile()
+{
+    QFETCH(QString, path);
+    QFETCH(QString, cause);
+    QTemporaryDir dir;
+    if (path.contains(QLatin1String("%1")))
+        path = path.arg(dir.path());
+    const QString message = errorOfRead(path);
+    QVERIFY2(message.contains(cause), qPrintable(message));
+    QVERIFY2(message.contains(QDir::toNativeSeparators(path)), qPrintable(message));
+}
+
+void TestWholeFile::writeRefusalLeavesOldBytes_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("readOnlyFile");
+    QTest::addColumn<bool>("readOnlyFolder");
+    QTest::addColumn<QString>("cause");
+
+    QTest::newRow("read-only file") << "old.cfg" << true << false << "read-only";
+    QTest::newRow("read-only folder") << "old.cfg" << false << true << "folder is read-only";
+    QTest::newRow("missing folder") << "no folder/new.cfg" << false << false << "";
+    QTest::newRow("path is a folder") << "" << false << false << "not a regular file";
+}
+
+void TestWholeFile::writeRefusalLeavesOldBytes()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, readOnlyFile);
+    QFETCH(bool, readOnlyFolder);
+    QFETCH(QString, cause);
+    QTemporaryDir dir;
+    const QString path = dir.path() + QLatin1Char('/') + name;
+    if (name == QLatin1String("old.cfg"))
+        writeBytes(path, "old\r\n");
+    if (readOnlyFile)
+        QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadGroup);
+    if (readOnlyFolder)
+        QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+
+    const QString message = errorOfWrite(path, "new\r\n");
+    QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                          QFileDevice::ExeOwner);
+    QVERIFY2(!message.isEmpty(), "the write was not refused");
+    QVERIFY2(message.contains(cause), qPrintable(message));
+    QVERIFY2(message.contains(QDir::toNativeSeparators(path)), qPrintable(message));
+    if (name == QLatin1String("old.cfg"))
+        QCOMPARE(fileBytes(path), QByteArray("old\r\n"));
+    else if (!name.isEmpty())
+        QVERIFY(!QFile::exists(path));
+}
+
+void TestWholeFile::writeReplacesWholeFileAndLeavesNoTemporary()
+{
+    QTemporaryDir dir;
+    const QString path = dir.path() + QStringLiteral("/a, b ü.cfg");
+    writeBytes(path, "a much longer old content\r\n");
+    WholeFile::write(path, "new\r\n");
+    QCOMPARE(fileBytes(path), QByteArray("new\r\n"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+}
+
+void TestWholeFile::writeThroughSymlinkWritesTarget()
+{
+    QTemporaryDir dir;
+    const QString target = dir.path() + QStringLiteral("/target.cfg");
+    const QString link = dir.path() + QStringLiteral("/link.cfg");
+    writeBytes(target, "old\r\n");
+    QVERIFY(QFile::link(target, link));
+    WholeFile::write(link, "new\r\n");
+    QVERIFY(QFileInfo(link).isSymLink());
+    QCOMPARE(fileBytes(target), QByteArray("new\r\n"));
+}
+
+void TestWholeFile::writeKeepsPermissions()
+{
+    QTemporaryDir dir;
+    const QString path = dir.path() + QStringLiteral("/shared.cfg");
+    writeBytes(path, "old\r\n");
+    const auto permissions = QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                             QFileDevice::ReadGroup | QFileDevice::WriteGroup;
+    QFile::setPermissions(path, permissions);
+    WholeFile::write(path, "new\r\n");
+    QCOMPARE(QFile::permissions(path) & ~(QFileDevice::ReadUser | QFileDevice::WriteUser),
+             permissions);
+}
+
+QTEST_GUILESS_MAIN(TestWholeFile)
+#include "tst_WholeFile.moc"
