@@ -2,9 +2,9 @@
 
 #include "app/HostSettings.h"
 #include "common/ErrorGuard.h"
+#include "common/Glyphs.h"
 #include "ui_StartWindowUnit.h"
 
-#include <QStyle>
 
 TStartWindow::TStartWindow(QWidget* parent)
     : TForm(parent), ui(std::make_unique<Ui::TStartWindow>()),
@@ -14,11 +14,11 @@ TStartWindow::TStartWindow(QWidget* parent)
     // No title-bar buttons: the window is closed through Exit only.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::MSWindowsFixedSizeDialogHint);
-    ui->btnEditHTML->setIcon(style()->standardIcon(QStyle::SP_FileIcon));
-    ui->btnStdProcsEditor->setIcon(style()->standardIcon(QStyle::SP_FileDialogContentsView));
-    ui->btnMIMETypes->setIcon(style()->standardIcon(QStyle::SP_FileDialogInfoView));
-    ui->btnMore->setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
-    ui->btnExit->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
+    ui->btnEditHTML->setIcon(glyphIcon(Glyph::HtmlToolbar));
+    ui->btnStdProcsEditor->setIcon(glyphIcon(Glyph::Procedures));
+    ui->btnMIMETypes->setIcon(glyphIcon(Glyph::MimeTypes));
+    ui->btnMore->setIcon(glyphIcon(Glyph::Additional));
+    ui->btnExit->setIcon(glyphIcon(Glyph::Exit));
     keepPlacement(TFormStorage::Keeps::Position);
 
     connectGuarded(ui->btnEditHTML, &QPushButton::clicked, this, &TStartWindow::btnEditHTMLClick);
