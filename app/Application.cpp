@@ -1,5 +1,7 @@
 #include "app/Application.h"
 
+#include "common/Glyphs.h"
+
 #include <QApplication>
 #include <QFont>
 
@@ -11,5 +13,6 @@ void setUpApplication(QApplication& application)
     QFont font = QApplication::font();
     font.setPixelSize(11);
     QApplication::setFont(font);
+    QApplication::setWindowIcon(programIcon());
     application.setQuitOnLastWindowClosed(true);
 }

@@ -3,6 +3,7 @@
 #include "app/HostSettings.h"
 #include "common/ErrorGuard.h"
 #include "common/Glyphs.h"
+#include "maintenance/AdditionalFunctionsWindowUnit.h"
 #include "ui_StartWindowUnit.h"
 
 
@@ -58,6 +59,7 @@ void TStartWindow::btnMIMETypesClick()
 
 void TStartWindow::btnMoreClick()
 {
+    showModalWindow<TAdditionalFunctionsWindow>(this, *OptionsKey);
 }
 
 void TStartWindow::btnExitClick()

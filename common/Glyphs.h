@@ -2,6 +2,8 @@
 
 #include <QIcon>
 
+class QPainter;
+
 // The small pictures of the program's glyph buttons, in one place so that every window shows
 // the same picture for the same command.
 enum class Glyph {
@@ -23,3 +25,7 @@ enum class Glyph {
 };
 
 QIcon glyphIcon(Glyph glyph);
+
+// The program's own icon: the window titles, the about box and the desktop entry show it.
+QIcon programIcon();
+void paintProgramIcon(QPainter& painter, int size);
