@@ -50,12 +50,19 @@ bool isOurSection(QStringView line)
     return line.sliced(1, line.size() - 2).trimmed().compare(sectionName, Qt::CaseInsensitive) == 0;
 }
 
+// Settings files are small; anything else (a device, a fifo, a huge file) is taken as no
+// settings rather than read, so that a wrong file cannot hang the program.
+constexpr qint64 largestSettingsFile = 1 << 20;
+
 QStringList fileLines(const QString& path)
 {
+    const QFileInfo info(path);
+    if (!info.isFile() || info.size() > largestSettingsFile)
+        return {};
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {};
-    QString text = QString::fromUtf8(file.readAll());
+    QString text = QString::fromUtf8(file.read(largestSettingsFile));
     if (text.startsWith(QChar(0xFEFF)))
         text.remove(0, 1);
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));

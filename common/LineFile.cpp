@@ -40,7 +40,7 @@ QString describe(const QString& character)
 [[noreturn]] void refuseLine(const QString& fileName, qsizetype index, const QString& why)
 {
     throw AppError(QStringLiteral("Cannot write \"%1\": line %2 holds %3. Nothing was written.")
-                       .arg(QDir::toNativeSeparators(fileName))
+                       .arg(displayPath(fileName))
                        .arg(index + 1)
                        .arg(why));
 }
@@ -65,7 +65,7 @@ void checkLineBreaks(const QString& line, const QString& fileName, qsizetype ind
                            QStringLiteral(", which the code page %1 cannot hold").arg(CodePage::name()));
     }
     throw AppError(QStringLiteral("Cannot write \"%1\": the text does not fit the code page %2.")
-                       .arg(QDir::toNativeSeparators(fileName), CodePage::name()));
+                       .arg(displayPath(fileName), CodePage::name()));
 }
 
 } // namespace

@@ -1,8 +1,7 @@
 #include "common/SaveGuard.h"
 
 #include "common/Modal.h"
-
-#include <QDir>
+#include "platform/WholeFile.h"
 
 bool mayReplaceFile(QWidget* parent, ReadExtent extent, const QString& path)
 {
@@ -12,5 +11,5 @@ bool mayReplaceFile(QWidget* parent, ReadExtent extent, const QString& path)
         parent, QStringLiteral("The file \"%1\" could not be read whole when this window opened, so "
                                "it holds more than is shown here.\n\nReplace it with what is "
                                "shown, and lose the part that was not read?")
-                    .arg(QDir::toNativeSeparators(path)));
+                    .arg(displayPath(path)));
 }

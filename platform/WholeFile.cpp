@@ -9,14 +9,11 @@
 
 namespace {
 
-QString shown(const QString& path)
-{
-    return QDir::toNativeSeparators(path);
-}
+constexpr qsizetype longestShownPath = 260;
 
 [[noreturn]] void fail(const QString& verb, const QString& path, const QString& cause)
 {
-    throw AppError(QStringLiteral("Cannot %1 \"%2\": %3.").arg(verb, shown(path), cause));
+    throw AppError(QStringLiteral("Cannot %1 \"%2\": %3.").arg(verb, displayPath(path), cause));
 }
 
 void requireName(const QString& verb, const QString& path)
@@ -52,6 +49,22 @@ void checkWritable(const QString& path)
 }
 
 } // namespace
+
+QString displayPath(const QString& path)
+{
+    QString shown;
+    for (const QChar c : QDir::toNativeSeparators(path)) {
+        if (c.unicode() < 0x20 || c.unicode() == 0x7F)
+            shown += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
+        else
+            shown += c;
+    }
+    if (shown.size() > longestShownPath) {
+        const qsizetype part = longestShownPath / 2 - 2;
+        shown = shown.first(part) + QStringLiteral(" … ") + shown.last(part);
+    }
+    return shown;
+}
 
 namespace WholeFile {
 

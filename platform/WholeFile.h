@@ -4,6 +4,10 @@
 #include <QString>
 
 // Whole-file reads and writes with errors that name the file and the cause.
+// A path as messages show it: native separators, control characters made visible, and a very
+// long path shortened in the middle so the message stays readable.
+QString displayPath(const QString& path);
+
 namespace WholeFile {
 
 // Files beyond this size are refused instead of read, so a wrong path cannot exhaust memory.

@@ -2,6 +2,7 @@
 
 #include "common/HostOptions.h"
 #include "platform/StrUtils.h"
+#include "platform/WholeFile.h"
 
 #include <QDir>
 #include <QTreeWidget>
@@ -19,7 +20,7 @@ AppError badIndex(const QString& fileName, qsizetype lineIndex, const QString& f
                                    "number from -2147483648 to 2147483647). Reading stopped at "
                                    "this line.")
                         .arg(lineIndex + 1)
-                        .arg(QDir::toNativeSeparators(fileName), field));
+                        .arg(displayPath(fileName), field));
 }
 
 ToolbarNode nodeOf(const QString& text, int imageIndex)

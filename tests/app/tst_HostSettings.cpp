@@ -2,7 +2,10 @@
 #include "support/TestMain.h"
 #include "support/TestProfile.h"
 
+#include <QDir>
 #include <QFileInfo>
+
+#include <sys/stat.h>
 
 class TestHostSettings : public QObject
 {
@@ -16,6 +19,8 @@ private slots:
     void openCreatesAnEmptyFileWhenMissing();
     void openKeepsAnExistingFile();
     void changedValueIsSeenAtTheNextRead();
+    void unusableSettingsFileReadsEmpty_data();
+    void unusableSettingsFileReadsEmpty();
 };
 
 void TestHostSettings::valuesAreTakenVerbatim_data()
@@ -106,6 +111,35 @@ void TestHostSettings::changedValueIsSeenAtTheNextRead()
     QCOMPARE(settings.ReadString(Opt_HTMLToolbarCFG), QStringLiteral("/old.cfg"));
     profile.setValues({{Opt_HTMLToolbarCFG, QStringLiteral("/new.cfg")}});
     QCOMPARE(settings.ReadString(Opt_HTMLToolbarCFG), QStringLiteral("/new.cfg"));
+}
+
+void TestHostSettings::unusableSettingsFileReadsEmpty_data()
+{
+    QTest::addColumn<QString>("kind");
+
+    QTest::newRow("a folder") << "folder";
+    QTest::newRow("a fifo that would block") << "fifo";
+    QTest::newRow("a link to an endless device") << "device";
+    QTest::newRow("larger than any settings file") << "huge";
+}
+
+void TestHostSettings::unusableSettingsFileReadsEmpty()
+{
+    QFETCH(QString, kind);
+    TestProfile profile;
+    const QString path = profile.settingsFile();
+    QDir().mkpath(QFileInfo(path).path());
+    if (kind == QLatin1String("folder"))
+        QDir().mkpath(path);
+    else if (kind == QLatin1String("fifo"))
+        QVERIFY(mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
+    else if (kind == QLatin1String("device"))
+        QVERIFY(QFile::link(QStringLiteral("/dev/zero"), path));
+    else
+        writeBytes(path, "[TMainWindow]\nOpt_AppPath=/a/\n" + QByteArray(2 << 20, ' '));
+    HostSettings settings;
+    settings.Open();
+    QCOMPARE(settings.ReadString(Opt_AppPath), QString());
 }
 
 HALVEX_TEST_MAIN(TestHostSettings)

@@ -19,6 +19,8 @@ private slots:
     void writeReplacesWholeFileAndLeavesNoTemporary();
     void writeThroughSymlinkWritesTarget();
     void writeKeepsPermissions();
+    void displayPath_data();
+    void displayPath();
 
 private:
     QString errorOfRead(const QString& path);
@@ -141,6 +143,27 @@ void TestWholeFile::writeKeepsPermissions()
     WholeFile::write(path, "new\r\n");
     QCOMPARE(QFile::permissions(path) & ~(QFileDevice::ReadUser | QFileDevice::WriteUser),
              permissions);
+}
+
+void TestWholeFile::displayPath_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("shown");
+
+    QTest::newRow("plain path unchanged") << "/home/ann/a b, c.cfg" << "/home/ann/a b, c.cfg";
+    QTest::newRow("control characters made visible") << QString::fromLatin1("/tmp/a\tb\x01" "c")
+                                                     << "/tmp/a\\x09b\\x01c";
+    QTest::newRow("long path shortened in the middle")
+        << QStringLiteral("/") + QString(1000, QLatin1Char('a')) + QStringLiteral("/end.cfg")
+        << QStringLiteral("/") + QString(127, QLatin1Char('a')) + QStringLiteral(" … ") +
+               QString(120, QLatin1Char('a')) + QStringLiteral("/end.cfg");
+}
+
+void TestWholeFile::displayPath()
+{
+    QFETCH(QString, path);
+    QFETCH(QString, shown);
+    QCOMPARE(::displayPath(path), shown);
 }
 
 QTEST_GUILESS_MAIN(TestWholeFile)
