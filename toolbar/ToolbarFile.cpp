@@ -64,6 +64,12 @@ ToolbarNode nodeOf(const QTreeWidgetItem& item)
 
 } // namespace
 
+bool operator==(const ToolbarNode& a, const ToolbarNode& b)
+{
+    return a.text == b.text && a.imageIndex == b.imageIndex &&
+           std::equal(a.children.begin(), a.children.end(), b.children.begin(), b.children.end());
+}
+
 std::optional<int> toImageIndex(QStringView field)
 {
     qsizetype i = 0;

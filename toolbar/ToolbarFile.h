@@ -21,7 +21,7 @@ struct ToolbarNode
     int imageIndex = 0;
     QList<ToolbarNode> children;
 
-    friend bool operator==(const ToolbarNode&, const ToolbarNode&) = default;
+    friend bool operator==(const ToolbarNode& a, const ToolbarNode& b);
 };
 using ToolbarTree = QList<ToolbarNode>;
 

@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Writes the hand-made seeds of the corpus from explicit bytes. The "built-in" seeds are the
+# files that halvex-demo-profile writes.
+set -euo pipefail
+cd "$(dirname "$0")/corpus"
+seed() { printf "$2" > "$1"; }
+
+seed linefile/crlf 'a\r\nb\r\n'
+seed linefile/cr-only 'a\rb\r'
+seed linefile/lf-only 'a\nb\n'
+seed linefile/no-final-break 'a\r\nb'
+seed linefile/nul-byte 'a\r\nb\000c\r\n'
+seed linefile/high-bytes '\200\201\215\217\220\235\237\240\377\r\n'
+seed linefile/empty-lines '\r\n\n\r\r\n'
+
+seed toolbar/worked-example '2:0:Standard\r\n1:2:Italic (<I>):<I>%%1</I>\r\n1:1:Bold (<B>):<B>%%1</B>\r\n2:8:Lists\r\n1:10:List (<OL>):<OL>%%2%%1%%2</OL>\r\n1:9:List (<UL>):<UL>%%2%%1%%2</UL>\r\n'
+seed toolbar/leading-tags '1:1:A:a\r\n1:2:B:b\r\n2:0:C\r\n1:3:T:t:extra\r\n'
+seed toolbar/odd-kinds-and-indexes '3:4:C\r\n:5:D\r\n 1:  7:E\r\n01:-3:F\r\n2:+9\r\n'
+seed toolbar/bad-index '2:0:A\r\n2:x8:B\r\n2:1:C\r\n'
+seed toolbar/overflow '2:2147483647:A\r\n2:2147483648:B\r\n'
+seed toolbar/empty-line '2:0:A\r\n\r\n2:1:B\r\n'
