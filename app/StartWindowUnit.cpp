@@ -3,6 +3,7 @@
 #include "app/HostSettings.h"
 #include "common/ErrorGuard.h"
 #include "common/Glyphs.h"
+#include "mime/MIMETypesEditorUnit.h"
 #include "ui_StartWindowUnit.h"
 
 
@@ -54,6 +55,7 @@ void TStartWindow::btnStdProcsEditorClick()
 
 void TStartWindow::btnMIMETypesClick()
 {
+    showModalWindow<TMIMETypesEditor>(this, *OptionsKey);
 }
 
 void TStartWindow::btnMoreClick()
