@@ -44,8 +44,6 @@ private slots:
     void anyFileReadsBackToItsRows();
     void loadAppendsAndTellsHowMuchWasRead_data();
     void loadAppendsAndTellsHowMuchWasRead();
-    void saveReplacesTheWholeFile_data();
-    void saveReplacesTheWholeFile();
 };
 
 void TestMIMETypesFile::readAndWriteBack_data()
@@ -185,33 +183,6 @@ void TestMIMETypesFile::loadAppendsAndTellsHowMuchWasRead()
     QCOMPARE(thrown, throws);
     QCOMPARE(int(read), extent);
     QCOMPARE(describe(table.rows()), rows);
-}
-
-void TestMIMETypesFile::saveReplacesTheWholeFile_data()
-{
-    QTest::addColumn<QString>("rows");
-    QTest::addColumn<QByteArray>("written");
-
-    QTest::newRow("rows in order, types in capitals")
-        << "text/x|.X; B/c|" << QByteArray("TEXT/X\r\n.X\r\nB/C\r\n\r\n");
-    QTest::newRow("no rows: zero bytes, not no file") << "" << QByteArray();
-}
-
-void TestMIMETypesFile::saveReplacesTheWholeFile()
-{
-    QFETCH(QString, rows);
-    QFETCH(QByteArray, written);
-    QTemporaryDir dir;
-    FakeOptions options;
-    const QString path = dir.path() + QStringLiteral("/types.cfg");
-    writeBytes(path, "SOME/MORE\r\n.lines\r\nTHAN/WRITTEN\r\n.now\r\n");
-    MimeTypeTable table;
-    for (const QString& row : rows.split(QStringLiteral("; "), Qt::SkipEmptyParts))
-        table.append(
-            {MimeType{row.section(QLatin1Char('|'), 0, 0), row.section(QLatin1Char('|'), 1)}});
-    options.values[Opt_MIMEPraserCFG] = path;
-    SaveTypes(table, options);
-    QCOMPARE(fileBytes(path), written);
 }
 
 HALVEX_TEST_MAIN(TestMIMETypesFile)
