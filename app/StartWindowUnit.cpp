@@ -4,8 +4,8 @@
 #include "common/ErrorGuard.h"
 #include "common/Glyphs.h"
 #include "maintenance/AdditionalFunctionsWindowUnit.h"
+#include "mime/MIMETypesEditorUnit.h"
 #include "ui_StartWindowUnit.h"
-
 
 TStartWindow::TStartWindow(QWidget* parent)
     : TForm(parent), ui(std::make_unique<Ui::TStartWindow>()),
@@ -55,6 +55,7 @@ void TStartWindow::btnStdProcsEditorClick()
 
 void TStartWindow::btnMIMETypesClick()
 {
+    showModalWindow<TMIMETypesEditor>(this, *OptionsKey);
 }
 
 void TStartWindow::btnMoreClick()

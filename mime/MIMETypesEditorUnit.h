@@ -1,0 +1,41 @@
+#pragma once
+
+#include "common/Form.h"
+#include "common/LineFile.h"
+
+#include <memory>
+#include <optional>
+
+namespace Ui {
+class TMIMETypesEditor;
+}
+class HostOptions;
+class MimeTypeTable;
+
+// The list of MIME types and their suffixes: loaded when the window is created, changed one
+// row at a time through TMIMETypePropertiesWindow, written back whole by OK.
+class TMIMETypesEditor : public TForm
+{
+    Q_OBJECT
+
+public:
+    TMIMETypesEditor(QWidget* parent, const HostOptions& options);
+    ~TMIMETypesEditor() override;
+
+protected:
+    void FormCreate() override;
+
+private:
+    void setUpList();
+    std::optional<int> selectedRow() const;
+
+    void btnOkClick();
+    void btnNewTypeClick();
+    void btnEditClick();
+    void btnRemoveClick();
+
+    std::unique_ptr<Ui::TMIMETypesEditor> ui;
+    const HostOptions& m_options;
+    MimeTypeTable* m_types;
+    ReadExtent m_extent = ReadExtent::NoFile;
+};

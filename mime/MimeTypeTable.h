@@ -1,0 +1,46 @@
+#pragma once
+
+#include "mime/MIMETypesFile.h"
+
+#include <optional>
+#include <QAbstractTableModel>
+#include <QHash>
+
+// The rows of the MIME types list: the type in column 0, the suffix in column 1, in file order.
+// A type or suffix that also stands on another row is marked (a colour and a tooltip naming
+// that row); types are compared as they are written, in upper case.
+class MimeTypeTable : public QAbstractTableModel
+{
+    Q_OBJECT
+
+public:
+    enum Column { TypeColumn, SuffixColumn, ColumnCount };
+
+    explicit MimeTypeTable(QObject* parent = nullptr);
+
+    const MimeTypeList& rows() const { return m_rows; }
+    void append(const MimeTypeList& types);
+    void replace(int row, const MimeType& type);
+    void remove(int row);
+
+    // Whether the cell's text also stands on another row.
+    bool isDuplicate(int row, int column) const;
+    // The first other row, counted from 0, whose cell holds the same text.
+    std::optional<int> otherRowWithSame(int row, int column) const;
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+private:
+    QString key(const MimeType& type, int column) const;
+    void count(const MimeType& type, int change);
+    QString duplicateNote(int row, int column) const;
+    void marksMayHaveChanged();
+
+    MimeTypeList m_rows;
+    QHash<QString, int> m_typeCounts;
+    QHash<QString, int> m_suffixCounts;
+};
