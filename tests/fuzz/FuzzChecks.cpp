@@ -1,6 +1,7 @@
 #include "FuzzChecks.h"
 
 #include "common/LineFile.h"
+#include "mime/MIMETypesFile.h"
 #include "toolbar/ToolbarFile.h"
 
 namespace {
@@ -21,6 +22,20 @@ void requireStableBytes(const QStringList& lines)
     require(reread.whole, "a written file holds no NUL");
     require(reread.lines == lines, "written lines read back the same");
     require(joinLineFile(reread.lines, fileName) == written, "rewritten bytes are the same");
+}
+
+bool onlyAsciiLettersRaised(const QString& before, const QString& after)
+{
+    if (before.size() != after.size())
+        return false;
+    for (qsizetype i = 0; i < before.size(); ++i) {
+        const char16_t b = before[i].unicode();
+        const char16_t a = after[i].unicode();
+        const bool small = b >= u'a' && b <= u'z';
+        if (a != (small ? b - 32 : b))
+            return false;
+    }
+    return true;
 }
 
 } // namespace
@@ -49,5 +64,22 @@ void checkToolbarFile(QByteArrayView bytes)
     const ToolbarParse reread = parseToolbarLines(savedLines, fileName);
     require(!reread.stoppedBy, "a written toolbar reads whole");
     require(reread.tree == saved, "a written toolbar reads back to its tree");
+    requireStableBytes(savedLines);
+}
+
+void checkMimeTypesFile(QByteArrayView bytes)
+{
+    const QStringList lines = splitLineFile(bytes).lines;
+    const MimeTypeList types = parseMimeTypeLines(lines);
+    require(types.size() == lines.size() / 2, "one entry per pair of lines");
+    const QStringList savedLines = mimeTypeLines(types);
+    require(savedLines.size() == types.size() * 2, "two lines per entry");
+    const MimeTypeList saved = parseMimeTypeLines(savedLines);
+    for (qsizetype i = 0; i < types.size(); ++i) {
+        require(saved[i].suffix == types[i].suffix, "a suffix is written as it stands");
+        require(onlyAsciiLettersRaised(types[i].type, saved[i].type),
+                "a type changes only from a-z to A-Z");
+    }
+    require(mimeTypeLines(saved) == savedLines, "a written file reads back to its entries");
     requireStableBytes(savedLines);
 }

@@ -14,3 +14,4 @@ struct PropertyViolation : std::runtime_error
 
 void checkLineFile(QByteArrayView bytes);
 void checkToolbarFile(QByteArrayView bytes);
+void checkMimeTypesFile(QByteArrayView bytes);

@@ -19,3 +19,7 @@ seed toolbar/odd-kinds-and-indexes '3:4:C\r\n:5:D\r\n 1:  7:E\r\n01:-3:F\r\n2:+9
 seed toolbar/bad-index '2:0:A\r\n2:x8:B\r\n2:1:C\r\n'
 seed toolbar/overflow '2:2147483647:A\r\n2:2147483648:B\r\n'
 seed toolbar/empty-line '2:0:A\r\n\r\n2:1:B\r\n'
+
+seed mime/odd-line-count 'TEXT/HTML\r\n.html\r\ntext/plain\r\n'
+seed mime/blank-line-shifts-pairs 'TEXT/HTML\r\n.html\r\n\r\nTEXT/PLAIN\r\n.txt\r\n'
+seed mime/case-and-blanks ' text/x-perl \r\n .PL \r\n\xe9t\xe9/\xff\r\n.\xe9\r\n'

@@ -39,6 +39,7 @@ void TestFuzzCorpus::corpus()
     static const QMap<QString, std::function<void(QByteArrayView)>> checks = {
         {QStringLiteral("linefile"), checkLineFile},
         {QStringLiteral("toolbar"), checkToolbarFile},
+        {QStringLiteral("mime"), checkMimeTypesFile},
     };
     if (!checks.contains(target))
         QSKIP("no check for this folder yet");
