@@ -3,6 +3,7 @@
 #include "app/HostSettings.h"
 #include "common/ErrorGuard.h"
 #include "common/Glyphs.h"
+#include "procedures/StdProcsPanelEditorWindowUnit.h"
 #include "ui_StartWindowUnit.h"
 
 
@@ -50,6 +51,7 @@ void TStartWindow::btnEditHTMLClick()
 
 void TStartWindow::btnStdProcsEditorClick()
 {
+    showModalWindow<TStdProcsPanelEditorWindow>(this, *OptionsKey);
 }
 
 void TStartWindow::btnMIMETypesClick()
