@@ -553,38 +553,48 @@ void TestStdProcsPanelEditorWindow::commandsWithoutTheirNodeDoNothing()
 
 void TestStdProcsPanelEditorWindow::removeShowsTheNewlySelectedCode_data()
 {
+    QTest::addColumn<QByteArray>("file");
     QTest::addColumn<QList<int>>("removed");
     QTest::addColumn<QString>("selectedAfter");
     QTest::addColumn<QString>("shownAfter");
     QTest::addColumn<QByteArray>("written");
 
     QTest::newRow("middle one: the next takes its place")
-        << QList<int>{0, 1} << "m3"
+        << threeSections << QList<int>{0, 1} << "m3"
         << "c-m3" << replaced(threeSections, "m2\r\n#c-m2%2two\r\n", "");
     QTest::newRow("first one: the next, whose code moved up")
-        << QList<int>{0, 0} << "m2"
+        << threeSections << QList<int>{0, 0} << "m2"
         << "c-m2\ntwo" << replaced(threeSections, "m1\r\n#c-m1\r\n", "");
     QTest::newRow("last of its section: the one before")
-        << QList<int>{1, 1} << "o1"
+        << threeSections << QList<int>{1, 1} << "o1"
         << "c-o1" << replaced(threeSections, "o2\r\n#c-o2\r\n", "");
     QTest::newRow("only one: the section, header alone")
-        << QList<int>{2, 0} << "Input"
+        << threeSections << QList<int>{2, 0} << "Input"
         << "" << replaced(threeSections, "i1\r\n#c-i1\r\n", "");
+    QTest::newRow("before the last node: the last node, its entry moved down")
+        << threeSections + "i2\r\n#c-i2\r\n"
+        << QList<int>{2, 0} << "i2"
+        << "c-i2" << threeSections.left(threeSections.indexOf("i1")) + "i2\r\n#c-i2\r\n";
 }
 
 void TestStdProcsPanelEditorWindow::removeShowsTheNewlySelectedCode()
 {
+    QFETCH(QByteArray, file);
     QFETCH(QList<int>, removed);
     QFETCH(QString, selectedAfter);
     QFETCH(QString, shownAfter);
     QFETCH(QByteArray, written);
-    HostFolder host(threeSections);
+    HostFolder host(file);
     DialogAnswerer answerer;
     QString selected;
     QString shown;
+    QStringList shownWhileRemoving;
     answerer.expect([&](QDialog& window) {
         Panel panel(window);
         panel.select(removed[0], removed[1]);
+        // Every text the preview takes on the way, so that one read from a half-removed tree shows.
+        QObject::connect(panel.preview, &QPlainTextEdit::textChanged, &window,
+                         [&] { shownWhileRemoving.append(panel.shown()); });
         panel.remove->click();
         selected = panel.selected();
         shown = panel.shown();
@@ -595,6 +605,8 @@ void TestStdProcsPanelEditorWindow::removeShowsTheNewlySelectedCode()
     QCOMPARE(answerer.messages(), QStringList{"Remove selected code?"});
     QCOMPARE(selected, selectedAfter);
     QCOMPARE(shown, shownAfter);
+    shownWhileRemoving.removeDuplicates();
+    QCOMPARE(shownWhileRemoving, QStringList{shownAfter});
     QCOMPARE(host.bytes(), written);
     checkAllAnswered(answerer);
 }
