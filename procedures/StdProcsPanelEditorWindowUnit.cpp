@@ -25,19 +25,24 @@ TStdProcsPanelEditorWindow::TStdProcsPanelEditorWindow(QWidget* parent, const Ho
     ui->tvItems->viewport()->setAttribute(Qt::WA_Hover);
     setUpCodeField(*ui->txtCode);
     keepPlacement(TFormStorage::Keeps::PositionAndState);
+    connectHandlers();
+}
 
-    const auto onNode = [this](void (TStdProcsPanelEditorWindow::*handler)(QTreeWidgetItem*)) {
-        return [this, handler](QTreeWidgetItem* node) {
-            runGuarded(this, [this, handler, node] { (this->*handler)(node); });
-        };
-    };
-    connect(ui->tvItems, &QTreeWidget::itemSelectionChanged, this, [this, onNode] {
-        onNode (&TStdProcsPanelEditorWindow::tvItemsChange)(selectedNode());
+TStdProcsPanelEditorWindow::~TStdProcsPanelEditorWindow()
+{
+    FormDestroy();
+}
+
+void TStdProcsPanelEditorWindow::connectHandlers()
+{
+    connect(ui->tvItems, &QTreeWidget::itemSelectionChanged, this,
+            [this] { runGuarded(this, [this] { tvItemsChange(selectedNode()); }); });
+    connect(ui->tvItems, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* node) {
+        runGuarded(this, [this, node] { tvItemsDblClick(node); });
     });
-    connect(ui->tvItems, &QTreeWidget::itemDoubleClicked, this,
-            onNode(&TStdProcsPanelEditorWindow::tvItemsDblClick));
-    connect(ui->tvItems, &QTreeWidget::itemCollapsed, this,
-            onNode(&TStdProcsPanelEditorWindow::tvItemsCollapsed));
+    connect(ui->tvItems, &QTreeWidget::itemCollapsed, this, [this](QTreeWidgetItem* node) {
+        runGuarded(this, [this, node] { tvItemsCollapsed(node); });
+    });
     auto* deleteKey = new QShortcut(QKeySequence(Qt::Key_Delete), ui->tvItems, nullptr, nullptr,
                                     Qt::WidgetShortcut);
     connectGuarded(deleteKey, &QShortcut::activated, this,
@@ -52,11 +57,6 @@ TStdProcsPanelEditorWindow::TStdProcsPanelEditorWindow(QWidget* parent, const Ho
     setCancelButton(ui->btnCancel);
 }
 
-TStdProcsPanelEditorWindow::~TStdProcsPanelEditorWindow()
-{
-    FormDestroy();
-}
-
 void TStdProcsPanelEditorWindow::FormCreate()
 {
     Codes.clear();
@@ -65,8 +65,6 @@ void TStdProcsPanelEditorWindow::FormCreate()
 
 void TStdProcsPanelEditorWindow::FormDestroy()
 {
-    // The tree outlives this part of the window and may report selection changes as it goes.
-    ui->tvItems->disconnect(this);
     Codes.clear();
 }
 

@@ -26,6 +26,7 @@ protected:
     void FormCreate() override;
 
 private:
+    void connectHandlers();
     void FormDestroy();
     void tvItemsChange(QTreeWidgetItem* node);
     void tvItemsDblClick(QTreeWidgetItem* node);
