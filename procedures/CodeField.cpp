@@ -1,6 +1,5 @@
 #include "procedures/CodeField.h"
 
-#include <QApplication>
 #include <QFontDatabase>
 #include <QPlainTextEdit>
 #include <QTextDocument>
@@ -11,8 +10,8 @@ QFont codeFont()
     QFont font = QFontDatabase::families().contains(courier)
                      ? QFont(courier)
                      : QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    font.setPixelSize(QApplication::font().pixelSize() > 0 ? QApplication::font().pixelSize() + 1
-                                                           : 12);
+    // One pixel above the 11-pixel text of the windows: fixed-pitch letters look smaller.
+    font.setPixelSize(12);
     return font;
 }
 

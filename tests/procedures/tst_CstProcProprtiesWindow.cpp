@@ -1,37 +1,13 @@
 #include "procedures/CstProcProprtiesUnit.h"
 #include "support/DialogAnswerer.h"
 #include "support/TestMain.h"
+#include "WindowControls.h"
 
 #include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-
-namespace {
-
-template <class Widget> Widget* child(QWidget& window, const char* name)
-{
-    auto* found = window.findChild<Widget*>(QString::fromLatin1(name));
-    if (!found)
-        qFatal("no control %s", name);
-    return found;
-}
-
-QStringList tabOrder(QWidget* first, int count)
-{
-    QStringList order;
-    QWidget* widget = first;
-    for (int i = 0; i < count; ++i) {
-        order.append(widget->objectName());
-        do
-            widget = widget->nextInFocusChain();
-        while (!(widget->focusPolicy() & Qt::TabFocus) || !widget->isVisible());
-    }
-    return order;
-}
-
-} // namespace
 
 class TestCstProcProprtiesWindow : public QObject
 {

@@ -5,6 +5,7 @@
 #include "support/DialogAnswerer.h"
 #include "support/TestMain.h"
 #include "support/TestProfile.h"
+#include "WindowControls.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,14 +17,6 @@
 #include <QTreeWidget>
 
 namespace {
-
-template <class Widget> Widget* child(QWidget& window, const char* name)
-{
-    auto* found = window.findChild<Widget*>(QString::fromLatin1(name));
-    if (!found)
-        qFatal("no control %s", name);
-    return found;
-}
 
 // A host folder with the procedures file in it ("-" for none).
 struct HostFolder
@@ -118,19 +111,6 @@ void checkAllAnswered(const DialogAnswerer& answerer)
 {
     QVERIFY2(answerer.surprises().isEmpty(), qPrintable(answerer.surprises().join('\n')));
     QVERIFY(answerer.allAnswered());
-}
-
-QStringList tabOrder(QWidget* first, int count)
-{
-    QStringList order;
-    QWidget* widget = first;
-    for (int i = 0; i < count; ++i) {
-        order.append(widget->objectName());
-        do
-            widget = widget->nextInFocusChain();
-        while (!(widget->focusPolicy() & Qt::TabFocus) || !widget->isVisible());
-    }
-    return order;
 }
 
 // Misc with three procedures, Output with two, Input with one: absolute indexes 0 to 8.
