@@ -78,7 +78,7 @@ ProcsModel threeSections()
     return model;
 }
 
-// Texts from characters that the format treats specially, so that random models meet the
+// Texts from characters that mean something in the format, so that random models meet the
 // grammar's edges: "#", "%2", blanks, parts of "SECTION_", code page letters.
 QString randomText(QRandomGenerator& random, int maxLength)
 {
