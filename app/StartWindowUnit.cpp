@@ -5,6 +5,7 @@
 #include "common/Glyphs.h"
 #include "maintenance/AdditionalFunctionsWindowUnit.h"
 #include "mime/MIMETypesEditorUnit.h"
+#include "procedures/StdProcsPanelEditorWindowUnit.h"
 #include "ui_StartWindowUnit.h"
 
 TStartWindow::TStartWindow(QWidget* parent)
@@ -51,6 +52,7 @@ void TStartWindow::btnEditHTMLClick()
 
 void TStartWindow::btnStdProcsEditorClick()
 {
+    showModalWindow<TStdProcsPanelEditorWindow>(this, *OptionsKey);
 }
 
 void TStartWindow::btnMIMETypesClick()

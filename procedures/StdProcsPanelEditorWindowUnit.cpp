@@ -1,0 +1,166 @@
+#include "procedures/StdProcsPanelEditorWindowUnit.h"
+
+#include "common/ErrorGuard.h"
+#include "common/Glyphs.h"
+#include "common/HostOptions.h"
+#include "common/Modal.h"
+#include "common/SaveGuard.h"
+#include "procedures/CodeField.h"
+#include "procedures/CstProcProprtiesUnit.h"
+#include "procedures/ProcsFile.h"
+#include "ui_StdProcsPanelEditorWindowUnit.h"
+
+#include <QShortcut>
+#include <QSignalBlocker>
+
+TStdProcsPanelEditorWindow::TStdProcsPanelEditorWindow(QWidget* parent, const HostOptions& options)
+    : TForm(parent), ui(std::make_unique<Ui::TStdProcsPanelEditorWindow>()), m_options(options)
+{
+    ui->setupUi(this);
+    ui->btnNewCode->setIcon(glyphIcon(Glyph::NewItem));
+    ui->btnEdit->setIcon(glyphIcon(Glyph::Edit));
+    ui->btnRemove->setIcon(glyphIcon(Glyph::Remove));
+    ui->btnOk->setIcon(glyphIcon(Glyph::Ok));
+    ui->btnCancel->setIcon(glyphIcon(Glyph::Cancel));
+    ui->tvItems->viewport()->setAttribute(Qt::WA_Hover);
+    setUpCodeField(*ui->txtCode);
+    keepPlacement(TFormStorage::Keeps::PositionAndState);
+    connectHandlers();
+}
+
+TStdProcsPanelEditorWindow::~TStdProcsPanelEditorWindow()
+{
+    FormDestroy();
+}
+
+void TStdProcsPanelEditorWindow::connectHandlers()
+{
+    connect(ui->tvItems, &QTreeWidget::itemSelectionChanged, this,
+            [this] { runGuarded(this, [this] { tvItemsChange(selectedNode()); }); });
+    connect(ui->tvItems, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* node) {
+        runGuarded(this, [this, node] { tvItemsDblClick(node); });
+    });
+    connect(ui->tvItems, &QTreeWidget::itemCollapsed, this, [this](QTreeWidgetItem* node) {
+        runGuarded(this, [this, node] { tvItemsCollapsed(node); });
+    });
+    auto* deleteKey = new QShortcut(QKeySequence(Qt::Key_Delete), ui->tvItems, nullptr, nullptr,
+                                    Qt::WidgetShortcut);
+    connectGuarded(deleteKey, &QShortcut::activated, this,
+                   &TStdProcsPanelEditorWindow::btnRemoveClick);
+    connectGuarded(ui->btnNewCode, &QPushButton::clicked, this,
+                   &TStdProcsPanelEditorWindow::btnNewCodeClick);
+    connectGuarded(ui->btnEdit, &QPushButton::clicked, this,
+                   &TStdProcsPanelEditorWindow::btnEditClick);
+    connectGuarded(ui->btnRemove, &QPushButton::clicked, this,
+                   &TStdProcsPanelEditorWindow::btnRemoveClick);
+    setOkButton(ui->btnOk, [this] { btnOkClick(); });
+    setCancelButton(ui->btnCancel);
+}
+
+void TStdProcsPanelEditorWindow::FormCreate()
+{
+    Codes.clear();
+    LoadProcs(*ui->tvItems, Codes, m_options, m_extent);
+}
+
+void TStdProcsPanelEditorWindow::FormDestroy()
+{
+    Codes.clear();
+}
+
+void TStdProcsPanelEditorWindow::tvItemsChange(QTreeWidgetItem* node)
+{
+    if (node && isProcedure(*node))
+        ui->txtCode->setPlainText(DecodeNewLines(Codes.at(absoluteIndex(*node))));
+    else
+        ui->txtCode->clear();
+}
+
+void TStdProcsPanelEditorWindow::tvItemsDblClick(QTreeWidgetItem* node)
+{
+    if (node && isProcedure(*node) && node == selectedNode())
+        btnEditClick();
+}
+
+// As the system's tree does: a selection hidden by collapsing its section moves to the section,
+// so that no command works on a node the user cannot see.
+void TStdProcsPanelEditorWindow::tvItemsCollapsed(QTreeWidgetItem* node)
+{
+    const QTreeWidgetItem* selected = selectedNode();
+    if (selected && selected->parent() == node)
+        ui->tvItems->setCurrentItem(node);
+}
+
+void TStdProcsPanelEditorWindow::btnNewCodeClick()
+{
+    QTreeWidgetItem* node = selectedNode();
+    if (!node)
+        return;
+    QTreeWidgetItem* section = isProcedure(*node) ? node->parent() : node;
+    QString caption;
+    QString code;
+    if (!askProcedure(caption, code))
+        return;
+    appendProcedure(*section, Codes, caption, EncodeNewLines(code));
+    ui->txtCode->setPlainText(code);
+}
+
+void TStdProcsPanelEditorWindow::btnEditClick()
+{
+    QTreeWidgetItem* procedure = selectedProcedure();
+    if (!procedure)
+        return;
+    const int index = absoluteIndex(*procedure);
+    QString caption = procedure->text(0);
+    QString code = DecodeNewLines(Codes.at(index));
+    if (!askProcedure(caption, code))
+        return;
+    procedure->setText(0, caption);
+    Codes[index] = EncodeNewLines(code);
+    ui->txtCode->setPlainText(code);
+}
+
+void TStdProcsPanelEditorWindow::btnRemoveClick()
+{
+    QTreeWidgetItem* procedure = selectedProcedure();
+    if (!procedure || !Modal::confirm(this, QStringLiteral("Remove selected code?")))
+        return;
+    {
+        // The tree moves its selection while the node is still in it; the preview is read once
+        // the node and its entry are both gone.
+        const QSignalBlocker blocker(ui->tvItems);
+        removeProcedure(procedure, Codes);
+    }
+    tvItemsChange(selectedNode());
+}
+
+void TStdProcsPanelEditorWindow::btnOkClick()
+{
+    if (!mayReplaceFile(this, m_extent, cstProcsPath(m_options))) {
+        keepOpen();
+        return;
+    }
+    SaveProcs(*ui->tvItems, Codes, m_options);
+}
+
+QTreeWidgetItem* TStdProcsPanelEditorWindow::selectedNode() const
+{
+    return ui->tvItems->selectedItems().value(0);
+}
+
+QTreeWidgetItem* TStdProcsPanelEditorWindow::selectedProcedure() const
+{
+    QTreeWidgetItem* node = selectedNode();
+    return node && isProcedure(*node) ? node : nullptr;
+}
+
+bool TStdProcsPanelEditorWindow::askProcedure(QString& caption, QString& code)
+{
+    TCstProcProprtiesWindow dialog(this, caption, code);
+    dialog.Create();
+    if (Modal::exec(dialog) != QDialog::Accepted)
+        return false;
+    caption = dialog.caption();
+    code = dialog.code();
+    return true;
+}

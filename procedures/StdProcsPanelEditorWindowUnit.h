@@ -1,0 +1,47 @@
+#pragma once
+
+#include "common/Form.h"
+#include "common/LineFile.h"
+
+#include <memory>
+#include <QStringList>
+
+namespace Ui {
+class TStdProcsPanelEditorWindow;
+}
+class HostOptions;
+class QTreeWidgetItem;
+
+// The editor of the procedures file: sections and procedures in a tree, the selected
+// procedure's code in a preview; the file is read when the window is created and written on OK.
+class TStdProcsPanelEditorWindow : public TForm
+{
+    Q_OBJECT
+
+public:
+    TStdProcsPanelEditorWindow(QWidget* parent, const HostOptions& options);
+    ~TStdProcsPanelEditorWindow() override;
+
+protected:
+    void FormCreate() override;
+
+private:
+    void connectHandlers();
+    void FormDestroy();
+    void tvItemsChange(QTreeWidgetItem* node);
+    void tvItemsDblClick(QTreeWidgetItem* node);
+    void tvItemsCollapsed(QTreeWidgetItem* node);
+    void btnNewCodeClick();
+    void btnEditClick();
+    void btnRemoveClick();
+    void btnOkClick();
+
+    QTreeWidgetItem* selectedNode() const;
+    QTreeWidgetItem* selectedProcedure() const;
+    bool askProcedure(QString& caption, QString& code);
+
+    std::unique_ptr<Ui::TStdProcsPanelEditorWindow> ui;
+    const HostOptions& m_options;
+    ReadExtent m_extent = ReadExtent::NoFile;
+    QStringList Codes;
+};
