@@ -2,8 +2,8 @@
 
 #include "common/HostOptions.h"
 #include "platform/StrUtils.h"
+#include "platform/WholeFile.h"
 
-#include <QDir>
 #include <QTreeWidget>
 
 namespace {
@@ -26,7 +26,7 @@ AppError stoppedAt(const QString& fileName, qsizetype lineIndex, const QString& 
 {
     return AppError(QStringLiteral("Line %1 of \"%2\": %3 %4. Reading stopped at this line.")
                         .arg(lineIndex + 1)
-                        .arg(QDir::toNativeSeparators(fileName), quoted(line), why));
+                        .arg(displayPath(fileName), quoted(line), why));
 }
 
 bool isSectionHeader(const QString& line)

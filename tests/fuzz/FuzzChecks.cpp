@@ -2,6 +2,7 @@
 
 #include "common/LineFile.h"
 #include "mime/MIMETypesFile.h"
+#include "procedures/ProcsFile.h"
 #include "toolbar/ToolbarFile.h"
 
 namespace {
@@ -81,5 +82,21 @@ void checkMimeTypesFile(QByteArrayView bytes)
                 "a type changes only from a-z to A-Z");
     }
     require(mimeTypeLines(saved) == savedLines, "a written file reads back to its entries");
+    requireStableBytes(savedLines);
+}
+
+void checkProcsFile(QByteArrayView bytes)
+{
+    const QStringList lines = splitLineFile(bytes).lines;
+    const ProcsParse parsed = parseProcsLines(lines, fileName);
+    qsizetype nodes = 0;
+    for (const ProcsSection& section : parsed.model.sections)
+        nodes += 1 + section.procedures.size();
+    require(parsed.model.Codes.size() == nodes, "one code list entry per node, also after a stop");
+
+    const QStringList savedLines = procsLines(parsed.model);
+    const ProcsParse reread = parseProcsLines(savedLines, fileName);
+    require(!reread.stoppedBy, "a written file reads whole");
+    require(reread.model == parsed.model, "a written file reads back to its tree and codes");
     requireStableBytes(savedLines);
 }

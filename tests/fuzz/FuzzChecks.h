@@ -15,3 +15,4 @@ struct PropertyViolation : std::runtime_error
 void checkLineFile(QByteArrayView bytes);
 void checkToolbarFile(QByteArrayView bytes);
 void checkMimeTypesFile(QByteArrayView bytes);
+void checkProcsFile(QByteArrayView bytes);
