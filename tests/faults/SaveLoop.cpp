@@ -1,0 +1,72 @@
+// halvex-save-loop: opens the MIME types editor of the host profile in XDG_CONFIG_HOME again
+// and again, each time adding the row "X/KILL" or removing it again, and pressing OK; prints
+// "saving" when it presses OK and "saved" once the editor closed. The crash test kills it at random moments.
+
+#include "app/Application.h"
+#include "app/HostSettings.h"
+#include "common/Form.h"
+#include "mime/MIMETypePropertiesWindowUnit.h"
+#include "mime/MIMETypesEditorUnit.h"
+
+#include <QAbstractItemModel>
+#include <QApplication>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTableView>
+
+#include <cstdio>
+
+namespace {
+
+const QString killRow = QStringLiteral("X/KILL");
+
+void click(QWidget& window, const char* name)
+{
+    window.findChild<QPushButton*>(QString::fromLatin1(name))->click();
+}
+
+void toggleLastRowThenOk(QDialog& editor)
+{
+    auto* view = editor.findChild<QTableView*>(QStringLiteral("lvItems"));
+    const int rows = view->model()->rowCount();
+    if (rows > 0 && view->model()->index(rows - 1, 0).data().toString() == killRow) {
+        view->selectRow(rows - 1);
+        click(editor, "btnRemove");
+    } else {
+        click(editor, "btnNewType");
+    }
+    std::printf("saving\n");
+    std::fflush(stdout);
+    click(editor, "btnOk");
+}
+
+void answer(QDialog& window)
+{
+    if (auto* box = qobject_cast<QMessageBox*>(&window)) {
+        box->button(QMessageBox::Yes) ? box->button(QMessageBox::Yes)->click() : box->reject();
+    } else if (qobject_cast<TMIMETypePropertiesWindow*>(&window)) {
+        window.findChild<QLineEdit*>(QStringLiteral("txtMIMEType"))->setText(killRow);
+        window.findChild<QLineEdit*>(QStringLiteral("txtSuffix"))->setText(QStringLiteral(".kill"));
+        click(window, "btnOk");
+    } else {
+        toggleLastRowThenOk(window);
+    }
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    setUpApplication(application);
+    HostSettings settings;
+    settings.Open();
+    Modal::setHook(answer);
+    for (;;) {
+        if (showModalWindow<TMIMETypesEditor>(nullptr, settings) != QDialog::Accepted)
+            return 1;
+        std::printf("saved\n");
+        std::fflush(stdout);
+    }
+}
