@@ -18,7 +18,10 @@ public:
 };
 
 // The procedures file: the application folder with the file name glued on, nothing between.
+// Without a folder there is no path at all, rather than a bare name that would land in
+// whatever folder the program was started from.
 inline QString cstProcsPath(const HostOptions& options)
 {
-    return options.ReadString(Opt_AppPath) + QStringLiteral("CstProcs.dat");
+    const QString folder = options.ReadString(Opt_AppPath);
+    return folder.isEmpty() ? QString() : folder + QStringLiteral("CstProcs.dat");
 }

@@ -150,7 +150,7 @@ private slots:
     void loadTellsHowMuchWasRead_data();
     void loadTellsHowMuchWasRead();
     void pathIsGluedAndReadAfresh();
-    void emptyAppPathNamesTheWorkingDirectory();
+    void emptyAppPathNamesNoFile();
     void codesOutOfStepAreNotWritten();
 };
 
@@ -433,7 +433,7 @@ void TestProcsFile::pathIsGluedAndReadAfresh()
     QCOMPARE(fileBytes(dir.filePath("old CstProcs.dat")), workedExample);
 }
 
-void TestProcsFile::emptyAppPathNamesTheWorkingDirectory()
+void TestProcsFile::emptyAppPathNamesNoFile()
 {
     QTemporaryDir dir;
     const QString previous = QDir::currentPath();
@@ -443,10 +443,11 @@ void TestProcsFile::emptyAppPathNamesTheWorkingDirectory()
     QTreeWidget tree;
     QStringList codes;
     ReadExtent extent;
-    LoadProcs(tree, codes, options, extent);
-    SaveProcs(tree, codes, options);
+    QVERIFY_THROWS_EXCEPTION(AppError, LoadProcs(tree, codes, options, extent));
+    QCOMPARE(tree.topLevelItemCount(), 0);
+    QVERIFY_THROWS_EXCEPTION(AppError, SaveProcs(tree, codes, options));
     QDir::setCurrent(previous);
-    QCOMPARE(fileBytes(dir.filePath("CstProcs.dat")), QByteArray("SECTION_2\r\nA\r\n#A\r\n"));
+    QCOMPARE(fileBytes(dir.filePath("CstProcs.dat")), QByteArray("SECTION_2\r\nA\r\n"));
 }
 
 void TestProcsFile::codesOutOfStepAreNotWritten()
