@@ -3,8 +3,8 @@
 #include "app/HostSettings.h"
 #include "common/ErrorGuard.h"
 #include "common/Glyphs.h"
+#include "toolbar/HTMLToolbarEditorWindowUnit.h"
 #include "ui_StartWindowUnit.h"
-
 
 TStartWindow::TStartWindow(QWidget* parent)
     : TForm(parent), ui(std::make_unique<Ui::TStartWindow>()),
@@ -46,6 +46,7 @@ void TStartWindow::FormCreate()
 
 void TStartWindow::btnEditHTMLClick()
 {
+    showModalWindow<THTMLToolbarEditorWindow>(this, *OptionsKey);
 }
 
 void TStartWindow::btnStdProcsEditorClick()

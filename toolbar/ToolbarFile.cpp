@@ -3,10 +3,9 @@
 #include "common/HostOptions.h"
 #include "platform/StrUtils.h"
 
+#include <algorithm>
 #include <QDir>
 #include <QTreeWidget>
-
-#include <algorithm>
 
 namespace {
 
@@ -51,17 +50,33 @@ QString lineOf(const char* kind, const ToolbarNode& node)
 
 QTreeWidgetItem* itemOf(const ToolbarNode& node)
 {
-    auto* item = new QTreeWidgetItem(QStringList{node.text});
-    item->setData(0, ImageIndexRole, node.imageIndex);
-    return item;
+    return newToolbarItem(node.text, node.imageIndex);
 }
 
 ToolbarNode nodeOf(const QTreeWidgetItem& item)
 {
-    return nodeOf(item.text(0), item.data(0, ImageIndexRole).toInt());
+    return nodeOf(item.text(0), imageIndexOf(item));
 }
 
 } // namespace
+
+QTreeWidgetItem* newToolbarItem(const QString& text, int imageIndex)
+{
+    auto* item = new QTreeWidgetItem(QStringList{text});
+    item->setData(0, ImageIndexRole, imageIndex);
+    return item;
+}
+
+void setToolbarItem(QTreeWidgetItem& item, const QString& text, int imageIndex)
+{
+    item.setText(0, text);
+    item.setData(0, ImageIndexRole, imageIndex);
+}
+
+int imageIndexOf(const QTreeWidgetItem& item)
+{
+    return item.data(0, ImageIndexRole).toInt();
+}
 
 std::optional<int> toImageIndex(QStringView field)
 {
