@@ -6,6 +6,7 @@
 #include "toolbar/HTMLToolbarEditorWindowUnit.h"
 #include "ui_StartWindowUnit.h"
 
+
 TStartWindow::TStartWindow(QWidget* parent)
     : TForm(parent), ui(std::make_unique<Ui::TStartWindow>()),
       OptionsKey(std::make_unique<HostSettings>())
