@@ -32,7 +32,9 @@ QString causeOf(const QFileInfo& file, const QImageReader& reader)
 QImage loadPicture(const QString& path, const QString& what)
 {
     if (path.isEmpty())
-        throw AppError(QStringLiteral("Cannot load the %1: no file name is given.").arg(what));
+        throw AppError(
+            QStringLiteral("Cannot load the %1: no file name is set in the host's settings.")
+                .arg(what));
     QImageReader reader(path);
     // A file whose extension lies about its format is still read by its content.
     reader.setDecideFormatFromContent(true);
