@@ -44,7 +44,7 @@ QSize TViewImageWindow::frameExtent() const
 {
     const QWidget* shown = parentWidget() ? parentWidget()->window() : nullptr;
     if (!shown || !shown->isVisible())
-        return {};
+        return QSize(0, 0);
     return shown->frameGeometry().size() - shown->size();
 }
 
