@@ -4,6 +4,7 @@
 #include "toolbar/ViewImageWindowUnit.h"
 #include "ToolbarTestSupport.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollArea>
@@ -16,7 +17,7 @@ class TestViewImageWindow : public QObject
 private slots:
     void fittedToThePicture_data();
     void fittedToThePicture();
-    void withoutShownOwnerTheFrameCountsAsNothing();
+    void withoutShownOwnerFrameCountsAsNothing();
     void pictureThatDoesNotLoadShowsNoViewer();
 };
 
@@ -77,7 +78,7 @@ void TestViewImageWindow::fittedToThePicture()
     QVERIFY2(answerer.surprises().isEmpty(), qPrintable(answerer.surprises().join('\n')));
 }
 
-void TestViewImageWindow::withoutShownOwnerTheFrameCountsAsNothing()
+void TestViewImageWindow::withoutShownOwnerFrameCountsAsNothing()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("strip.bmp"));
@@ -86,6 +87,8 @@ void TestViewImageWindow::withoutShownOwnerTheFrameCountsAsNothing()
     QSize size;
     answerer.expect([&](QDialog& viewer) {
         size = viewer.size();
+        QVERIFY(QTest::qWaitForWindowActive(&viewer));
+        QCOMPARE(QApplication::focusWidget(), control(viewer, QStringLiteral("btnOk")));
         viewer.accept();
     });
     ShowImage(nullptr, path);
