@@ -3,9 +3,10 @@
 #include "common/HostOptions.h"
 #include "platform/StrUtils.h"
 
-#include <algorithm>
 #include <QDir>
 #include <QTreeWidget>
+
+#include <algorithm>
 
 namespace {
 

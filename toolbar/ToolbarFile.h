@@ -3,11 +3,12 @@
 #include "common/LineFile.h"
 #include "platform/AppError.h"
 
-#include <optional>
 #include <QList>
 #include <QString>
 #include <QStringList>
 #include <Qt>
+
+#include <optional>
 
 class HostOptions;
 class QTreeWidget;
