@@ -6,6 +6,7 @@
 #include "maintenance/AdditionalFunctionsWindowUnit.h"
 #include "mime/MIMETypesEditorUnit.h"
 #include "procedures/StdProcsPanelEditorWindowUnit.h"
+#include "toolbar/HTMLToolbarEditorWindowUnit.h"
 #include "ui_StartWindowUnit.h"
 
 TStartWindow::TStartWindow(QWidget* parent)
@@ -48,6 +49,7 @@ void TStartWindow::FormCreate()
 
 void TStartWindow::btnEditHTMLClick()
 {
+    showModalWindow<THTMLToolbarEditorWindow>(this, *OptionsKey);
 }
 
 void TStartWindow::btnStdProcsEditorClick()

@@ -52,14 +52,12 @@ QString lineOf(const char* kind, const ToolbarNode& node)
 
 QTreeWidgetItem* itemOf(const ToolbarNode& node)
 {
-    auto* item = new QTreeWidgetItem(QStringList{node.text});
-    item->setData(0, ImageIndexRole, node.imageIndex);
-    return item;
+    return newToolbarItem(node.text, node.imageIndex);
 }
 
 ToolbarNode nodeOf(const QTreeWidgetItem& item)
 {
-    return nodeOf(item.text(0), item.data(0, ImageIndexRole).toInt());
+    return nodeOf(item.text(0), imageIndexOf(item));
 }
 
 } // namespace
@@ -68,6 +66,24 @@ bool operator==(const ToolbarNode& a, const ToolbarNode& b)
 {
     return a.text == b.text && a.imageIndex == b.imageIndex &&
            std::equal(a.children.begin(), a.children.end(), b.children.begin(), b.children.end());
+}
+
+QTreeWidgetItem* newToolbarItem(const QString& text, int imageIndex)
+{
+    auto* item = new QTreeWidgetItem(QStringList{text});
+    item->setData(0, ImageIndexRole, imageIndex);
+    return item;
+}
+
+void setToolbarItem(QTreeWidgetItem& item, const QString& text, int imageIndex)
+{
+    item.setText(0, text);
+    item.setData(0, ImageIndexRole, imageIndex);
+}
+
+int imageIndexOf(const QTreeWidgetItem& item)
+{
+    return item.data(0, ImageIndexRole).toInt();
 }
 
 std::optional<int> toImageIndex(QStringView field)

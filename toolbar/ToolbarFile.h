@@ -12,6 +12,7 @@
 
 class HostOptions;
 class QTreeWidget;
+class QTreeWidgetItem;
 
 // A node of the toolbar: a category (top level) or a tag. A tag's text is its caption, ":" and
 // its template.
@@ -42,6 +43,11 @@ QStringList toolbarLines(const ToolbarTree& tree);
 
 // The editor's tree view holds the toolbar: node text in column 0, image index in this role.
 inline constexpr int ImageIndexRole = Qt::UserRole + 1;
+
+// A node of the tree view with its text and image index.
+QTreeWidgetItem* newToolbarItem(const QString& text, int imageIndex);
+void setToolbarItem(QTreeWidgetItem& item, const QString& text, int imageIndex);
+int imageIndexOf(const QTreeWidgetItem& item);
 
 void fillToolbarTree(QTreeWidget& tvItems, const ToolbarTree& tree);
 ToolbarTree readToolbarTree(const QTreeWidget& tvItems);

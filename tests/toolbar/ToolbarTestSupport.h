@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QString>
+#include <QStringList>
+#include <QTest>
+#include <QWidget>
+
+// A strip whose image i is filled with stripColour(i, variant): a changed strip is another
+// variant, so a test can tell the two apart by their pixels.
+QColor stripColour(int index, int variant = 0);
+QImage testStrip(int width, int height, int variant = 0);
+void writeStrip(const QString& path, int width, int height, int variant = 0,
+                const char* format = "BMP");
+
+// The control of that objectName; the test stops when there is none.
+template <class Widget = QWidget> Widget* control(const QWidget& window, const QString& name)
+{
+    auto* found = window.findChild<Widget*>(name);
+    if (!found)
+        qFatal("no control %s in %s", qPrintable(name), qPrintable(window.objectName()));
+    return found;
+}
+
+class QPushButton;
+
+// Whether the button's picture and caption fit inside its frame, as the style draws them.
+bool captionFits(const QPushButton& button);
+// "x,y wxh", the geometry as the forms give it.
+QString geometryOf(const QWidget& widget);
+// The objectNames met by pressing Tab from first, first included.
+QStringList tabOrder(QWidget* first, int count);

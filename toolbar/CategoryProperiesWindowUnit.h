@@ -1,0 +1,38 @@
+#pragma once
+
+#include "common/Form.h"
+
+#include <memory>
+#include <QString>
+
+namespace Ui {
+class TCategoryProperiesWindow;
+}
+class ImageIndexChooser;
+class ImageList;
+
+struct CategoryFields
+{
+    QString caption;
+    int imageIndex = 0;
+};
+
+// A category's caption and image. The editor fills it before showing it and reads it back
+// when it closed with OK; OK refuses a ":" in the caption.
+class TCategoryProperiesWindow : public TForm
+{
+    Q_OBJECT
+
+public:
+    TCategoryProperiesWindow(QWidget* parent, const ImageList& images);
+    ~TCategoryProperiesWindow() override;
+
+    void setFields(const CategoryFields& fields);
+    CategoryFields fields() const;
+
+private:
+    void btnOkClick();
+
+    std::unique_ptr<Ui::TCategoryProperiesWindow> ui;
+    ImageIndexChooser* imageChooser;
+};

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QObject>
+
+class ImageList;
+class QLabel;
+class TRxSpinEdit;
+
+// The image spin edit of the property dialogs: it counts images from 1 where the tree counts
+// from 0, is bounded by the images of the list, and shows the chosen image beside it at its
+// natural size and enlarged. With no images to choose from it is disabled and gives back the
+// index it was given.
+class ImageIndexChooser : public QObject
+{
+    Q_OBJECT
+
+public:
+    ImageIndexChooser(TRxSpinEdit* spin, QLabel* image, QLabel* enlarged, const ImageList& images);
+
+    void setImageIndex(int index);
+    int imageIndex() const;
+
+private:
+    void showChosen();
+
+    TRxSpinEdit* m_spin;
+    QLabel* m_image;
+    QLabel* m_enlarged;
+    const ImageList& m_images;
+    int m_keptIndex = 0;
+    bool m_choosing = false;
+};

@@ -1,0 +1,47 @@
+#include "toolbar/Picture.h"
+
+#include "platform/AppError.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QImageReader>
+
+namespace {
+
+QString causeOf(const QFileInfo& file, const QImageReader& reader)
+{
+    if (!file.exists())
+        return QStringLiteral("the file does not exist");
+    if (file.isDir())
+        return QStringLiteral("it is a folder, not a file");
+    switch (reader.error()) {
+    case QImageReader::FileNotFoundError:
+    case QImageReader::DeviceError:
+        return QStringLiteral("the file cannot be read");
+    case QImageReader::UnsupportedFormatError:
+        return QStringLiteral("it is not a picture in a format that this program can read");
+    case QImageReader::InvalidDataError:
+        return QStringLiteral("its picture data is damaged or too large");
+    default:
+        return reader.errorString();
+    }
+}
+
+} // namespace
+
+QImage loadPicture(const QString& path, const QString& what)
+{
+    if (path.isEmpty())
+        throw AppError(
+            QStringLiteral("Cannot load the %1: no file name is set in the host's settings.")
+                .arg(what));
+    QImageReader reader(path);
+    // A file whose extension lies about its format is still read by its content.
+    reader.setDecideFormatFromContent(true);
+    QImage picture = reader.read();
+    if (picture.isNull())
+        throw AppError(
+            QStringLiteral("Cannot load the %1 \"%2\": %3.")
+                .arg(what, QDir::toNativeSeparators(path), causeOf(QFileInfo(path), reader)));
+    return picture;
+}

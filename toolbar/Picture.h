@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+// Reads a picture file in any format that Qt reads, whatever its name's extension says. Throws
+// an AppError naming the file and the cause; what names the picture in that message ("image
+// strip", "picture").
+QImage loadPicture(const QString& path, const QString& what);

@@ -1,0 +1,59 @@
+#include "toolbar/TagPropertiesWindowUnit.h"
+
+#include "common/ErrorGuard.h"
+#include "common/Glyphs.h"
+#include "common/Modal.h"
+#include "toolbar/ImageIndexChooser.h"
+#include "ui_TagPropertiesWindowUnit.h"
+
+TTagPropertiesWindow::TTagPropertiesWindow(QWidget* parent, const ImageList& images)
+    : TForm(parent), ui(std::make_unique<Ui::TTagPropertiesWindow>())
+{
+    ui->setupUi(this);
+    ui->btnSelTextMacro->setIcon(glyphIcon(Glyph::Macro));
+    ui->btnNewLineMacro->setIcon(glyphIcon(Glyph::Macro));
+    ui->btnOk->setIcon(glyphIcon(Glyph::Ok));
+    ui->btnCancel->setIcon(glyphIcon(Glyph::Cancel));
+    imageChooser =
+        new ImageIndexChooser(ui->spnImageIndex, ui->imgChosen, ui->imgChosenEnlarged, images);
+
+    connectGuarded(ui->btnSelTextMacro, &QPushButton::clicked, this,
+                   &TTagPropertiesWindow::btnSelTextMacroClick);
+    connectGuarded(ui->btnNewLineMacro, &QPushButton::clicked, this,
+                   &TTagPropertiesWindow::btnNewLineMacroClick);
+    setOkButton(ui->btnOk, [this] { btnOkClick(); });
+    setCancelButton(ui->btnCancel);
+}
+
+TTagPropertiesWindow::~TTagPropertiesWindow() = default;
+
+void TTagPropertiesWindow::setFields(const TagFields& fields)
+{
+    ui->txtCaption->setText(fields.caption);
+    ui->txtTag->setText(fields.tag);
+    imageChooser->setImageIndex(fields.imageIndex);
+}
+
+TagFields TTagPropertiesWindow::fields() const
+{
+    return {ui->txtCaption->text(), ui->txtTag->text(), imageChooser->imageIndex()};
+}
+
+void TTagPropertiesWindow::btnSelTextMacroClick()
+{
+    ui->txtTag->insert(QStringLiteral("%1"));
+}
+
+void TTagPropertiesWindow::btnNewLineMacroClick()
+{
+    ui->txtTag->insert(QStringLiteral("%2"));
+}
+
+void TTagPropertiesWindow::btnOkClick()
+{
+    const QChar colon = QLatin1Char(':');
+    if (ui->txtTag->text().contains(colon) || ui->txtCaption->text().contains(colon)) {
+        Modal::refuse(this, QStringLiteral("Invalid char \":\" in tag or caption"));
+        keepOpen();
+    }
+}
