@@ -6,6 +6,7 @@
 #include "common/Modal.h"
 #include "common/SaveGuard.h"
 #include "platform/AppError.h"
+#include "platform/WholeFile.h"
 #include "platform/StrUtils.h"
 #include "toolbar/CategoryProperiesWindowUnit.h"
 #include "toolbar/ImageList.h"
@@ -33,7 +34,7 @@ AppError stripTooSmall(const QString& path, QSize size)
         QStringLiteral("The image strip \"%1\" is %2 x %3 pixels: it must be at least 16 "
                        "pixels wide and 16 pixels high to hold one image, so the editor "
                        "shows no images.")
-            .arg(QDir::toNativeSeparators(path))
+            .arg(displayPath(path))
             .arg(size.width())
             .arg(size.height()));
 }

@@ -1,6 +1,7 @@
 #include "toolbar/Picture.h"
 
 #include "platform/AppError.h"
+#include "platform/WholeFile.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -35,6 +36,11 @@ QImage loadPicture(const QString& path, const QString& what)
         throw AppError(
             QStringLiteral("Cannot load the %1: no file name is set in the host's settings.")
                 .arg(what));
+    // A fifo or a device would block or never end; only a plain file is read.
+    const QFileInfo file(path);
+    if (file.exists() && !file.isFile() && !file.isDir())
+        throw AppError(QStringLiteral("Cannot load the %1 \"%2\": it is not a regular file.")
+                           .arg(what, displayPath(path)));
     QImageReader reader(path);
     // A file whose extension lies about its format is still read by its content.
     reader.setDecideFormatFromContent(true);
@@ -42,6 +48,6 @@ QImage loadPicture(const QString& path, const QString& what)
     if (picture.isNull())
         throw AppError(
             QStringLiteral("Cannot load the %1 \"%2\": %3.")
-                .arg(what, QDir::toNativeSeparators(path), causeOf(QFileInfo(path), reader)));
+                .arg(what, displayPath(path), causeOf(QFileInfo(path), reader)));
     return picture;
 }
