@@ -15,8 +15,7 @@ TStartWindow::TStartWindow(QWidget* parent)
 {
     ui->setupUi(this);
     // No title-bar buttons: the window is closed through Exit only.
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::MSWindowsFixedSizeDialogHint);
+    removeTitleBarButtons();
     ui->btnEditHTML->setIcon(glyphIcon(Glyph::HtmlToolbar));
     ui->btnStdProcsEditor->setIcon(glyphIcon(Glyph::Procedures));
     ui->btnMIMETypes->setIcon(glyphIcon(Glyph::MimeTypes));

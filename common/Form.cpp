@@ -8,9 +8,18 @@
 #include <QPushButton>
 #include <QScreen>
 
+// A fixed-size dialog frame: a close box, but nothing to minimise or maximise.
 TForm::TForm(QWidget* parent) : QDialog(parent)
 {
-    setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
+}
+
+void TForm::removeTitleBarButtons()
+{
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
 }
 
 TForm::~TForm() = default;

@@ -39,6 +39,8 @@ protected:
     // The button and Esc close the window with the Cancel result. Without one, Esc does nothing.
     void setCancelButton(QAbstractButton* button);
     void keepPlacement(TFormStorage::Keeps keeps);
+    // No close box either: only the window's own buttons close it.
+    void removeTitleBarButtons();
     void setPosition(Position position, QPoint designed = {});
 
     void showEvent(QShowEvent* event) override;

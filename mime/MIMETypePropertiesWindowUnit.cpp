@@ -25,9 +25,6 @@ TMIMETypePropertiesWindow::TMIMETypePropertiesWindow(QWidget* parent)
     : TForm(parent), ui(std::make_unique<Ui::TMIMETypePropertiesWindow>())
 {
     ui->setupUi(this);
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
-                   Qt::MSWindowsFixedSizeDialogHint);
     for (QLabel* label : {ui->Label1, ui->Label2, ui->Label3})
         fitCaption(*label);
     ui->btnOk->setIcon(glyphIcon(Glyph::Ok));

@@ -17,9 +17,6 @@ TMIMETypesEditor::TMIMETypesEditor(QWidget* parent, const HostOptions& options)
       m_types(new MimeTypeTable(this))
 {
     ui->setupUi(this);
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
-                   Qt::MSWindowsFixedSizeDialogHint);
     ui->btnOk->setIcon(glyphIcon(Glyph::Ok));
     ui->btnCancel->setIcon(glyphIcon(Glyph::Cancel));
     ui->btnNewType->setIcon(glyphIcon(Glyph::NewItem));

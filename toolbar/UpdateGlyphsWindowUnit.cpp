@@ -7,8 +7,7 @@ TUpdateGlyphsWindow::TUpdateGlyphsWindow(QWidget* parent)
     : TForm(parent), ui(std::make_unique<Ui::TUpdateGlyphsWindow>())
 {
     ui->setupUi(this);
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::MSWindowsFixedSizeDialogHint);
+    removeTitleBarButtons();
     setPosition(Position::Designed, QPoint(205, 121));
     QFont labelFont = ui->Label1->font();
     labelFont.setPixelSize(16);
