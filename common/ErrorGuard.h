@@ -15,6 +15,7 @@ bool runGuarded(QWidget* owner, const std::function<void()>& handler);
 template <class Sender, class Signal, class Form>
 void connectGuarded(Sender* sender, Signal signal, Form* form, void (Form::*handler)())
 {
-    QObject::connect(sender, signal, form,
-                     [form, handler] { runGuarded(form, [form, handler] { (form->*handler)(); }); });
+    QObject::connect(sender, signal, form, [form, handler] {
+        runGuarded(form, [form, handler] { (form->*handler)(); });
+    });
 }

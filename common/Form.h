@@ -62,8 +62,7 @@ private:
 
 // The modal window protocol: create the window, run its create handler, show it modally,
 // destroy it whatever it closed with. Returns the result.
-template <class Window, class... Args>
-int showModalWindow(QWidget* owner, Args&&... args)
+template <class Window, class... Args> int showModalWindow(QWidget* owner, Args&&... args)
 {
     Window window(owner, std::forward<Args>(args)...);
     window.Create();
@@ -71,8 +70,7 @@ int showModalWindow(QWidget* owner, Args&&... args)
 }
 
 // True when the window closed with the OK result.
-template <class Window, class... Args>
-bool ShowDialog(QWidget* owner, Args&&... args)
+template <class Window, class... Args> bool ShowDialog(QWidget* owner, Args&&... args)
 {
     return showModalWindow<Window>(owner, std::forward<Args>(args)...) == QDialog::Accepted;
 }

@@ -60,9 +60,10 @@ void checkLineBreaks(const QString& line, const QString& fileName, qsizetype ind
     for (qsizetype i = 0; i < lines.size(); ++i) {
         const QString character = CodePage::firstUnencodable(lines[i]);
         if (!character.isEmpty())
-            refuseLine(fileName, i,
-                       describe(character) +
-                           QStringLiteral(", which the code page %1 cannot hold").arg(CodePage::name()));
+            refuseLine(
+                fileName, i,
+                describe(character) +
+                    QStringLiteral(", which the code page %1 cannot hold").arg(CodePage::name()));
     }
     throw AppError(QStringLiteral("Cannot write \"%1\": the text does not fit the code page %2.")
                        .arg(displayPath(fileName), CodePage::name()));

@@ -2,9 +2,10 @@
 
 #include "mime/MIMETypesFile.h"
 
-#include <optional>
 #include <QAbstractTableModel>
 #include <QHash>
+
+#include <optional>
 
 // The rows of the MIME types list: the type in column 0, the suffix in column 1, in file order.
 // A type or suffix that also stands on another row is marked (a colour and a tooltip naming

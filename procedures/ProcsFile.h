@@ -3,10 +3,11 @@
 #include "common/LineFile.h"
 #include "platform/AppError.h"
 
-#include <optional>
 #include <QList>
 #include <QString>
 #include <QStringList>
+
+#include <optional>
 
 class HostOptions;
 class QTreeWidget;

@@ -3,8 +3,9 @@
 #include "common/Form.h"
 #include "common/LineFile.h"
 
-#include <memory>
 #include <QString>
+
+#include <memory>
 
 namespace Ui {
 class THTMLToolbarEditorWindow;

@@ -3,9 +3,10 @@
 #include "platform/RxSpinEdit.h"
 #include "toolbar/ImageList.h"
 
+#include <QLabel>
+
 #include <algorithm>
 #include <climits>
-#include <QLabel>
 
 namespace {
 

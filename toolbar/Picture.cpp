@@ -46,8 +46,7 @@ QImage loadPicture(const QString& path, const QString& what)
     reader.setDecideFormatFromContent(true);
     QImage picture = reader.read();
     if (picture.isNull())
-        throw AppError(
-            QStringLiteral("Cannot load the %1 \"%2\": %3.")
-                .arg(what, displayPath(path), causeOf(QFileInfo(path), reader)));
+        throw AppError(QStringLiteral("Cannot load the %1 \"%2\": %3.")
+                           .arg(what, displayPath(path), causeOf(QFileInfo(path), reader)));
     return picture;
 }

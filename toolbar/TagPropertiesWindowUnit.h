@@ -2,8 +2,9 @@
 
 #include "common/Form.h"
 
-#include <memory>
 #include <QString>
+
+#include <memory>
 
 namespace Ui {
 class TTagPropertiesWindow;

@@ -23,7 +23,8 @@ void TestDemoProfile::settingsPointAtReadyFiles()
     writeDemoProfile(profile.folder());
     HostSettings settings;
     settings.Open();
-    QCOMPARE(readLineFile(settings.ReadString(Opt_HTMLToolbarCFG)).lines, defaultHTMLToolbarLines());
+    QCOMPARE(readLineFile(settings.ReadString(Opt_HTMLToolbarCFG)).lines,
+             defaultHTMLToolbarLines());
     QCOMPARE(readLineFile(cstProcsPath(settings)).lines, defaultCstProcsLines());
     QCOMPARE(readLineFile(settings.ReadString(Opt_MIMEPraserCFG)).lines, defaultMIMETypesLines());
     const QImage strip(settings.ReadString(Opt_HTMLToolbarGlyphs));

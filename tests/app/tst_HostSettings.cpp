@@ -52,21 +52,21 @@ void TestHostSettings::lookup_data()
     QTest::addColumn<QByteArray>("file");
     QTest::addColumn<QString>("expected");
 
-    QTest::newRow("name compares without case") << QByteArray("[TMainWindow]\nopt_apppath=/a/\n")
-                                                << "/a/";
-    QTest::newRow("section compares without case") << QByteArray("[tmainwindow]\nOpt_AppPath=/a/\n")
-                                                   << "/a/";
-    QTest::newRow("blanks around the name") << QByteArray("[TMainWindow]\n  Opt_AppPath =/a/\n")
-                                            << "/a/";
+    QTest::newRow("name compares without case")
+        << QByteArray("[TMainWindow]\nopt_apppath=/a/\n") << "/a/";
+    QTest::newRow("section compares without case")
+        << QByteArray("[tmainwindow]\nOpt_AppPath=/a/\n") << "/a/";
+    QTest::newRow("blanks around the name")
+        << QByteArray("[TMainWindow]\n  Opt_AppPath =/a/\n") << "/a/";
     QTest::newRow("CR LF file") << QByteArray("[TMainWindow]\r\nOpt_AppPath=/a/\r\n") << "/a/";
-    QTest::newRow("UTF-8 mark at the start") << QByteArray("\xEF\xBB\xBF[TMainWindow]\nOpt_AppPath=/a/")
-                                             << "/a/";
-    QTest::newRow("other section ignored") << QByteArray("[Other]\nOpt_AppPath=/b/\n[TMainWindow]\n")
-                                           << "";
+    QTest::newRow("UTF-8 mark at the start")
+        << QByteArray("\xEF\xBB\xBF[TMainWindow]\nOpt_AppPath=/a/") << "/a/";
+    QTest::newRow("other section ignored")
+        << QByteArray("[Other]\nOpt_AppPath=/b/\n[TMainWindow]\n") << "";
     QTest::newRow("before any section ignored") << QByteArray("Opt_AppPath=/b/\n") << "";
     QTest::newRow("missing value is empty") << QByteArray("[TMainWindow]\nOpt_Other=/b/\n") << "";
-    QTest::newRow("later line wins") << QByteArray("[TMainWindow]\nOpt_AppPath=/a/\nOpt_AppPath=/b/\n")
-                                     << "/b/";
+    QTest::newRow("later line wins")
+        << QByteArray("[TMainWindow]\nOpt_AppPath=/a/\nOpt_AppPath=/b/\n") << "/b/";
     QTest::newRow("prefix of a name does not match")
         << QByteArray("[TMainWindow]\nOpt_AppPathX=/b/\n") << "";
 }

@@ -13,7 +13,8 @@ namespace {
 
 QString iniFile(const TestProfile& profile)
 {
-    return profile.folder() + QStringLiteral("/config/TarvelSoftware/Tarvel Halvex configuration.ini");
+    return profile.folder() +
+           QStringLiteral("/config/TarvelSoftware/Tarvel Halvex configuration.ini");
 }
 
 QPushButton* button(QWidget& window, const char* name)
@@ -63,7 +64,8 @@ void TestStartWindow::windowFrame()
     QVERIFY(!flags.testFlag(Qt::WindowSystemMenuHint));
     QVERIFY(!flags.testFlag(Qt::WindowMinimizeButtonHint));
     QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
-    QCOMPARE(window.findChild<QLabel*>(QStringLiteral("Label1"))->text(), QStringLiteral("Operation:"));
+    QCOMPARE(window.findChild<QLabel*>(QStringLiteral("Label1"))->text(),
+             QStringLiteral("Operation:"));
 }
 
 void TestStartWindow::buttons_data()
@@ -72,11 +74,16 @@ void TestStartWindow::buttons_data()
     QTest::addColumn<QString>("caption");
     QTest::addColumn<int>("row");
 
-    QTest::newRow("edit HTML") << "btnEditHTML" << "Edit HTML toolbar" << 0;
-    QTest::newRow("procedures") << "btnStdProcsEditor" << "Edit standard procedures panel" << 1;
-    QTest::newRow("MIME") << "btnMIMETypes" << "MIME types" << 2;
-    QTest::newRow("more") << "btnMore" << "Additional functions" << 3;
-    QTest::newRow("exit") << "btnExit" << "Exit" << 4;
+    QTest::newRow("edit HTML") << "btnEditHTML"
+                               << "Edit HTML toolbar" << 0;
+    QTest::newRow("procedures") << "btnStdProcsEditor"
+                                << "Edit standard procedures panel" << 1;
+    QTest::newRow("MIME") << "btnMIMETypes"
+                          << "MIME types" << 2;
+    QTest::newRow("more") << "btnMore"
+                          << "Additional functions" << 3;
+    QTest::newRow("exit") << "btnExit"
+                          << "Exit" << 4;
 }
 
 void TestStartWindow::buttons()

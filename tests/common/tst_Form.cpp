@@ -74,7 +74,8 @@ void TestForm::guardShowsEscapedErrors_data()
     QTest::newRow("no error, no box") << 0 << true << "";
     QTest::newRow("program error shows its message") << 1 << false << "Cannot read \"x\": gone.";
     QTest::newRow("library error is shown too") << 2 << false << "Unexpected error: boom";
-    QTest::newRow("anything else is caught") << 3 << false << "Unexpected error of an unknown kind.";
+    QTest::newRow("anything else is caught")
+        << 3 << false << "Unexpected error of an unknown kind.";
 }
 
 void TestForm::guardShowsEscapedErrors()

@@ -35,21 +35,22 @@ void TestLineFile::split_data()
     QTest::newRow("lone CR ends a line") << QByteArray("a\rb\r") << QStringList{"a", "b"} << true;
     QTest::newRow("mixed breaks") << QByteArray("a\rb\nc\r\nd") << QStringList{"a", "b", "c", "d"}
                                   << true;
-    QTest::newRow("LF CR is two breaks") << QByteArray("a\n\rb") << QStringList{"a", "", "b"} << true;
-    QTest::newRow("no final break: last line kept") << QByteArray("a\r\nb") << QStringList{"a", "b"}
-                                                    << true;
-    QTest::newRow("final break adds no empty line") << QByteArray("a\r\n") << QStringList{"a"}
-                                                    << true;
-    QTest::newRow("empty lines kept") << QByteArray("\r\n\r\na\r\n\r\n")
-                                      << QStringList{"", "", "a", ""} << true;
+    QTest::newRow("LF CR is two breaks")
+        << QByteArray("a\n\rb") << QStringList{"a", "", "b"} << true;
+    QTest::newRow("no final break: last line kept")
+        << QByteArray("a\r\nb") << QStringList{"a", "b"} << true;
+    QTest::newRow("final break adds no empty line")
+        << QByteArray("a\r\n") << QStringList{"a"} << true;
+    QTest::newRow("empty lines kept")
+        << QByteArray("\r\n\r\na\r\n\r\n") << QStringList{"", "", "a", ""} << true;
     QTest::newRow("lone break is one empty line") << QByteArray("\n") << QStringList{""} << true;
-    QTest::newRow("blanks are not trimmed") << QByteArray(" a \t\r\n") << QStringList{" a \t"}
-                                            << true;
-    QTest::newRow("reading stops at NUL") << QByteArray("a\r\nb\0c\r\nd", 10)
-                                          << QStringList{"a", "b"} << false;
+    QTest::newRow("blanks are not trimmed")
+        << QByteArray(" a \t\r\n") << QStringList{" a \t"} << true;
+    QTest::newRow("reading stops at NUL")
+        << QByteArray("a\r\nb\0c\r\nd", 10) << QStringList{"a", "b"} << false;
     QTest::newRow("NUL first gives nothing") << QByteArray("\0a", 2) << QStringList() << false;
-    QTest::newRow("Windows-1252 letters") << QByteArray("\x80 \xE9\xFC\x9F")
-                                          << QStringList{QString::fromUtf8("€ éüŸ")} << true;
+    QTest::newRow("Windows-1252 letters")
+        << QByteArray("\x80 \xE9\xFC\x9F") << QStringList{QString::fromUtf8("€ éüŸ")} << true;
 }
 
 void TestLineFile::split()
@@ -83,11 +84,11 @@ void TestLineFile::joinPutsCrLfAfterEveryLine_data()
 
     QTest::newRow("no lines, no bytes") << QStringList() << QByteArray();
     QTest::newRow("one empty line") << QStringList{""} << QByteArray("\r\n");
-    QTest::newRow("last line too") << QStringList{"2:0:A", "1:1:B:<B>"}
-                                   << QByteArray("2:0:A\r\n1:1:B:<B>\r\n");
+    QTest::newRow("last line too")
+        << QStringList{"2:0:A", "1:1:B:<B>"} << QByteArray("2:0:A\r\n1:1:B:<B>\r\n");
     QTest::newRow("macros are plain text") << QStringList{"%1%2"} << QByteArray("%1%2\r\n");
-    QTest::newRow("Windows-1252 letters") << QStringList{QString::fromUtf8("€é")}
-                                          << QByteArray("\x80\xE9\r\n");
+    QTest::newRow("Windows-1252 letters")
+        << QStringList{QString::fromUtf8("€é")} << QByteArray("\x80\xE9\r\n");
 }
 
 void TestLineFile::joinPutsCrLfAfterEveryLine()
@@ -104,8 +105,10 @@ void TestLineFile::joinRefusesWhatTheFileCannotHold_data()
 
     QTest::newRow("letter outside the code page") << QString::fromUtf8("a\u0100b") << "U+0100";
     QTest::newRow("emoji") << QString::fromUtf8("\U0001F600") << "U+1F600";
-    QTest::newRow("line feed would split the line") << "a\nb" << "U+000A";
-    QTest::newRow("carriage return would split the line") << "a\rb" << "U+000D";
+    QTest::newRow("line feed would split the line") << "a\nb"
+                                                    << "U+000A";
+    QTest::newRow("carriage return would split the line") << "a\rb"
+                                                          << "U+000D";
     QTest::newRow("NUL would end the file") << QString(QChar(0)) << "U+0000";
 }
 
@@ -129,7 +132,8 @@ void TestLineFile::refusedWriteLeavesFileUntouched()
     QTemporaryDir dir;
     const QString path = dir.path() + QStringLiteral("/t.cfg");
     writeBytes(path, "old\r\n");
-    QVERIFY_THROWS_EXCEPTION(AppError, writeLineFile(path, {QStringLiteral("a"), QString::fromUtf8("\u0100")}));
+    QVERIFY_THROWS_EXCEPTION(
+        AppError, writeLineFile(path, {QStringLiteral("a"), QString::fromUtf8("\u0100")}));
     QCOMPARE(fileBytes(path), QByteArray("old\r\n"));
 }
 

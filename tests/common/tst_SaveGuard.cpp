@@ -19,8 +19,8 @@ void TestSaveGuard::asksOnlyWhenPartOfTheFileWasNotRead_data()
 
     QTest::newRow("no file: created without asking") << int(ReadExtent::NoFile) << 0 << true;
     QTest::newRow("read whole: saved without asking") << int(ReadExtent::Whole) << 0 << true;
-    QTest::newRow("partial, Yes: replaced") << int(ReadExtent::Partial) << int(QMessageBox::Yes)
-                                            << true;
+    QTest::newRow("partial, Yes: replaced")
+        << int(ReadExtent::Partial) << int(QMessageBox::Yes) << true;
     QTest::newRow("partial, No: kept") << int(ReadExtent::Partial) << int(QMessageBox::No) << false;
 }
 

@@ -1,6 +1,7 @@
 // halvex-save-loop: opens the MIME types editor of the host profile in XDG_CONFIG_HOME again
 // and again, each time adding the row "X/KILL" or removing it again, and pressing OK; prints
-// "saving" when it presses OK and "saved" once the editor closed. The crash test kills it at random moments.
+// "saving" when it presses OK and "saved" once the editor closed. The crash test kills it at random
+// moments.
 
 #include "app/Application.h"
 #include "app/HostSettings.h"

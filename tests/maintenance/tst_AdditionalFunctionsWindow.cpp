@@ -109,15 +109,20 @@ void TestAdditionalFunctionsWindow::layout_data()
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QRect>("geometry");
 
-    QTest::newRow("reset group") << "GroupBox1" << "Reset CFG file" << QRect(8, 8, 169, 121);
-    QTest::newRow("reset toolbar") << "btnResetHTMLToolbar" << "Reset HTML toolbar"
-                                   << QRect(8, 24, 150, 25);
-    QTest::newRow("reset procedures") << "btnResetStdProcs" << "Reset standard procedures"
-                                      << QRect(8, 56, 150, 25);
-    QTest::newRow("reset MIME") << "btnResetMIME" << "Reset MIME types" << QRect(8, 88, 150, 25);
-    QTest::newRow("help group") << "GroupBox2" << "Help" << QRect(8, 136, 169, 57);
-    QTest::newRow("about") << "btnAbout" << "About" << QRect(8, 24, 150, 25);
-    QTest::newRow("close") << "btnExit" << "Close" << QRect(16, 200, 150, 25);
+    QTest::newRow("reset group") << "GroupBox1"
+                                 << "Reset CFG file" << QRect(8, 8, 169, 121);
+    QTest::newRow("reset toolbar") << "btnResetHTMLToolbar"
+                                   << "Reset HTML toolbar" << QRect(8, 24, 150, 25);
+    QTest::newRow("reset procedures") << "btnResetStdProcs"
+                                      << "Reset standard procedures" << QRect(8, 56, 150, 25);
+    QTest::newRow("reset MIME") << "btnResetMIME"
+                                << "Reset MIME types" << QRect(8, 88, 150, 25);
+    QTest::newRow("help group") << "GroupBox2"
+                                << "Help" << QRect(8, 136, 169, 57);
+    QTest::newRow("about") << "btnAbout"
+                           << "About" << QRect(8, 24, 150, 25);
+    QTest::newRow("close") << "btnExit"
+                           << "Close" << QRect(16, 200, 150, 25);
 }
 
 void TestAdditionalFunctionsWindow::layout()
@@ -177,17 +182,16 @@ void TestAdditionalFunctionsWindow::reset_data()
     for (int i = 0; i < 3; ++i) {
         const QString name = resetButtons[i];
         const QByteArray tag = name.toLatin1();
-        QTest::newRow(tag + ": Yes over a larger file") << name << questions[i] << larger
-                                                        << int(QMessageBox::Yes) << true;
-        QTest::newRow(tag + ": Yes creates a missing file") << name << questions[i]
-                                                            << QByteArray("-")
-                                                            << int(QMessageBox::Yes) << true;
-        QTest::newRow(tag + ": No keeps the file") << name << questions[i] << larger
-                                                   << int(QMessageBox::No) << false;
-        QTest::newRow(tag + ": No creates nothing") << name << questions[i] << QByteArray("-")
-                                                    << int(QMessageBox::No) << false;
-        QTest::newRow(tag + ": Esc creates nothing") << name << questions[i] << QByteArray("-")
-                                                     << 0 << false;
+        QTest::newRow(tag + ": Yes over a larger file")
+            << name << questions[i] << larger << int(QMessageBox::Yes) << true;
+        QTest::newRow(tag + ": Yes creates a missing file")
+            << name << questions[i] << QByteArray("-") << int(QMessageBox::Yes) << true;
+        QTest::newRow(tag + ": No keeps the file")
+            << name << questions[i] << larger << int(QMessageBox::No) << false;
+        QTest::newRow(tag + ": No creates nothing")
+            << name << questions[i] << QByteArray("-") << int(QMessageBox::No) << false;
+        QTest::newRow(tag + ": Esc creates nothing")
+            << name << questions[i] << QByteArray("-") << 0 << false;
     }
 }
 
@@ -280,10 +284,14 @@ void TestAdditionalFunctionsWindow::failedResetKeepsOldBytesAndWindow_data()
     QTest::addColumn<QString>("fault");
     QTest::addColumn<QString>("cause");
 
-    QTest::newRow("empty path") << "empty" << "no file name";
-    QTest::newRow("missing folder") << "folder" << "No such file";
-    QTest::newRow("read-only file") << "read-only" << "read-only";
-    QTest::newRow("path is a folder") << "dir" << "not a regular file";
+    QTest::newRow("empty path") << "empty"
+                                << "no file name";
+    QTest::newRow("missing folder") << "folder"
+                                    << "No such file";
+    QTest::newRow("read-only file") << "read-only"
+                                    << "read-only";
+    QTest::newRow("path is a folder") << "dir"
+                                      << "not a regular file";
 }
 
 void TestAdditionalFunctionsWindow::failedResetKeepsOldBytesAndWindow()

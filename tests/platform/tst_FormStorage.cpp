@@ -14,7 +14,8 @@ class TSampleWindow : public QDialog
 
 QString iniFile(const TestProfile& profile)
 {
-    return profile.folder() + QStringLiteral("/config/TarvelSoftware/Tarvel Halvex configuration.ini");
+    return profile.folder() +
+           QStringLiteral("/config/TarvelSoftware/Tarvel Halvex configuration.ini");
 }
 
 } // namespace
@@ -42,8 +43,9 @@ void TestFormStorage::keyPathNamesCompanyTitleAndClass()
 {
     TSampleWindow window;
     TFormStorage storage(&window, TFormStorage::Keeps::Position);
-    QCOMPARE(storage.keyPath(),
-             QStringLiteral("Software\\TarvelSoftware\\Tarvel Halvex configuration\\TSampleWindow"));
+    QCOMPARE(
+        storage.keyPath(),
+        QStringLiteral("Software\\TarvelSoftware\\Tarvel Halvex configuration\\TSampleWindow"));
     QCOMPARE(storage.objectName(), QStringLiteral("FormStorage1"));
 }
 

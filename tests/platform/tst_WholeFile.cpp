@@ -52,10 +52,14 @@ void TestWholeFile::readRefusesWhatIsNoFile_data()
     QTest::addColumn<QString>("path");
     QTest::addColumn<QString>("cause");
 
-    QTest::newRow("missing file") << "%1/missing, file.cfg" << "No such file";
-    QTest::newRow("a folder") << "%1" << "not a regular file";
-    QTest::newRow("a device that never ends") << "/dev/zero" << "not a regular file";
-    QTest::newRow("empty path") << "" << "no file name";
+    QTest::newRow("missing file") << "%1/missing, file.cfg"
+                                  << "No such file";
+    QTest::newRow("a folder") << "%1"
+                              << "not a regular file";
+    QTest::newRow("a device that never ends") << "/dev/zero"
+                                              << "not a regular file";
+    QTest::newRow("empty path") << ""
+                                << "no file name";
 }
 
 void TestWholeFile::readRefusesWhatIsNoFile()
@@ -99,8 +103,8 @@ void TestWholeFile::writeRefusalLeavesOldBytes()
         QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
 
     const QString message = errorOfWrite(path, "new\r\n");
-    QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                          QFileDevice::ExeOwner);
+    QFile::setPermissions(dir.path(),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     QVERIFY2(!message.isEmpty(), "the write was not refused");
     QVERIFY2(message.contains(cause), qPrintable(message));
     QVERIFY2(message.contains(QDir::toNativeSeparators(path)), qPrintable(message));
@@ -150,8 +154,10 @@ void TestWholeFile::displayPath_data()
     QTest::addColumn<QString>("path");
     QTest::addColumn<QString>("shown");
 
-    QTest::newRow("plain path unchanged") << "/home/ann/a b, c.cfg" << "/home/ann/a b, c.cfg";
-    QTest::newRow("control characters made visible") << QString::fromLatin1("/tmp/a\tb\x01" "c")
+    QTest::newRow("plain path unchanged") << "/home/ann/a b, c.cfg"
+                                          << "/home/ann/a b, c.cfg";
+    QTest::newRow("control characters made visible") << QString::fromLatin1("/tmp/a\tb\x01"
+                                                                            "c")
                                                      << "/tmp/a\\x09b\\x01c";
     QTest::newRow("long path shortened in the middle")
         << QStringLiteral("/") + QString(1000, QLatin1Char('a')) + QStringLiteral("/end.cfg")

@@ -6,7 +6,8 @@
 #include <QTest>
 
 TestProfile::TestProfile()
-    : m_oldConfigHome(qgetenv("XDG_CONFIG_HOME")), m_hadConfigHome(qEnvironmentVariableIsSet("XDG_CONFIG_HOME"))
+    : m_oldConfigHome(qgetenv("XDG_CONFIG_HOME")),
+      m_hadConfigHome(qEnvironmentVariableIsSet("XDG_CONFIG_HOME"))
 {
     QDir(m_dir.path()).mkpath(QStringLiteral("config"));
     QDir(m_dir.path()).mkpath(QStringLiteral("Hôst files"));
@@ -62,5 +63,6 @@ void writeBytes(const QString& path, const QByteArray& bytes)
 {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        QTest::qFail(qPrintable(QStringLiteral("cannot write test file ") + path), __FILE__, __LINE__);
+        QTest::qFail(qPrintable(QStringLiteral("cannot write test file ") + path), __FILE__,
+                     __LINE__);
 }

@@ -1,7 +1,7 @@
 #include "common/HostOptions.h"
-#include "toolbar/ToolbarFile.h"
 #include "support/TestMain.h"
 #include "support/TestProfile.h"
+#include "toolbar/ToolbarFile.h"
 
 #include <QTemporaryDir>
 #include <QTreeWidget>
@@ -71,29 +71,29 @@ void TestToolbarFile::readAndWriteBack_data()
            "Lists#8(List (<UL>):<UL>%2%1%2</UL>#9, List (<OL>):<OL>%2%1%2</OL>#10)"
         << workedExample;
     QTest::newRow("empty file, empty tree, zero bytes") << QByteArray() << "" << QByteArray();
-    QTest::newRow("category without caption") << QByteArray("2:3") << "#3()"
-                                              << QByteArray("2:3:\r\n");
-    QTest::newRow("tag without template") << QByteArray("2:0:C\r\n1:1:T\r\n") << "C#0(T:#1)"
-                                          << QByteArray("2:0:C\r\n1:1:T:\r\n");
-    QTest::newRow("colon in template cuts it") << QByteArray("2:0:C\r\n1:1:T:a:b\r\n")
-                                               << "C#0(T:a#1)"
-                                               << QByteArray("2:0:C\r\n1:1:T:a\r\n");
-    QTest::newRow("extra category field dropped") << QByteArray("2:0:C:x\r\n") << "C#0()"
-                                                  << QByteArray("2:0:C\r\n");
-    QTest::newRow("kind 3 is a category") << QByteArray("3:4:C\r\n") << "C#4()"
-                                          << QByteArray("2:4:C\r\n");
-    QTest::newRow("empty kind is a category") << QByteArray(":5:C\r\n") << "C#5()"
-                                              << QByteArray("2:5:C\r\n");
-    QTest::newRow("kind with blank is a category") << QByteArray(" 1:5:C\r\n") << "C#5()"
-                                                   << QByteArray("2:5:C\r\n");
-    QTest::newRow("kind 01 is a category") << QByteArray("01:5:C\r\n") << "C#5()"
-                                           << QByteArray("2:5:C\r\n");
-    QTest::newRow("leading blanks of index dropped") << QByteArray("2:  7:C\r\n") << "C#7()"
-                                                     << QByteArray("2:7:C\r\n");
+    QTest::newRow("category without caption")
+        << QByteArray("2:3") << "#3()" << QByteArray("2:3:\r\n");
+    QTest::newRow("tag without template")
+        << QByteArray("2:0:C\r\n1:1:T\r\n") << "C#0(T:#1)" << QByteArray("2:0:C\r\n1:1:T:\r\n");
+    QTest::newRow("colon in template cuts it")
+        << QByteArray("2:0:C\r\n1:1:T:a:b\r\n") << "C#0(T:a#1)"
+        << QByteArray("2:0:C\r\n1:1:T:a\r\n");
+    QTest::newRow("extra category field dropped")
+        << QByteArray("2:0:C:x\r\n") << "C#0()" << QByteArray("2:0:C\r\n");
+    QTest::newRow("kind 3 is a category")
+        << QByteArray("3:4:C\r\n") << "C#4()" << QByteArray("2:4:C\r\n");
+    QTest::newRow("empty kind is a category")
+        << QByteArray(":5:C\r\n") << "C#5()" << QByteArray("2:5:C\r\n");
+    QTest::newRow("kind with blank is a category")
+        << QByteArray(" 1:5:C\r\n") << "C#5()" << QByteArray("2:5:C\r\n");
+    QTest::newRow("kind 01 is a category")
+        << QByteArray("01:5:C\r\n") << "C#5()" << QByteArray("2:5:C\r\n");
+    QTest::newRow("leading blanks of index dropped")
+        << QByteArray("2:  7:C\r\n") << "C#7()" << QByteArray("2:7:C\r\n");
     QTest::newRow("negative index kept") << QByteArray("2:-3:C\r\n1:-1:T:t\r\n") << "C#-3(T:t#-1)"
                                          << QByteArray("2:-3:C\r\n1:-1:T:t\r\n");
-    QTest::newRow("index beyond the strip kept") << QByteArray("2:999:C\r\n") << "C#999()"
-                                                 << QByteArray("2:999:C\r\n");
+    QTest::newRow("index beyond the strip kept")
+        << QByteArray("2:999:C\r\n") << "C#999()" << QByteArray("2:999:C\r\n");
     QTest::newRow("tags before the first category become categories")
         << QByteArray("1:1:A:a\r\n1:2:B:b\r\n2:0:C\r\n1:3:T:t\r\n")
         << "B:b#2(); A:a#1(); C#0(T:t#3)"
@@ -215,10 +215,10 @@ void TestToolbarFile::loadTellsHowMuchWasRead_data()
 
     QTest::newRow("whole") << workedExample << int(ReadExtent::Whole) << false << 2;
     QTest::newRow("no file: empty tree") << QByteArray("-") << int(ReadExtent::NoFile) << true << 0;
-    QTest::newRow("bad index: nodes before it") << QByteArray("2:0:A\r\n2:?:B\r\n")
-                                                << int(ReadExtent::Partial) << true << 1;
-    QTest::newRow("NUL byte: lines before it") << QByteArray("2:0:A\r\n2:1:B\0\r\n2:2:C", 20)
-                                               << int(ReadExtent::Partial) << false << 2;
+    QTest::newRow("bad index: nodes before it")
+        << QByteArray("2:0:A\r\n2:?:B\r\n") << int(ReadExtent::Partial) << true << 1;
+    QTest::newRow("NUL byte: lines before it")
+        << QByteArray("2:0:A\r\n2:1:B\0\r\n2:2:C", 20) << int(ReadExtent::Partial) << false << 2;
 }
 
 void TestToolbarFile::loadTellsHowMuchWasRead()
