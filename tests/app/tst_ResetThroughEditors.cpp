@@ -1,0 +1,105 @@
+#include "app/DemoProfile.h"
+#include "app/StartWindowUnit.h"
+#include "support/DialogAnswerer.h"
+#include "support/TestMain.h"
+#include "support/TestProfile.h"
+
+#include <QAbstractItemView>
+#include <QPushButton>
+#include <QTreeWidget>
+
+namespace {
+
+void click(QWidget& window, const char* name)
+{
+    window.findChild<QPushButton*>(QString::fromLatin1(name))->click();
+}
+
+// "Caption:count, ..." of a two-level tree.
+QString outline(const QTreeWidget& tree)
+{
+    QStringList parts;
+    for (int i = 0; i < tree.topLevelItemCount(); ++i)
+        parts << tree.topLevelItem(i)->text(0) + QLatin1Char(':') +
+                     QString::number(tree.topLevelItem(i)->childCount());
+    return parts.join(QStringLiteral(", "));
+}
+
+// "type suffix; ..." of the MIME types list.
+QString rows(const QAbstractItemView& list)
+{
+    QStringList parts;
+    const QAbstractItemModel& model = *list.model();
+    for (int row = 0; row < model.rowCount(); ++row)
+        parts << model.index(row, 0).data().toString() + QLatin1Char(' ') +
+                     model.index(row, 1).data().toString();
+    return parts.join(QStringLiteral("; "));
+}
+
+} // namespace
+
+// Resets the three files from the Additional window, then opens each editor from the start
+// window: every editor shows the built-in contents.
+class TestResetThroughEditors : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void editorsShowTheDefaultsAfterReset();
+};
+
+void TestResetThroughEditors::editorsShowTheDefaultsAfterReset()
+{
+    TestProfile profile;
+    const QString folder = profile.hostPath(QString());
+    profile.setValues({{Opt_HTMLToolbarCFG, folder + QStringLiteral("tool bar.cfg")},
+                       {Opt_HTMLToolbarGlyphs, folder + QStringLiteral("strip.bmp")},
+                       {Opt_MIMEPraserCFG, folder + QStringLiteral("mime.cfg")},
+                       {Opt_AppPath, folder}});
+    QVERIFY(drawDemoStrip().save(folder + QStringLiteral("strip.bmp")));
+    for (const char* file : {"tool bar.cfg", "mime.cfg", "CstProcs.dat"})
+        writeBytes(folder + QString::fromLatin1(file), "SECTION_9\r\nX/Y\r\n1:0:x:y\r\n");
+
+    TStartWindow start;
+    start.Create();
+    start.show();
+    DialogAnswerer answerer;
+    answerer.expect([](QDialog& additional) {
+        click(additional, "btnResetHTMLToolbar");
+        click(additional, "btnResetStdProcs");
+        click(additional, "btnResetMIME");
+        click(additional, "btnExit");
+    });
+    for (int i = 0; i < 3; ++i)
+        answerer.expectMessage(QMessageBox::Yes);
+    click(start, "btnMore");
+
+    QString toolbar, procedures, mime;
+    answerer.expect([&](QDialog& editor) {
+        toolbar = outline(*editor.findChild<QTreeWidget*>(QStringLiteral("tvItems")));
+        click(editor, "btnCancel");
+    });
+    click(start, "btnEditHTML");
+    answerer.expect([&](QDialog& editor) {
+        procedures = outline(*editor.findChild<QTreeWidget*>(QStringLiteral("tvItems")));
+        click(editor, "btnCancel");
+    });
+    click(start, "btnStdProcsEditor");
+    answerer.expect([&](QDialog& editor) {
+        mime = rows(*editor.findChild<QAbstractItemView*>(QStringLiteral("lvItems")));
+        click(editor, "btnCancel");
+    });
+    click(start, "btnMIMETypes");
+
+    QVERIFY2(answerer.surprises().isEmpty(), qPrintable(answerer.surprises().join('\n')));
+    QVERIFY(answerer.allAnswered());
+    QCOMPARE(answerer.messages(),
+             (QStringList{"Reset HTML toolbar?", "Reset standard procedures panel?",
+                          "Reset MIME types?"}));
+    QCOMPARE(toolbar, QStringLiteral("Standard:6, Graphics:1, Lists:3"));
+    QCOMPARE(procedures, QStringLiteral("Misc:8, Output:4, Input:2"));
+    QCOMPARE(mime, QStringLiteral("TEXT/HTML .html; TEXT/PLAIN .txt"));
+}
+
+HALVEX_TEST_MAIN(TestResetThroughEditors)
+#include "tst_ResetThroughEditors.moc"
