@@ -7,6 +7,9 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <cerrno>
+#include <cstring>
+
 namespace {
 
 constexpr qsizetype longestShownPath = 260;
@@ -46,6 +49,16 @@ void checkWritable(const QString& path)
         fail(verb, path, QStringLiteral("it is not a regular file"));
     if (!info.isWritable() || !hasWriteBit(info))
         fail(verb, path, QStringLiteral("the file is read-only"));
+}
+
+// After a short write QSaveFile has no text for the cause; errno still holds it.
+QString writeErrorText(const QSaveFile& file)
+{
+    const int cause = errno;
+    if (file.error() != QFileDevice::NoError && !file.errorString().startsWith(u"Unknown"))
+        return file.errorString();
+    return cause ? QString::fromLocal8Bit(std::strerror(cause))
+                 : QStringLiteral("the disk is full");
 }
 
 } // namespace
@@ -91,11 +104,14 @@ void write(const QString& path, const QByteArray& bytes)
     const QString verb = QStringLiteral("write");
     requireName(verb, path);
     checkWritable(path);
+    // Unbuffered, so that a short write (disk full, a file-size limit) shows in write()'s count:
+    // QSaveFile's commit() does not notice a failed flush of its buffer and would put the cut
+    // file in place.
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         fail(verb, path, file.errorString());
     if (file.write(bytes) != bytes.size())
-        fail(verb, path, file.errorString());
+        fail(verb, path, writeErrorText(file));
     if (!file.commit())
         fail(verb, path, file.errorString());
 }

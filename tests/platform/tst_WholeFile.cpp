@@ -7,6 +7,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <csignal>
+#include <sys/resource.h>
+
 class TestWholeFile : public QObject
 {
     Q_OBJECT
@@ -19,6 +22,7 @@ private slots:
     void writeReplacesWholeFileAndLeavesNoTemporary();
     void writeThroughSymlinkWritesTarget();
     void writeKeepsPermissions();
+    void writeCutShortLeavesOldFile();
     void displayPath_data();
     void displayPath();
 
@@ -147,6 +151,23 @@ void TestWholeFile::writeKeepsPermissions()
     WholeFile::write(path, "new\r\n");
     QCOMPARE(QFile::permissions(path) & ~(QFileDevice::ReadUser | QFileDevice::WriteUser),
              permissions);
+}
+
+void TestWholeFile::writeCutShortLeavesOldFile()
+{
+    QTemporaryDir dir;
+    const QString path = dir.path() + QStringLiteral("/limited.cfg");
+    writeBytes(path, "old\r\n");
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit old{};
+    getrlimit(RLIMIT_FSIZE, &old);
+    rlimit limit = old;
+    limit.rlim_cur = 100;
+    setrlimit(RLIMIT_FSIZE, &limit);
+    const QString message = errorOfWrite(path, QByteArray(5000, 'x'));
+    setrlimit(RLIMIT_FSIZE, &old);
+    QVERIFY2(message.contains(QLatin1String("File too large")), qPrintable(message));
+    QCOMPARE(fileBytes(path), QByteArray("old\r\n"));
 }
 
 void TestWholeFile::displayPath_data()

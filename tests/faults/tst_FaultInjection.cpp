@@ -1,0 +1,340 @@
+#include "common/Form.h"
+#include "common/LineFile.h"
+#include "maintenance/AdditionalFunctionsWindowUnit.h"
+#include "maintenance/DefaultLines.h"
+#include "mime/MIMETypesEditorUnit.h"
+#include "platform/WholeFile.h"
+#include "procedures/StdProcsPanelEditorWindowUnit.h"
+#include "support/TestMain.h"
+#include "support/TestProfile.h"
+#include "toolbar/HTMLToolbarEditorWindowUnit.h"
+
+#include <QAbstractItemView>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTreeWidget>
+
+#include <csignal>
+#include <functional>
+#include <sys/resource.h>
+
+namespace {
+
+void click(QWidget& window, const char* name)
+{
+    window.findChild<QPushButton*>(QString::fromLatin1(name))->click();
+}
+
+void type(QWidget& window, const char* field, const QString& text)
+{
+    if (auto* line = window.findChild<QLineEdit*>(QString::fromLatin1(field)))
+        line->setText(text);
+    else
+        window.findChild<QPlainTextEdit*>(QString::fromLatin1(field))->setPlainText(text);
+}
+
+// Caps the size of any file this process writes while it lives, as a full disk or a quota
+// would, so that a save fails half-way.
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &m_old);
+        rlimit limit = m_old;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &m_old); }
+
+private:
+    rlimit m_old{};
+};
+
+// The file of one editor or reset: which setting names it, its bytes before, how to make an
+// edit in the open editor and how to see that the edit is still there.
+struct Target
+{
+    QString setting;
+    QString fileName;
+    QStringList oldLines;
+    std::function<std::unique_ptr<TForm>(const HostOptions&)> open;
+    std::function<void(QDialog&)> startEdit;       // opens the dialog that takes text
+    std::function<void(QDialog&, QString)> fillIn; // fills that dialog and presses OK
+    std::function<bool(QDialog&, QString)> showsEdit;
+    const char* resetButton = nullptr; // set for the Additional window
+};
+
+QTreeWidget& tree(QDialog& editor)
+{
+    return *editor.findChild<QTreeWidget*>(QStringLiteral("tvItems"));
+}
+
+Target toolbarTarget()
+{
+    Target target{Opt_HTMLToolbarCFG,
+                  QStringLiteral("tool bar.cfg"),
+                  defaultHTMLToolbarLines(),
+                  {},
+                  {},
+                  {},
+                  {}};
+    target.open = [](const HostOptions& o) {
+        return std::make_unique<THTMLToolbarEditorWindow>(nullptr, o);
+    };
+    target.startEdit = [](QDialog& editor) { click(editor, "btnNewCategory"); };
+    target.fillIn = [](QDialog& dialog, QString text) {
+        type(dialog, "txtCaption", text);
+        click(dialog, "btnOk");
+    };
+    target.showsEdit = [](QDialog& editor, QString text) {
+        QTreeWidget& items = tree(editor);
+        const int count = items.topLevelItemCount();
+        return count > 0 && items.topLevelItem(count - 1)->text(0) == text;
+    };
+    return target;
+}
+
+Target proceduresTarget()
+{
+    Target target{Opt_AppPath, QStringLiteral("CstProcs.dat"), defaultCstProcsLines(), {}, {}, {},
+                  {}};
+    target.open = [](const HostOptions& o) {
+        return std::make_unique<TStdProcsPanelEditorWindow>(nullptr, o);
+    };
+    // A file that could not be read leaves no section to add a procedure to.
+    target.startEdit = [](QDialog& editor) {
+        QTreeWidget& items = tree(editor);
+        if (items.topLevelItemCount() == 0)
+            return;
+        items.setCurrentItem(items.topLevelItem(0));
+        click(editor, "btnNewCode");
+    };
+    target.fillIn = [](QDialog& dialog, QString text) {
+        type(dialog, "txtCaption", text);
+        type(dialog, "txtCode", text + QStringLiteral("\nsecond line"));
+        click(dialog, "btnOk");
+    };
+    target.showsEdit = [](QDialog& editor, QString text) {
+        QTreeWidgetItem* section = tree(editor).topLevelItem(0);
+        if (!section)
+            return true;
+        return section->childCount() > 0 &&
+               section->child(section->childCount() - 1)->text(0) == text;
+    };
+    return target;
+}
+
+Target mimeTarget()
+{
+    Target target{Opt_MIMEPraserCFG,
+                  QStringLiteral("mime types.cfg"),
+                  defaultMIMETypesLines(),
+                  {},
+                  {},
+                  {},
+                  {}};
+    target.open = [](const HostOptions& o) {
+        return std::make_unique<TMIMETypesEditor>(nullptr, o);
+    };
+    target.startEdit = [](QDialog& editor) { click(editor, "btnNewType"); };
+    target.fillIn = [](QDialog& dialog, QString text) {
+        type(dialog, "txtMIMEType", text);
+        type(dialog, "txtSuffix", QStringLiteral(".x"));
+        click(dialog, "btnOk");
+    };
+    target.showsEdit = [](QDialog& editor, QString text) {
+        const QAbstractItemModel& rows =
+            *editor.findChild<QAbstractItemView*>(QStringLiteral("lvItems"))->model();
+        return rows.rowCount() > 0 && rows.index(rows.rowCount() - 1, 0).data() == text;
+    };
+    return target;
+}
+
+Target resetTarget(Target file, const char* button)
+{
+    file.open = [](const HostOptions& o) {
+        return std::make_unique<TAdditionalFunctionsWindow>(nullptr, o);
+    };
+    file.resetButton = button;
+    return file;
+}
+
+// A host profile whose setting for the target points at a file that the fault breaks.
+struct FaultyProfile
+{
+    QTemporaryDir dir;
+    FakeOptions options;
+    QString path;        // the file the save or reset must not damage
+    QByteArray oldBytes; // "-" when there is no file
+
+    FaultyProfile(const Target& target, const QString& fault)
+    {
+        const QString base = dir.path() + QStringLiteral("/host, é/");
+        QDir().mkpath(base);
+        QString folder = base;
+        if (fault == QLatin1String("read-only folder"))
+            folder = base + QStringLiteral("locked/");
+        else if (fault == QLatin1String("missing folder"))
+            folder = base + QStringLiteral("gone/");
+        QDir().mkpath(folder == base + QStringLiteral("gone/") ? base : folder);
+        path = folder + target.fileName;
+        oldBytes = joinLineFile(target.oldLines, path);
+        if (fault == QLatin1String("missing folder"))
+            oldBytes = "-";
+        else if (fault == QLatin1String("path is a folder"))
+            QDir().mkpath(path), oldBytes = "-";
+        else
+            writeBytes(path, oldBytes);
+        if (fault == QLatin1String("read-only file"))
+            QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadGroup);
+        if (fault == QLatin1String("read-only folder"))
+            QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        const bool byFolder = target.setting == Opt_AppPath;
+        options.values[target.setting] = byFolder ? folder : path;
+        if (fault == QLatin1String("empty path"))
+            options.values[target.setting].clear();
+        options.values[Opt_HTMLToolbarGlyphs] = dir.path() + QStringLiteral("/strip.png");
+        QImage(192, 16, QImage::Format_RGB32).save(options.values[Opt_HTMLToolbarGlyphs]);
+    }
+    ~FaultyProfile()
+    {
+        QFile::setPermissions(QFileInfo(path).path(), QFileDevice::ReadOwner |
+                                                          QFileDevice::WriteOwner |
+                                                          QFileDevice::ExeOwner);
+    }
+    QByteArray bytesNow() const
+    {
+        return QFileInfo(path).isFile() ? fileBytes(path) : QByteArray("-");
+    }
+};
+
+QString causeOf(const QString& fault)
+{
+    static const QMap<QString, QString> causes = {
+        {QStringLiteral("read-only file"), QStringLiteral("the file is read-only")},
+        {QStringLiteral("read-only folder"), QStringLiteral("its folder is read-only")},
+        {QStringLiteral("missing folder"), QStringLiteral("No such file or directory")},
+        {QStringLiteral("path is a folder"), QStringLiteral("not a regular file")},
+        {QStringLiteral("empty path"), QStringLiteral("no file name is set")},
+        {QStringLiteral("size limit"), QStringLiteral("File too large")},
+        {QStringLiteral("character outside the code page"), QStringLiteral("cannot hold")},
+    };
+    return causes.value(fault);
+}
+
+const QStringList faults = {"read-only file",
+                            "read-only folder",
+                            "missing folder",
+                            "path is a folder",
+                            "empty path",
+                            "size limit",
+                            "character outside the code page"};
+
+} // namespace
+
+// Each fault a save can meet, through the real windows: the error box names the file and the
+// cause, the window stays open with the user's edit, and the file keeps its old bytes.
+class TestFaultInjection : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void failedSaveKeepsEditsAndOldBytes_data();
+    void failedSaveKeepsEditsAndOldBytes();
+
+private:
+    QStringList m_errors;
+    QStringList m_questions;
+};
+
+void TestFaultInjection::initTestCase()
+{
+    // Past the size limit a write must fail, not end the test.
+    std::signal(SIGXFSZ, SIG_IGN);
+}
+
+void TestFaultInjection::failedSaveKeepsEditsAndOldBytes_data()
+{
+    QTest::addColumn<int>("targetIndex");
+    QTest::addColumn<QString>("fault");
+
+    const QStringList names = {"toolbar editor", "procedures editor", "MIME types editor",
+                               "toolbar reset",  "procedures reset",  "MIME types reset"};
+    for (int t = 0; t < names.size(); ++t) {
+        for (const QString& fault : faults) {
+            if (t >= 3 && fault == QLatin1String("character outside the code page"))
+                continue; // the built-in contents are plain ASCII
+            QTest::newRow(qPrintable(names[t] + QStringLiteral(", ") + fault)) << t << fault;
+        }
+    }
+}
+
+void TestFaultInjection::failedSaveKeepsEditsAndOldBytes()
+{
+    QFETCH(int, targetIndex);
+    QFETCH(QString, fault);
+    const Target targets[] = {toolbarTarget(),
+                              proceduresTarget(),
+                              mimeTarget(),
+                              resetTarget(toolbarTarget(), "btnResetHTMLToolbar"),
+                              resetTarget(proceduresTarget(), "btnResetStdProcs"),
+                              resetTarget(mimeTarget(), "btnResetMIME")};
+    const Target& target = targets[targetIndex];
+    FaultyProfile profile(target, fault);
+    const QString edit = fault == QLatin1String("character outside the code page")
+                             ? QStringLiteral("Greek Ω")
+                             : QStringLiteral("Édition");
+    std::unique_ptr<TForm> window = target.open(profile.options);
+    QDialog* editor = window.get();
+    bool stayedOpen = false;
+    bool editKept = false;
+    QStringList errors;
+    Modal::setHook([&](QDialog& shown) {
+        if (auto* box = qobject_cast<QMessageBox*>(&shown)) {
+            if (box->icon() == QMessageBox::Critical)
+                errors << box->text();
+            box->button(box->button(QMessageBox::Yes) ? QMessageBox::Yes : QMessageBox::Ok)
+                ->click();
+        } else if (&shown != editor) {
+            target.fillIn(shown, edit);
+        } else if (target.resetButton) {
+            const FileSizeLimit limit(fault == QLatin1String("size limit") ? 16 : RLIM_INFINITY);
+            click(shown, target.resetButton);
+            stayedOpen = shown.isVisible();
+            editKept = true;
+            shown.reject();
+        } else {
+            target.startEdit(shown);
+            {
+                const FileSizeLimit limit(fault == QLatin1String("size limit") ? 16
+                                                                               : RLIM_INFINITY);
+                click(shown, "btnOk");
+            }
+            stayedOpen = shown.isVisible();
+            editKept = target.showsEdit(shown, edit);
+            shown.reject();
+        }
+    });
+    window->Create();
+    errors.clear(); // load errors of a file that is not there are not what is tested here
+    Modal::exec(*window);
+    Modal::setHook({});
+
+    QVERIFY2(stayedOpen, "the window closed after the failed save");
+    QVERIFY2(editKept, "the user's edit is gone");
+    QCOMPARE(errors.size(), 1);
+    QVERIFY2(errors[0].contains(causeOf(fault)), qPrintable(errors[0]));
+    if (fault != QLatin1String("empty path"))
+        QVERIFY2(errors[0].contains(displayPath(profile.path)), qPrintable(errors[0]));
+    QCOMPARE(profile.bytesNow(), profile.oldBytes);
+}
+
+HALVEX_TEST_MAIN(TestFaultInjection)
+#include "tst_FaultInjection.moc"
