@@ -120,12 +120,20 @@ bool TFormStorage::restorePlacement()
     return true;
 }
 
+// Written only when something changed: every write of the settings file is synced to disk,
+// which would slow down the closing of every window for nothing.
 void TFormStorage::savePlacement()
 {
     const auto settings = openSettings();
     const QPoint position = m_form->pos();
+    const int state = toSavedState(m_form->windowState());
+    const bool stateKept = m_keeps == Keeps::PositionAndState;
+    if (savedPosition(*settings) == position &&
+        (!stateKept ||
+         (settings->contains(stateKey) && settings->value(stateKey).toInt() == state)))
+        return;
     settings->setValue(leftKey, position.x());
     settings->setValue(topKey, position.y());
-    if (m_keeps == Keeps::PositionAndState)
-        settings->setValue(stateKey, toSavedState(m_form->windowState()));
+    if (stateKept)
+        settings->setValue(stateKey, state);
 }

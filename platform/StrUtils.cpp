@@ -2,29 +2,38 @@
 
 namespace {
 
-bool isDelimiter(QChar c, const QString& delimiters)
+// Most callers split at one character; a set is searched only when it holds more.
+qsizetype nextDelimiter(QStringView text, qsizetype from, QStringView delimiters)
 {
-    return delimiters.contains(c);
+    if (delimiters.size() == 1)
+        return text.indexOf(delimiters.front(), from);
+    for (qsizetype i = from; i < text.size(); ++i) {
+        if (delimiters.contains(text[i]))
+            return i;
+    }
+    return -1;
 }
 
 } // namespace
 
-QString ExtractDelimited(int fieldNumber, const QString& text, const QString& delimiters)
+QStringView extractDelimitedView(int fieldNumber, QStringView text, QStringView delimiters)
 {
     if (fieldNumber < 1)
         return {};
     qsizetype start = 0;
     for (int field = 1; field < fieldNumber; ++field) {
-        while (start < text.size() && !isDelimiter(text[start], delimiters))
-            ++start;
-        if (start == text.size())
+        const qsizetype end = nextDelimiter(text, start, delimiters);
+        if (end < 0)
             return {};
-        ++start; // step over the delimiter that ends this field
+        start = end + 1; // step over the delimiter that ends this field
     }
-    qsizetype end = start;
-    while (end < text.size() && !isDelimiter(text[end], delimiters))
-        ++end;
-    return text.mid(start, end - start);
+    const qsizetype end = nextDelimiter(text, start, delimiters);
+    return text.sliced(start, (end < 0 ? text.size() : end) - start);
+}
+
+QString ExtractDelimited(int fieldNumber, const QString& text, const QString& delimiters)
+{
+    return extractDelimitedView(fieldNumber, text, delimiters).toString();
 }
 
 QString ReplaceStr(const QString& text, const QString& search, const QString& replacement)

@@ -45,9 +45,13 @@ ToolbarTree assemble(ToolbarTree leadingTags, ToolbarTree categories)
     return tree;
 }
 
-QString lineOf(const char* kind, const ToolbarNode& node)
+QString lineOf(QLatin1StringView kind, const ToolbarNode& node)
 {
-    return QLatin1String(kind) + QString::number(node.imageIndex) + QLatin1Char(':') + node.text;
+    const QString index = QString::number(node.imageIndex);
+    QString line;
+    line.reserve(kind.size() + index.size() + 1 + node.text.size());
+    line.append(kind).append(index).append(QLatin1Char(':')).append(node.text);
+    return line;
 }
 
 QTreeWidgetItem* itemOf(const ToolbarNode& node)
@@ -116,19 +120,22 @@ ToolbarParse parseToolbarLines(const QStringList& lines, const QString& fileName
     ToolbarTree categories;
     ToolbarTree leadingTags;
     for (qsizetype i = 0; i < lines.size(); ++i) {
-        const QString& line = lines[i];
-        const QString caption = ExtractDelimited(3, line, fieldDelimiter);
-        const QString indexField = ExtractDelimited(2, line, fieldDelimiter);
+        const QStringView line = lines[i];
+        const QStringView caption = extractDelimitedView(3, line, fieldDelimiter);
+        const QStringView indexField = extractDelimitedView(2, line, fieldDelimiter);
         const std::optional<int> imageIndex = toImageIndex(indexField);
         if (!imageIndex) {
-            result.stoppedBy = badIndex(fileName, i, indexField);
+            result.stoppedBy = badIndex(fileName, i, indexField.toString());
             break;
         }
-        if (ExtractDelimited(1, line, fieldDelimiter) != tagKind) {
-            categories.append(nodeOf(caption, *imageIndex));
+        if (extractDelimitedView(1, line, fieldDelimiter) != tagKind) {
+            categories.append(nodeOf(caption.toString(), *imageIndex));
             continue;
         }
-        const QString text = caption + fieldDelimiter + ExtractDelimited(4, line, fieldDelimiter);
+        const QStringView tag = extractDelimitedView(4, line, fieldDelimiter);
+        QString text;
+        text.reserve(caption.size() + 1 + tag.size());
+        text.append(caption).append(fieldDelimiter).append(tag);
         ToolbarTree& siblings = categories.isEmpty() ? leadingTags : categories.last().children;
         siblings.append(nodeOf(text, *imageIndex));
     }
@@ -139,10 +146,14 @@ ToolbarParse parseToolbarLines(const QStringList& lines, const QString& fileName
 QStringList toolbarLines(const ToolbarTree& tree)
 {
     QStringList lines;
+    qsizetype count = tree.size();
+    for (const ToolbarNode& category : tree)
+        count += category.children.size();
+    lines.reserve(count);
     for (const ToolbarNode& category : tree) {
-        lines.append(lineOf("2:", category));
+        lines.append(lineOf(QLatin1StringView("2:"), category));
         for (auto tag = category.children.crbegin(); tag != category.children.crend(); ++tag)
-            lines.append(lineOf("1:", *tag));
+            lines.append(lineOf(QLatin1StringView("1:"), *tag));
     }
     return lines;
 }

@@ -1,0 +1,318 @@
+#include "BenchCases.h"
+
+#include "common/Form.h"
+#include "common/HostOptions.h"
+#include "common/LineFile.h"
+#include "mime/MIMETypesEditorUnit.h"
+#include "mime/MIMETypesFile.h"
+#include "procedures/ProcsFile.h"
+#include "procedures/StdProcsPanelEditorWindowUnit.h"
+#include "toolbar/HTMLToolbarEditorWindowUnit.h"
+#include "toolbar/ToolbarFile.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTreeWidget>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+
+namespace {
+
+// Holds the one path the case needs, whatever the setting's name.
+class BenchOptions : public HostOptions
+{
+public:
+    explicit BenchOptions(const QString& path) : m_path(path) {}
+    QString ReadString(const QString& name) const override
+    {
+        if (name == Opt_AppPath)
+            return QFileInfo(m_path).path() + QLatin1Char('/');
+        if (name == Opt_HTMLToolbarGlyphs)
+            return QFileInfo(m_path).path() + QStringLiteral("/strip.png");
+        return m_path;
+    }
+
+private:
+    QString m_path;
+};
+
+double msSince(const QElapsedTimer& timer)
+{
+    return double(timer.nsecsElapsed()) / 1e6;
+}
+
+double timed(const std::function<void()>& work)
+{
+    QElapsedTimer timer;
+    timer.start();
+    work();
+    return msSince(timer);
+}
+
+double median(QList<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values.isEmpty() ? 0 : values[values.size() / 2];
+}
+
+void click(QWidget& window, const char* name)
+{
+    window.findChild<QPushButton*>(QString::fromLatin1(name))->click();
+}
+
+QStringList toolbarFileLines(int lines, bool oneCategory)
+{
+    QStringList out;
+    for (int i = 0; out.size() < lines; ++i) {
+        if (i == 0 || (!oneCategory && i % 10 == 0))
+            out << QStringLiteral("2:%1:Category %2").arg(i % 12).arg(i);
+        else
+            out << QStringLiteral("1:%1:Tag %2 (<T%2>):<T%2>%1</T%2>").arg(i % 12).arg(i);
+    }
+    return out;
+}
+
+QStringList procsFileLines(int lines)
+{
+    QStringList out;
+    for (int i = 0; out.size() < lines; ++i) {
+        if (i % 100 == 0)
+            out << QStringLiteral("SECTION_%1").arg(i / 100 % 3);
+        out << QStringLiteral("print \"%1\";").arg(i)
+            << QStringLiteral("#print \"%1\";%2print \"%1 done\";").arg(i);
+    }
+    return out;
+}
+
+QStringList mimeFileLines(int lines)
+{
+    QStringList out;
+    for (int i = 0; out.size() < lines; ++i)
+        out << QStringLiteral("APPLICATION/X-TYPE-%1").arg(i) << QStringLiteral(".t%1").arg(i);
+    return out;
+}
+
+// The texts the editor's view shows, as a two-level outline or as rows of two columns.
+QList<QStringList> viewTexts(BenchKind kind, const QStringList& lines)
+{
+    QList<QStringList> groups;
+    if (kind == BenchKind::MimeTypes) {
+        for (const MimeType& type : parseMimeTypeLines(lines))
+            groups.append({type.type, type.suffix});
+    } else if (kind == BenchKind::Procedures) {
+        for (const ProcsSection& section : parseProcsLines(lines, {}).model.sections)
+            groups.append(QStringList{section.caption} + section.procedures);
+    } else {
+        for (const ToolbarNode& category : parseToolbarLines(lines, {}).tree) {
+            QStringList group{category.text};
+            for (const ToolbarNode& tag : category.children)
+                group << tag.text;
+            groups.append(group);
+        }
+    }
+    return groups;
+}
+
+void fillBareView(QTreeWidget& view, BenchKind kind, const QList<QStringList>& groups)
+{
+    QList<QTreeWidgetItem*> items;
+    items.reserve(groups.size());
+    for (const QStringList& group : groups) {
+        if (kind == BenchKind::MimeTypes) {
+            items.append(new QTreeWidgetItem(group));
+            continue;
+        }
+        auto* parent = new QTreeWidgetItem(QStringList{group.first()});
+        QList<QTreeWidgetItem*> children;
+        children.reserve(group.size() - 1);
+        for (qsizetype i = 1; i < group.size(); ++i)
+            children.append(new QTreeWidgetItem(QStringList{group[i]}));
+        parent->addChildren(children);
+        items.append(parent);
+    }
+    view.addTopLevelItems(items);
+}
+
+QStringList readBareView(const QTreeWidget& view)
+{
+    QStringList texts;
+    for (int i = 0; i < view.topLevelItemCount(); ++i) {
+        const QTreeWidgetItem* item = view.topLevelItem(i);
+        for (int column = 0; column < item->columnCount(); ++column)
+            texts << item->text(column);
+        for (int j = 0; j < item->childCount(); ++j)
+            texts << item->child(j)->text(0);
+    }
+    return texts;
+}
+
+std::unique_ptr<TForm> openEditor(BenchKind kind, const HostOptions& options)
+{
+    if (kind == BenchKind::MimeTypes)
+        return std::make_unique<TMIMETypesEditor>(nullptr, options);
+    if (kind == BenchKind::Procedures)
+        return std::make_unique<TStdProcsPanelEditorWindow>(nullptr, options);
+    return std::make_unique<THTMLToolbarEditorWindow>(nullptr, options);
+}
+
+QTreeWidgetItem* procedureAt(QTreeWidget& tree, int section, int child)
+{
+    QTreeWidgetItem* top = tree.topLevelItem(section);
+    return top->child(std::min(child, top->childCount() - 1));
+}
+
+} // namespace
+
+QString kindName(BenchKind kind)
+{
+    switch (kind) {
+    case BenchKind::Toolbar:
+        return QStringLiteral("toolbar");
+    case BenchKind::ToolbarOneCategory:
+        return QStringLiteral("toolbar, one category");
+    case BenchKind::Procedures:
+        return QStringLiteral("procedures");
+    case BenchKind::MimeTypes:
+        return QStringLiteral("MIME types");
+    }
+    return {};
+}
+
+BenchKind kindFromName(const QString& name)
+{
+    for (BenchKind kind : {BenchKind::Toolbar, BenchKind::ToolbarOneCategory, BenchKind::Procedures,
+                           BenchKind::MimeTypes}) {
+        if (kindName(kind) == name)
+            return kind;
+    }
+    return BenchKind::Toolbar;
+}
+
+QByteArray generateFile(BenchKind kind, int lines)
+{
+    QStringList text;
+    if (kind == BenchKind::MimeTypes)
+        text = mimeFileLines(lines);
+    else if (kind == BenchKind::Procedures)
+        text = procsFileLines(lines);
+    else
+        text = toolbarFileLines(lines, kind == BenchKind::ToolbarOneCategory);
+    return joinLineFile(text, {});
+}
+
+// A message box in a measured run means the case itself is wrong: say so and stop, rather than
+// wait for a click that never comes.
+void failOnMessages()
+{
+    Modal::setHook([](QDialog& window) {
+        if (auto* box = qobject_cast<QMessageBox*>(&window)) {
+            std::fprintf(stderr, "unexpected message: %s\n", qPrintable(box->text()));
+            std::exit(2);
+        }
+    });
+}
+
+QJsonObject measureEditor(BenchKind kind, const QString& path)
+{
+    const BenchOptions options(path);
+    failOnMessages();
+    QImage(192, 16, QImage::Format_RGB32).save(options.ReadString(Opt_HTMLToolbarGlyphs));
+    std::unique_ptr<TForm> editor;
+    const double openMs = timed([&] {
+        editor = openEditor(kind, options);
+        editor->Create();
+    });
+    double saveMs = 0;
+    Modal::setHook([&](QDialog& window) { saveMs = timed([&] { click(window, "btnOk"); }); });
+    Modal::exec(*editor);
+    Modal::setHook({});
+    return {{QStringLiteral("open_ms"), openMs},
+            {QStringLiteral("save_ms"), saveMs},
+            {QStringLiteral("peak_mib"), peakMemoryMiB()}};
+}
+
+QJsonObject measureFloors(BenchKind kind, const QString& path)
+{
+    QByteArray bytes;
+    const double readMs = timed([&] {
+        QFile file(path);
+        file.open(QIODevice::ReadOnly);
+        bytes = file.readAll();
+    });
+    const double writeMs = timed([&] {
+        QFile file(path + QStringLiteral(".floor"));
+        file.open(QIODevice::WriteOnly);
+        file.write(bytes);
+    });
+    QFile::remove(path + QStringLiteral(".floor"));
+    const QList<QStringList> texts = viewTexts(kind, splitLineFile(bytes).lines);
+    QTreeWidget view;
+    view.setColumnCount(kind == BenchKind::MimeTypes ? 2 : 1);
+    const double fillMs = timed([&] { fillBareView(view, kind, texts); });
+    QStringList readBack;
+    const double readBackMs = timed([&] { readBack = readBareView(view); });
+    return {{QStringLiteral("read_ms"), readMs},
+            {QStringLiteral("write_ms"), writeMs},
+            {QStringLiteral("fill_ms"), fillMs},
+            {QStringLiteral("read_back_ms"), readBackMs}};
+}
+
+QJsonObject measureInteractions(const QString& path)
+{
+    const BenchOptions options(path);
+    failOnMessages();
+    TStdProcsPanelEditorWindow editor(nullptr, options);
+    editor.Create();
+    QTreeWidget& tree = *editor.findChild<QTreeWidget*>(QStringLiteral("tvItems"));
+    QList<double> select, newCode, edit, remove;
+    Modal::setHook([&](QDialog& window) {
+        if (auto* box = qobject_cast<QMessageBox*>(&window)) {
+            box->button(QMessageBox::Yes)->click();
+        } else if (&window != &editor) {
+            window.findChild<QLineEdit*>(QStringLiteral("txtCaption"))
+                ->setText(QStringLiteral("new"));
+            click(window, "btnOk");
+        } else {
+            const int last = tree.topLevelItemCount() - 1;
+            for (int i = 0; i < 21; ++i) {
+                QTreeWidgetItem* target = procedureAt(tree, last - i % 3, 10 + i);
+                select << timed([&] { tree.setCurrentItem(target); });
+            }
+            for (int i = 0; i < 11; ++i) {
+                tree.setCurrentItem(tree.topLevelItem(0));
+                newCode << timed([&] { click(editor, "btnNewCode"); });
+                tree.setCurrentItem(procedureAt(tree, last / 2, i));
+                edit << timed([&] { click(editor, "btnEdit"); });
+                tree.setCurrentItem(procedureAt(tree, last / 2, 20 + i));
+                remove << timed([&] { click(editor, "btnRemove"); });
+            }
+            window.reject();
+        }
+    });
+    Modal::exec(editor);
+    Modal::setHook({});
+    return {{QStringLiteral("select_ms"), median(select)},
+            {QStringLiteral("new_code_ms"), median(newCode)},
+            {QStringLiteral("edit_ms"), median(edit)},
+            {QStringLiteral("remove_ms"), median(remove)}};
+}
+
+double peakMemoryMiB()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
+    }
+    return 0;
+}

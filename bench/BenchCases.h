@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QByteArray>
+#include <QJsonObject>
+#include <QString>
+
+// The files the benchmark opens, and the measurements taken in one process each, so that every
+// peak memory figure belongs to one case alone.
+enum class BenchKind { Toolbar, ToolbarOneCategory, Procedures, MimeTypes };
+
+QString kindName(BenchKind kind);
+BenchKind kindFromName(const QString& name);
+
+// A file as the program itself writes it, of about the given number of lines.
+QByteArray generateFile(BenchKind kind, int lines);
+
+// Opens the kind's editor on the file (create handler done) and presses OK (file written).
+QJsonObject measureEditor(BenchKind kind, const QString& path);
+// Plain reading and writing of the same bytes, and filling and reading a bare Qt tree view with
+// the same texts.
+QJsonObject measureFloors(BenchKind kind, const QString& path);
+// Single commands in the procedures editor on the file.
+QJsonObject measureInteractions(const QString& path);
+
+// The process's peak resident memory so far, in MiB.
+double peakMemoryMiB();

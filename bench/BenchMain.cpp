@@ -1,0 +1,300 @@
+// halvex-bench: times the program's real code paths offscreen and prints one table, plus a JSON
+// file. Each measurement runs in a child process of its own.
+//   halvex-bench [--quick] [--out FILE]
+
+#include "app/Application.h"
+#include "BenchCases.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QProcess>
+#include <QSysInfo>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <QThread>
+
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+
+const QList<BenchKind> kinds = {BenchKind::Toolbar, BenchKind::ToolbarOneCategory,
+                                BenchKind::Procedures, BenchKind::MimeTypes};
+
+double median(QList<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values.isEmpty() ? 0 : values[values.size() / 2];
+}
+
+QProcessEnvironment childEnvironment(const QString& configHome)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), configHome);
+    environment.insert(QStringLiteral("HALVEX_QUIT_WHEN_SHOWN"), QStringLiteral("1"));
+    return environment;
+}
+
+QJsonObject runChild(const QStringList& arguments, const QString& configHome)
+{
+    QProcess child;
+    child.setProcessEnvironment(childEnvironment(configHome));
+    child.start(QCoreApplication::applicationFilePath(), arguments);
+    child.waitForFinished(-1);
+    return QJsonDocument::fromJson(child.readAllStandardOutput()).object();
+}
+
+double timeStart(const QString& program, const QString& configHome)
+{
+    QProcess process;
+    process.setProcessEnvironment(childEnvironment(configHome));
+    QElapsedTimer timer;
+    timer.start();
+    process.start(program, {});
+    process.waitForFinished(-1);
+    return double(timer.nsecsElapsed()) / 1e6;
+}
+
+// The program and the minimal Qt program, started in turn so that both meet the same machine.
+QJsonObject measureStartUp(int runs, const QString& configHome)
+{
+    QList<double> program, minimal;
+    timeStart(QStringLiteral(HALVEX_PROGRAM), configHome); // warm the file cache
+    timeStart(QStringLiteral(HALVEX_MINIMAL), configHome);
+    for (int i = 0; i < runs; ++i) {
+        program << timeStart(QStringLiteral(HALVEX_PROGRAM), configHome);
+        minimal << timeStart(QStringLiteral(HALVEX_MINIMAL), configHome);
+    }
+    const double ours = median(program);
+    const double floor = median(minimal);
+    return {{QStringLiteral("program_ms"), ours},
+            {QStringLiteral("minimal_qt_ms"), floor},
+            {QStringLiteral("ratio"), ours / floor}};
+}
+
+QJsonObject medianOf(const QList<QJsonObject>& runs)
+{
+    QJsonObject result;
+    for (const QString& key : runs.first().keys()) {
+        QList<double> values;
+        for (const QJsonObject& run : runs)
+            values << run.value(key).toDouble();
+        result.insert(key, median(values));
+    }
+    return result;
+}
+
+QJsonObject measureCase(BenchKind kind, int lines, int repeats, const QTemporaryDir& dir)
+{
+    // The procedures file has a fixed name, so each case has a folder of its own.
+    const QString folder = dir.path() + QStringLiteral("/case %1, %2").arg(int(kind)).arg(lines);
+    QDir().mkpath(folder);
+    const QString path =
+        folder + (kind == BenchKind::Procedures ? QStringLiteral("/CstProcs.dat")
+                                                : QStringLiteral("/bench file.cfg"));
+    QFile file(path);
+    QList<QJsonObject> editor, floors;
+    for (int i = 0; i < repeats; ++i) {
+        file.open(QIODevice::WriteOnly);
+        file.write(generateFile(kind, lines));
+        file.close();
+        editor << runChild({QStringLiteral("--editor"), kindName(kind), path}, dir.path());
+        floors << runChild({QStringLiteral("--floor"), kindName(kind), path}, dir.path());
+    }
+    QJsonObject result = medianOf(editor);
+    const QJsonObject floor = medianOf(floors);
+    for (const QString& key : floor.keys())
+        result.insert(QStringLiteral("floor_") + key, floor.value(key));
+    const double openFloor =
+        floor[QStringLiteral("read_ms")].toDouble() + floor[QStringLiteral("fill_ms")].toDouble();
+    const double saveFloor = floor[QStringLiteral("write_ms")].toDouble() +
+                             floor[QStringLiteral("read_back_ms")].toDouble();
+    result.insert(QStringLiteral("open_ratio"),
+                  result[QStringLiteral("open_ms")].toDouble() / openFloor);
+    result.insert(QStringLiteral("save_ratio"),
+                  result[QStringLiteral("save_ms")].toDouble() / saveFloor);
+    result.insert(QStringLiteral("kind"), kindName(kind));
+    result.insert(QStringLiteral("lines"), lines);
+    return result;
+}
+
+QString machine()
+{
+    QFile cpu(QStringLiteral("/proc/cpuinfo"));
+    QString model = QStringLiteral("unknown CPU");
+    if (cpu.open(QIODevice::ReadOnly)) {
+        for (const QByteArray& line : cpu.readAll().split('\n')) {
+            if (line.startsWith("model name")) {
+                model = QString::fromLatin1(line.mid(line.indexOf(':') + 1).trimmed());
+                break;
+            }
+        }
+    }
+    return QStringLiteral("%1, %2 cores, %3, Qt %4")
+        .arg(model)
+        .arg(QThread::idealThreadCount())
+        .arg(QSysInfo::prettyProductName(), QString::fromLatin1(qVersion()));
+}
+
+QString fixed(double value, int decimals = 1)
+{
+    return QString::number(value, 'f', decimals);
+}
+
+void printTable(const QJsonObject& results)
+{
+    QTextStream out(stdout);
+    const QJsonObject start = results[QStringLiteral("startup")].toObject();
+    out << "Machine: " << results[QStringLiteral("machine")].toString() << "\n\n";
+    out << "Start-up (median): program " << fixed(start[QStringLiteral("program_ms")].toDouble())
+        << " ms, minimal Qt program " << fixed(start[QStringLiteral("minimal_qt_ms")].toDouble())
+        << " ms, ratio " << fixed(start[QStringLiteral("ratio")].toDouble(), 2)
+        << " (target <= 1.2)\n\n";
+    out << QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8 %9\n")
+               .arg(QStringLiteral("editor"), -22)
+               .arg(QStringLiteral("lines"), 8)
+               .arg(QStringLiteral("open ms"), 9)
+               .arg(QStringLiteral("floor"), 8)
+               .arg(QStringLiteral("ratio"), 6)
+               .arg(QStringLiteral("OK ms"), 8)
+               .arg(QStringLiteral("floor"), 8)
+               .arg(QStringLiteral("ratio"), 6)
+               .arg(QStringLiteral("peak MiB"), 9);
+    for (const QJsonValue& value : results[QStringLiteral("editors")].toArray()) {
+        const QJsonObject row = value.toObject();
+        const double openFloor = row[QStringLiteral("floor_read_ms")].toDouble() +
+                                 row[QStringLiteral("floor_fill_ms")].toDouble();
+        const double saveFloor = row[QStringLiteral("floor_write_ms")].toDouble() +
+                                 row[QStringLiteral("floor_read_back_ms")].toDouble();
+        out << QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8 %9\n")
+                   .arg(row[QStringLiteral("kind")].toString(), -22)
+                   .arg(row[QStringLiteral("lines")].toInt(), 8)
+                   .arg(fixed(row[QStringLiteral("open_ms")].toDouble()), 9)
+                   .arg(fixed(openFloor), 8)
+                   .arg(fixed(row[QStringLiteral("open_ratio")].toDouble(), 2), 6)
+                   .arg(fixed(row[QStringLiteral("save_ms")].toDouble()), 8)
+                   .arg(fixed(saveFloor), 8)
+                   .arg(fixed(row[QStringLiteral("save_ratio")].toDouble(), 2), 6)
+                   .arg(fixed(row[QStringLiteral("peak_mib")].toDouble()), 9);
+    }
+    out << "\nGrowth from 100,000 to 1,000,000 lines (target <= 12):\n";
+    for (const QJsonValue& value : results[QStringLiteral("scaling")].toArray()) {
+        const QJsonObject row = value.toObject();
+        out << "  " << row[QStringLiteral("kind")].toString() << ": open x"
+            << fixed(row[QStringLiteral("open_growth")].toDouble()) << ", OK x"
+            << fixed(row[QStringLiteral("save_growth")].toDouble()) << "\n";
+    }
+    out << "\nProcedures editor, single commands (median ms, target < 50):\n";
+    for (const QJsonValue& value : results[QStringLiteral("interactions")].toArray()) {
+        const QJsonObject row = value.toObject();
+        out << QStringLiteral("  %1 lines: select %2, New code %3, Edit %4, Remove %5\n")
+                   .arg(row[QStringLiteral("lines")].toInt())
+                   .arg(fixed(row[QStringLiteral("select_ms")].toDouble(), 2),
+                        fixed(row[QStringLiteral("new_code_ms")].toDouble(), 2),
+                        fixed(row[QStringLiteral("edit_ms")].toDouble(), 2),
+                        fixed(row[QStringLiteral("remove_ms")].toDouble(), 2));
+    }
+    out.flush();
+}
+
+QJsonArray growth(const QJsonArray& editors)
+{
+    QJsonArray rows;
+    for (BenchKind kind : kinds) {
+        QJsonObject small, large;
+        for (const QJsonValue& value : editors) {
+            const QJsonObject row = value.toObject();
+            if (row[QStringLiteral("kind")].toString() != kindName(kind))
+                continue;
+            if (row[QStringLiteral("lines")].toInt() == 100000)
+                small = row;
+            if (row[QStringLiteral("lines")].toInt() == 1000000)
+                large = row;
+        }
+        if (small.isEmpty() || large.isEmpty())
+            continue;
+        rows.append(QJsonObject{
+            {QStringLiteral("kind"), kindName(kind)},
+            {QStringLiteral("open_growth"), large[QStringLiteral("open_ms")].toDouble() /
+                                                small[QStringLiteral("open_ms")].toDouble()},
+            {QStringLiteral("save_growth"), large[QStringLiteral("save_ms")].toDouble() /
+                                                small[QStringLiteral("save_ms")].toDouble()}});
+    }
+    return rows;
+}
+
+int orchestrate(bool quick, const QString& outPath)
+{
+    QTemporaryDir dir;
+    const QList<int> sizes =
+        quick ? QList<int>{1000, 10000, 100000} : QList<int>{1000, 10000, 100000, 1000000};
+    const int repeats = quick ? 1 : 3;
+    QJsonObject results{{QStringLiteral("machine"), machine()}};
+    results.insert(QStringLiteral("startup"), measureStartUp(quick ? 5 : 21, dir.path()));
+    QJsonArray editors;
+    for (BenchKind kind : kinds) {
+        for (int lines : sizes) {
+            std::fprintf(stderr, "%s, %d lines\n", qPrintable(kindName(kind)), lines);
+            editors.append(measureCase(kind, lines, repeats, dir));
+        }
+    }
+    results.insert(QStringLiteral("editors"), editors);
+    results.insert(QStringLiteral("scaling"), growth(editors));
+    QJsonArray interactions;
+    for (int lines : {100000, 1000000}) {
+        if (quick && lines > 100000)
+            continue;
+        const QString path = dir.path() + QStringLiteral("/interactions/CstProcs.dat");
+        QDir().mkpath(dir.path() + QStringLiteral("/interactions"));
+        QFile file(path);
+        file.open(QIODevice::WriteOnly);
+        file.write(generateFile(BenchKind::Procedures, lines));
+        file.close();
+        QJsonObject row = runChild({QStringLiteral("--interactions"), path}, dir.path());
+        row.insert(QStringLiteral("lines"), lines);
+        interactions.append(row);
+    }
+    results.insert(QStringLiteral("interactions"), interactions);
+    printTable(results);
+    QFile out(outPath);
+    if (out.open(QIODevice::WriteOnly))
+        out.write(QJsonDocument(results).toJson());
+    return 0;
+}
+
+int runChildCase(const QStringList& arguments)
+{
+    QJsonObject result;
+    if (arguments[1] == QLatin1String("--editor"))
+        result = measureEditor(kindFromName(arguments[2]), arguments[3]);
+    else if (arguments[1] == QLatin1String("--floor"))
+        result = measureFloors(kindFromName(arguments[2]), arguments[3]);
+    else
+        result = measureInteractions(arguments[2]);
+    std::fputs(QJsonDocument(result).toJson(QJsonDocument::Compact).constData(), stdout);
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    setUpApplication(application);
+    const QStringList arguments = QCoreApplication::arguments();
+    if (arguments.size() > 1 && arguments[1].startsWith(QLatin1String("--")) &&
+        arguments[1] != QLatin1String("--quick") && arguments[1] != QLatin1String("--out"))
+        return runChildCase(arguments);
+    const bool quick = arguments.contains(QStringLiteral("--quick"));
+    const qsizetype out = arguments.indexOf(QStringLiteral("--out"));
+    const QString outPath = out > 0 && out + 1 < arguments.size()
+                                ? arguments[out + 1]
+                                : QStringLiteral("bench-results.json");
+    return orchestrate(quick, outPath);
+}
