@@ -153,6 +153,8 @@ private slots:
     void aboutBoxShowsTheProgramIcon();
     void keysRunTheFocusedButton_data();
     void keysRunTheFocusedButton();
+    void enterInAFieldPressesOk_data();
+    void enterInAFieldPressesOk();
     void wholeEditByKeyboard();
 };
 
@@ -443,6 +445,48 @@ void TestKeyboardAndNames::keysRunTheFocusedButton()
     QVERIFY(press(Qt::Key(key)));
     QCOMPARE(seen, opened);
     QVERIFY(shown->isVisible());
+    QVERIFY2(answerer.surprises().isEmpty(), qPrintable(answerer.surprises().join('\n')));
+}
+
+void TestKeyboardAndNames::enterInAFieldPressesOk_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("field");
+
+    QTest::newRow("toolbar tree") << "THTMLToolbarEditorWindow"
+                                  << "tvItems";
+    QTest::newRow("procedures tree") << "TStdProcsPanelEditorWindow"
+                                     << "tvItems";
+    QTest::newRow("code preview") << "TStdProcsPanelEditorWindow"
+                                  << "txtCode";
+    QTest::newRow("MIME list") << "TMIMETypesEditor"
+                               << "lvItems";
+    QTest::newRow("tag template") << "TTagPropertiesWindow"
+                                  << "txtTag";
+    QTest::newRow("image spin edit") << "TCategoryProperiesWindow"
+                                     << "spnImageIndex";
+    QTest::newRow("procedure caption") << "TCstProcProprtiesWindow"
+                                       << "txtCaption";
+    QTest::newRow("suffix") << "TMIMETypePropertiesWindow"
+                            << "txtSuffix";
+}
+
+void TestKeyboardAndNames::enterInAFieldPressesOk()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, field);
+    Host host;
+    std::unique_ptr<TForm> shown = makeWindow(window, host);
+    QVERIFY(shown);
+    DialogAnswerer answerer;
+    answerer.expect([&](QDialog& dialog) {
+        QVERIFY(waitUntilActive(dialog));
+        auto* found = dialog.findChild<QWidget*>(field);
+        QVERIFY(found);
+        found->setFocus(Qt::TabFocusReason);
+        press(Qt::Key_Return);
+    });
+    QCOMPARE(Modal::exec(*shown), int(QDialog::Accepted));
     QVERIFY2(answerer.surprises().isEmpty(), qPrintable(answerer.surprises().join('\n')));
 }
 
