@@ -14,5 +14,7 @@ void setUpApplication(QApplication& application)
     font.setPixelSize(11);
     QApplication::setFont(font);
     QApplication::setWindowIcon(programIcon());
+    // Wayland desktops take the window's icon from the desktop entry of this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("halvex-config"));
     application.setQuitOnLastWindowClosed(true);
 }

@@ -1,96 +1,84 @@
 #include "common/Glyphs.h"
 
-#include <QApplication>
-#include <QPainter>
-#include <QPainterPath>
-#include <QPixmap>
-#include <QStyle>
+#include <QHash>
+#include <QString>
+
+#include <initializer_list>
 
 namespace {
 
-QStyle::StandardPixmap standardPixmap(Glyph glyph)
+// The pictures are drawn as SVG in common/icons and rendered to these sizes, so that a button
+// is sharp at 100 %, 150 %, 200 % and 300 % without scaling a picture at run time.
+constexpr std::initializer_list<int> glyphSizes = {16, 24, 32, 48};
+constexpr std::initializer_list<int> programIconSizes = {16, 24, 32, 48, 64, 128, 256};
+
+const char* fileName(Glyph glyph)
 {
     switch (glyph) {
     case Glyph::Ok:
-        return QStyle::SP_DialogOkButton;
+        return "ok";
     case Glyph::Cancel:
-        return QStyle::SP_DialogCancelButton;
-    case Glyph::NewItem:
-        return QStyle::SP_FileIcon;
-    case Glyph::NewGroup:
-        return QStyle::SP_DirIcon;
+        return "cancel";
+    case Glyph::NewTag:
+        return "new-tag";
+    case Glyph::NewCategory:
+        return "new-category";
+    case Glyph::NewCode:
+        return "new-code";
+    case Glyph::NewType:
+        return "new-type";
     case Glyph::Edit:
-        return QStyle::SP_FileDialogDetailedView;
+        return "edit";
     case Glyph::Remove:
-        return QStyle::SP_TrashIcon;
+        return "remove";
     case Glyph::EditImages:
-        return QStyle::SP_DesktopIcon;
+        return "edit-images";
     case Glyph::ViewImages:
-        return QStyle::SP_FileDialogContentsView;
-    case Glyph::Macro:
-        return QStyle::SP_ArrowRight;
+        return "view-images";
+    case Glyph::SelectedTextMacro:
+        return "selected-text";
+    case Glyph::NewLineMacro:
+        return "new-line";
+    case Glyph::Update:
+        return "update";
     case Glyph::HtmlToolbar:
-        return QStyle::SP_FileIcon;
+        return "html-toolbar";
     case Glyph::Procedures:
-        return QStyle::SP_FileDialogContentsView;
+        return "procedures";
     case Glyph::MimeTypes:
-        return QStyle::SP_FileDialogInfoView;
+        return "mime-types";
     case Glyph::Additional:
-        return QStyle::SP_FileDialogDetailedView;
+        return "additional";
     case Glyph::Exit:
+        return "exit";
     case Glyph::Close:
-        return QStyle::SP_DialogCloseButton;
+        return "close";
     }
-    return QStyle::SP_CustomBase;
+    return "";
+}
+
+QIcon loadIcon(const QString& name, std::initializer_list<int> sizes)
+{
+    QIcon icon;
+    for (const int size : sizes)
+        icon.addFile(QStringLiteral(":/icons/%1/%2.png").arg(size).arg(name), QSize(size, size));
+    return icon;
 }
 
 } // namespace
 
+// One icon per glyph for the whole run, so that every button of a command shares its pixmaps.
 QIcon glyphIcon(Glyph glyph)
 {
-    return QApplication::style()->standardIcon(standardPixmap(glyph));
-}
-
-// Drawn in a 32-unit square and scaled, so every size is sharp: a blue card with a white tag
-// bracket pair and a yellow pencil, for an editor of tags and settings.
-void paintProgramIcon(QPainter& painter, int size)
-{
-    painter.save();
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.scale(size / 32.0, size / 32.0);
-    painter.setPen(QPen(QColor(0x1B, 0x3F, 0x8B), 1.5));
-    painter.setBrush(QColor(0x2F, 0x6F, 0xD6));
-    painter.drawRoundedRect(QRectF(1.75, 1.75, 28.5, 28.5), 5, 5);
-    QPen tagPen(Qt::white, 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-    painter.setPen(tagPen);
-    painter.drawPolyline(QPolygonF({{11, 8}, {5, 14}, {11, 20}}));
-    painter.drawPolyline(QPolygonF({{21, 8}, {27, 14}, {21, 20}}));
-    painter.drawLine(QPointF(18, 7), QPointF(14, 21));
-    QPainterPath pencil;
-    pencil.moveTo(9, 27);
-    pencil.lineTo(10, 23);
-    pencil.lineTo(23, 23);
-    pencil.lineTo(23, 27);
-    pencil.closeSubpath();
-    painter.setPen(QPen(QColor(0x5A, 0x3A, 0x00), 1));
-    painter.setBrush(QColor(0xFF, 0xC8, 0x2E));
-    painter.drawPath(pencil);
-    painter.restore();
+    static QHash<Glyph, QIcon> icons;
+    auto found = icons.constFind(glyph);
+    if (found == icons.constEnd())
+        found = icons.insert(glyph, loadIcon(QString::fromLatin1(fileName(glyph)), glyphSizes));
+    return *found;
 }
 
 QIcon programIcon()
 {
-    static const QIcon icon = [] {
-        QIcon made;
-        for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
-            QPixmap pixmap(size, size);
-            pixmap.fill(Qt::transparent);
-            QPainter painter(&pixmap);
-            paintProgramIcon(painter, size);
-            painter.end();
-            made.addPixmap(pixmap);
-        }
-        return made;
-    }();
+    static const QIcon icon = loadIcon(QStringLiteral("halvex-config"), programIconSizes);
     return icon;
 }

@@ -2,20 +2,22 @@
 
 #include <QIcon>
 
-class QPainter;
-
 // The small pictures of the program's glyph buttons, in one place so that every window shows
 // the same picture for the same command.
 enum class Glyph {
     Ok,
     Cancel,
-    NewItem,
-    NewGroup,
+    NewTag,
+    NewCategory,
+    NewCode,
+    NewType,
     Edit,
     Remove,
     EditImages,
     ViewImages,
-    Macro,
+    SelectedTextMacro,
+    NewLineMacro,
+    Update,
     HtmlToolbar,
     Procedures,
     MimeTypes,
@@ -28,4 +30,3 @@ QIcon glyphIcon(Glyph glyph);
 
 // The program's own icon: the window titles, the about box and the desktop entry show it.
 QIcon programIcon();
-void paintProgramIcon(QPainter& painter, int size);

@@ -19,7 +19,7 @@ TMIMETypesEditor::TMIMETypesEditor(QWidget* parent, const HostOptions& options)
     ui->setupUi(this);
     ui->btnOk->setIcon(glyphIcon(Glyph::Ok));
     ui->btnCancel->setIcon(glyphIcon(Glyph::Cancel));
-    ui->btnNewType->setIcon(glyphIcon(Glyph::NewItem));
+    ui->btnNewType->setIcon(glyphIcon(Glyph::NewType));
     ui->btnEdit->setIcon(glyphIcon(Glyph::Edit));
     ui->btnRemove->setIcon(glyphIcon(Glyph::Remove));
     setUpList();

@@ -34,7 +34,7 @@ TCstProcProprtiesWindow::TCstProcProprtiesWindow(QWidget* parent, const QString&
     ui->setupUi(this);
     ui->btnOk->setIcon(glyphIcon(Glyph::Ok));
     ui->btnCancel->setIcon(glyphIcon(Glyph::Cancel));
-    ui->btnSelectedTextMacro->setIcon(glyphIcon(Glyph::Macro));
+    ui->btnSelectedTextMacro->setIcon(glyphIcon(Glyph::SelectedTextMacro));
     setUpCodeField(*ui->txtCode);
     // A line read from a file may be longer than a line edit holds by default.
     ui->txtCaption->setMaxLength(INT_MAX);

@@ -17,7 +17,7 @@ TStdProcsPanelEditorWindow::TStdProcsPanelEditorWindow(QWidget* parent, const Ho
     : TForm(parent), ui(std::make_unique<Ui::TStdProcsPanelEditorWindow>()), m_options(options)
 {
     ui->setupUi(this);
-    ui->btnNewCode->setIcon(glyphIcon(Glyph::NewItem));
+    ui->btnNewCode->setIcon(glyphIcon(Glyph::NewCode));
     ui->btnEdit->setIcon(glyphIcon(Glyph::Edit));
     ui->btnRemove->setIcon(glyphIcon(Glyph::Remove));
     ui->btnOk->setIcon(glyphIcon(Glyph::Ok));

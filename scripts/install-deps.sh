@@ -3,7 +3,8 @@
 # Extra package names may be given as arguments.
 set -euo pipefail
 
-packages=(build-essential cmake qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins fonts-dejavu-core "$@")
+packages=(build-essential cmake qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins fonts-dejavu-core
+          desktop-file-utils "$@")
 
 missing=()
 for package in "${packages[@]}"; do

@@ -69,8 +69,8 @@ THTMLToolbarEditorWindow::THTMLToolbarEditorWindow(QWidget* parent, const HostOp
     // Long tags scroll sideways instead of being cut short.
     ui->tvItems->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     ui->tvItems->header()->setStretchLastSection(false);
-    ui->btnNewTag->setIcon(glyphIcon(Glyph::NewItem));
-    ui->btnNewCategory->setIcon(glyphIcon(Glyph::NewGroup));
+    ui->btnNewTag->setIcon(glyphIcon(Glyph::NewTag));
+    ui->btnNewCategory->setIcon(glyphIcon(Glyph::NewCategory));
     ui->btnEditGlyps->setIcon(glyphIcon(Glyph::EditImages));
     ui->btnViewGlyphs->setIcon(glyphIcon(Glyph::ViewImages));
     ui->btnEdit->setIcon(glyphIcon(Glyph::Edit));

@@ -10,8 +10,8 @@ TTagPropertiesWindow::TTagPropertiesWindow(QWidget* parent, const ImageList& ima
     : TForm(parent), ui(std::make_unique<Ui::TTagPropertiesWindow>())
 {
     ui->setupUi(this);
-    ui->btnSelTextMacro->setIcon(glyphIcon(Glyph::Macro));
-    ui->btnNewLineMacro->setIcon(glyphIcon(Glyph::Macro));
+    ui->btnSelTextMacro->setIcon(glyphIcon(Glyph::SelectedTextMacro));
+    ui->btnNewLineMacro->setIcon(glyphIcon(Glyph::NewLineMacro));
     ui->btnOk->setIcon(glyphIcon(Glyph::Ok));
     ui->btnCancel->setIcon(glyphIcon(Glyph::Cancel));
     imageChooser =

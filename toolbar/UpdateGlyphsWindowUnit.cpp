@@ -12,7 +12,7 @@ TUpdateGlyphsWindow::TUpdateGlyphsWindow(QWidget* parent)
     QFont labelFont = ui->Label1->font();
     labelFont.setPixelSize(16);
     ui->Label1->setFont(labelFont);
-    ui->btnUpdate->setIcon(glyphIcon(Glyph::Ok));
+    ui->btnUpdate->setIcon(glyphIcon(Glyph::Update));
     ui->btnCancel->setIcon(glyphIcon(Glyph::Cancel));
 
     setOkButton(ui->btnUpdate);

@@ -1,0 +1,221 @@
+#include "app/Application.h"
+#include "app/DemoProfile.h"
+#include "app/StartWindowUnit.h"
+#include "common/Modal.h"
+#include "platform/AppError.h"
+#include "toolbar/UpdateGlyphsWindowUnit.h"
+
+#include <QApplication>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFileInfo>
+#include <QPushButton>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTreeWidget>
+
+#include <cstdio>
+#include <deque>
+#include <functional>
+
+namespace {
+
+// Walks through the windows as a person would, by their own buttons: each modal window, when it
+// shows, is handed to the next visit in the queue, which pictures it and opens what it opens.
+// A visit runs inside the window's modal loop, so it notes a problem instead of throwing.
+class Tour
+{
+public:
+    using Visit = std::function<void(QDialog&)>;
+
+    explicit Tour(const QString& folder) : m_folder(folder)
+    {
+        Modal::setHook([this](QDialog& window) { arrive(window); });
+    }
+    ~Tour() { Modal::setHook({}); }
+
+    // The next window that opens gets this visit.
+    void then(Visit visit) { m_visits.push_back(std::move(visit)); }
+
+    void picture(QWidget& window, const char* name)
+    {
+        settle(window);
+        const QString path = m_folder + QLatin1Char('/') + QLatin1String(name) + ".png";
+        if (window.grab().save(path))
+            std::printf("%s\n", qPrintable(QDir::toNativeSeparators(path)));
+        else
+            m_problems.append(QStringLiteral("Cannot write \"%1\".").arg(path));
+    }
+
+    template <class Widget> Widget* control(QWidget& window, const char* name)
+    {
+        auto* found = window.findChild<Widget*>(QLatin1String(name));
+        if (!found)
+            m_problems.append(
+                QStringLiteral("No control %1 in %2.").arg(name, window.objectName()));
+        return found;
+    }
+
+    void click(QWidget& window, const char* button)
+    {
+        if (auto* found = control<QPushButton>(window, button))
+            found->click();
+    }
+
+    // Selects the child whose text begins with the prefix, and gives the tree the focus.
+    void select(QTreeWidget& tree, QTreeWidgetItem* parent, const QString& prefix)
+    {
+        for (int i = 0; parent && i < parent->childCount(); ++i) {
+            if (parent->child(i)->text(0).startsWith(prefix)) {
+                tree.setCurrentItem(parent->child(i));
+                tree.setFocus();
+                return;
+            }
+        }
+        m_problems.append(QStringLiteral("No node \"%1\" in %2.").arg(prefix, tree.objectName()));
+    }
+
+    // What went wrong, with the names of the pictures missing from the expected ones.
+    QStringList problems(const QStringList& expected) const
+    {
+        QStringList all = m_problems;
+        for (const QString& name : expected) {
+            if (!QFileInfo::exists(m_folder + QLatin1Char('/') + name + QStringLiteral(".png")))
+                all.append(QStringLiteral("No picture of %1.").arg(name));
+        }
+        return all;
+    }
+
+private:
+    void arrive(QDialog& window)
+    {
+        if (!m_visits.empty()) {
+            const Visit visit = std::move(m_visits.front());
+            m_visits.pop_front();
+            visit(window);
+        } else {
+            m_problems.append(QStringLiteral("Unexpected window %1.").arg(window.objectName()));
+        }
+        if (window.isVisible())
+            window.reject();
+    }
+
+    // Pictured once it has the focus, as a person sees it; the offscreen platform has no window
+    // manager that hands the focus back when a dialog closes, so the tour asks for it.
+    static void settle(QWidget& window)
+    {
+        window.activateWindow();
+        const QDeadlineTimer deadline(2000);
+        while (QApplication::activeWindow() != &window && !deadline.hasExpired())
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        QCoreApplication::processEvents();
+    }
+
+    QString m_folder;
+    std::deque<Visit> m_visits;
+    QStringList m_problems;
+};
+
+void toolbarTour(Tour& tour, QDialog& editor)
+{
+    auto* tree = tour.control<QTreeWidget>(editor, "tvItems");
+    if (!tree || tree->topLevelItemCount() < 3)
+        return;
+    tree->topLevelItem(0)->setExpanded(true);
+    tour.select(*tree, tree->topLevelItem(0), QStringLiteral("Bold"));
+    tour.picture(editor, "toolbar-editor");
+    tour.then([&](QDialog& tag) { tour.picture(tag, "tag-properties"); });
+    tour.click(editor, "btnEdit");
+    tree->setCurrentItem(tree->topLevelItem(2));
+    tour.then([&](QDialog& category) { tour.picture(category, "category-properties"); });
+    tour.click(editor, "btnEdit");
+    tour.then([&](QDialog& viewer) { tour.picture(viewer, "view-image"); });
+    tour.click(editor, "btnViewGlyphs");
+}
+
+void proceduresTour(Tour& tour, QDialog& editor)
+{
+    auto* tree = tour.control<QTreeWidget>(editor, "tvItems");
+    if (!tree || tree->topLevelItemCount() < 2)
+        return;
+    tree->topLevelItem(1)->setExpanded(true);
+    tour.select(*tree, tree->topLevelItem(1), QStringLiteral("print <<EOF;"));
+    tour.picture(editor, "procedures-editor");
+    tour.then([&](QDialog& procedure) { tour.picture(procedure, "procedure-properties"); });
+    tour.click(editor, "btnEdit");
+}
+
+void mimeTour(Tour& tour, QDialog& editor)
+{
+    if (auto* list = tour.control<QTableView>(editor, "lvItems"))
+        list->selectRow(0);
+    tour.picture(editor, "mime-types-editor");
+    tour.then([&](QDialog& type) { tour.picture(type, "mime-type-properties"); });
+    tour.click(editor, "btnEdit");
+}
+
+void additionalTour(Tour& tour, QDialog& additional)
+{
+    tour.picture(additional, "additional");
+    tour.then([&](QDialog& about) { tour.picture(about, "about"); });
+    tour.click(additional, "btnAbout");
+}
+
+void tourEveryWindow(Tour& tour)
+{
+    TStartWindow start;
+    start.Create();
+    start.show();
+    tour.picture(start, "start-window");
+    tour.then([&](QDialog& editor) { toolbarTour(tour, editor); });
+    tour.click(start, "btnEditHTML");
+    TUpdateGlyphsWindow prompt(&start);
+    tour.then([&](QDialog& shown) { tour.picture(shown, "update-images"); });
+    Modal::exec(prompt);
+    tour.then([&](QDialog& editor) { proceduresTour(tour, editor); });
+    tour.click(start, "btnStdProcsEditor");
+    tour.then([&](QDialog& editor) { mimeTour(tour, editor); });
+    tour.click(start, "btnMIMETypes");
+    tour.then([&](QDialog& additional) { additionalTour(tour, additional); });
+    tour.click(start, "btnMore");
+}
+
+const QStringList everyPicture = {
+    "start-window",      "toolbar-editor",       "tag-properties",    "category-properties",
+    "view-image",        "update-images",        "procedures-editor", "procedure-properties",
+    "mime-types-editor", "mime-type-properties", "additional",        "about"};
+
+} // namespace
+
+// halvex-screenshots FOLDER: opens every window on a fresh demo host profile, offscreen unless
+// told otherwise, and saves a picture of each into FOLDER (QT_SCALE_FACTOR=2 for 200 %).
+int main(int argc, char* argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QTemporaryDir profile;
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(profile.path() + QStringLiteral("/config")));
+    QApplication application(argc, argv);
+    setUpApplication(application);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: halvex-screenshots FOLDER\n");
+        return 2;
+    }
+    const QString folder = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
+    if (!profile.isValid() || !QDir().mkpath(folder)) {
+        std::fprintf(stderr, "Cannot create \"%s\".\n", qPrintable(folder));
+        return 1;
+    }
+    try {
+        writeDemoProfile(profile.path());
+    } catch (const AppError& error) {
+        std::fprintf(stderr, "%s\n", error.what());
+        return 1;
+    }
+    Tour tour(folder);
+    tourEveryWindow(tour);
+    const QStringList problems = tour.problems(everyPicture);
+    for (const QString& problem : problems)
+        std::fprintf(stderr, "%s\n", qPrintable(problem));
+    return problems.isEmpty() ? 0 : 1;
+}

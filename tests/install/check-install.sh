@@ -1,0 +1,55 @@
+#!/usr/bin/env bash
+# check-install.sh BUILD_DIR SOURCE_DIR: installs the build into a temporary DESTDIR under the
+# prefix /usr and checks what a desktop needs of it: the program, a valid desktop entry that
+# starts it, and its icon in the hicolor theme at every size, the very pictures the program
+# shows. Nothing else may be installed.
+set -euo pipefail
+build=$1
+source=$2
+stage=$(mktemp -d)
+trap 'rm -rf "$stage"' EXIT
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+
+DESTDIR="$stage" cmake --install "$build" --prefix /usr >/dev/null
+root=$stage/usr
+
+sizes=(16 24 32 48 64 128 256)
+expected=(bin/halvex-config share/applications/halvex-config.desktop
+          share/icons/hicolor/scalable/apps/halvex-config.svg)
+for size in "${sizes[@]}"; do
+    expected+=("share/icons/hicolor/${size}x${size}/apps/halvex-config.png")
+done
+installed=$(cd "$root" && find . -type f -o -type l | sed 's|^\./||' | sort)
+wanted=$(printf '%s\n' "${expected[@]}" | sort)
+[ "$installed" = "$wanted" ] || fail "installed files differ from the expected ones:
+$(diff <(echo "$wanted") <(echo "$installed") || true)"
+
+[ -x "$root/bin/halvex-config" ] || fail "bin/halvex-config is not an executable"
+
+entry=$root/share/applications/halvex-config.desktop
+if [ -f "$entry" ]; then
+    desktop-file-validate "$entry" || fail "desktop-file-validate rejects the desktop entry"
+    grep -qx 'Exec=halvex-config' "$entry" || fail "the entry does not start halvex-config"
+    grep -qx 'Icon=halvex-config' "$entry" || fail "the entry does not show the program icon"
+    grep -qx 'Type=Application' "$entry" || fail "the entry is not an application"
+fi
+
+# PNG width and height are the big-endian words at bytes 16 and 20.
+png_size() { od -An -tu1 -j16 -N8 "$1" | awk '{print $1*16777216+$2*65536+$3*256+$4 "x" $5*16777216+$6*65536+$7*256+$8}'; }
+for size in "${sizes[@]}"; do
+    icon=$root/share/icons/hicolor/${size}x${size}/apps/halvex-config.png
+    [ -f "$icon" ] || continue
+    [ "$(png_size "$icon")" = "${size}x${size}" ] || fail "$icon is $(png_size "$icon")"
+    cmp -s "$icon" "$source/common/icons/$size/halvex-config.png" ||
+        fail "$icon is not the picture that the program shows"
+done
+svg=$root/share/icons/hicolor/scalable/apps/halvex-config.svg
+[ ! -f "$svg" ] || cmp -s "$svg" "$source/common/icons/halvex-config.svg" ||
+    fail "the scalable icon is not the program's drawing"
+
+if [ "$failures" -ne 0 ]; then
+    echo "$failures checks failed"
+    exit 1
+fi
+echo "install layout as expected"
