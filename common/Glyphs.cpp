@@ -1,7 +1,12 @@
 #include "common/Glyphs.h"
 
+#include <QApplication>
 #include <QHash>
+#include <QIconEngine>
+#include <QPainter>
 #include <QString>
+#include <QStyle>
+#include <QStyleOption>
 
 #include <initializer_list>
 
@@ -57,12 +62,82 @@ const char* fileName(Glyph glyph)
     return "";
 }
 
+// Reads a size of a picture from the resources only when it is first drawn. QIcon's own file
+// loading would first look for icon engine plugins, which alone costs the start window a good
+// part of its start-up time.
+class ResourceIconEngine : public QIconEngine
+{
+public:
+    ResourceIconEngine(QString name, QList<int> sizes)
+        : m_name(std::move(name)), m_sizes(std::move(sizes))
+    {
+    }
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State) override
+    {
+        QPixmap picture = loaded(bestSize(qMax(size.width(), size.height())));
+        if (picture.width() > size.width() || picture.height() > size.height())
+            picture = picture.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        if (mode != QIcon::Disabled)
+            return picture;
+        QStyleOption option;
+        option.palette = QGuiApplication::palette();
+        return QApplication::style()->generatedIconPixmap(mode, picture, &option);
+    }
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        const qreal ratio = painter->device()->devicePixelRatio();
+        QPixmap picture = pixmap(rect.size() * ratio, mode, state);
+        picture.setDevicePixelRatio(ratio);
+        painter->drawPixmap(rect.topLeft(), picture);
+    }
+
+    QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override
+    {
+        const int best = bestSize(qMax(size.width(), size.height()));
+        return best >= qMax(size.width(), size.height()) ? size : QSize(best, best);
+    }
+
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
+    {
+        QList<QSize> sizes;
+        for (const int size : m_sizes)
+            sizes.append(QSize(size, size));
+        return sizes;
+    }
+
+    QIconEngine* clone() const override { return new ResourceIconEngine(*this); }
+    QString key() const override { return QStringLiteral("halvex-resource"); }
+
+private:
+    // The smallest size that covers the wanted one, else the largest there is.
+    int bestSize(int wanted) const
+    {
+        for (const int size : m_sizes) {
+            if (size >= wanted)
+                return size;
+        }
+        return m_sizes.last();
+    }
+
+    const QPixmap& loaded(int size)
+    {
+        auto found = m_loaded.find(size);
+        if (found == m_loaded.end())
+            found = m_loaded.insert(
+                size, QPixmap(QStringLiteral(":/icons/%1/%2.png").arg(size).arg(m_name), "PNG"));
+        return *found;
+    }
+
+    QString m_name;
+    QList<int> m_sizes;
+    QHash<int, QPixmap> m_loaded;
+};
+
 QIcon loadIcon(const QString& name, std::initializer_list<int> sizes)
 {
-    QIcon icon;
-    for (const int size : sizes)
-        icon.addFile(QStringLiteral(":/icons/%1/%2.png").arg(size).arg(name), QSize(size, size));
-    return icon;
+    return QIcon(new ResourceIconEngine(name, QList<int>(sizes)));
 }
 
 } // namespace
