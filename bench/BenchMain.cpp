@@ -1,6 +1,6 @@
 // halvex-bench: times the program's real code paths offscreen and prints one table, plus a JSON
 // file. Each measurement runs in a child process of its own.
-//   halvex-bench [--quick] [--out FILE]
+//   halvex-bench [--quick] [--out FILE] [--only KIND]
 
 #include "app/Application.h"
 #include "BenchCases.h"
@@ -230,7 +230,7 @@ QJsonArray growth(const QJsonArray& editors)
     return rows;
 }
 
-int orchestrate(bool quick, const QString& outPath)
+int orchestrate(bool quick, const QString& outPath, const QString& only)
 {
     QTemporaryDir dir;
     const QList<int> sizes =
@@ -240,6 +240,8 @@ int orchestrate(bool quick, const QString& outPath)
     results.insert(QStringLiteral("startup"), measureStartUp(quick ? 5 : 21, dir.path()));
     QJsonArray editors;
     for (BenchKind kind : kinds) {
+        if (!only.isEmpty() && kindName(kind) != only)
+            continue;
         for (int lines : sizes) {
             std::fprintf(stderr, "%s, %d lines\n", qPrintable(kindName(kind)), lines);
             editors.append(measureCase(kind, lines, repeats, dir));
@@ -291,12 +293,16 @@ int main(int argc, char* argv[])
     setUpApplication(application);
     const QStringList arguments = QCoreApplication::arguments();
     if (arguments.size() > 1 && arguments[1].startsWith(QLatin1String("--")) &&
-        arguments[1] != QLatin1String("--quick") && arguments[1] != QLatin1String("--out"))
+        arguments[1] != QLatin1String("--quick") && arguments[1] != QLatin1String("--out") &&
+        arguments[1] != QLatin1String("--only"))
         return runChildCase(arguments);
     const bool quick = arguments.contains(QStringLiteral("--quick"));
+    const qsizetype onlyAt = arguments.indexOf(QStringLiteral("--only"));
+    const QString only =
+        onlyAt > 0 && onlyAt + 1 < arguments.size() ? arguments[onlyAt + 1] : QString();
     const qsizetype out = arguments.indexOf(QStringLiteral("--out"));
     const QString outPath = out > 0 && out + 1 < arguments.size()
                                 ? arguments[out + 1]
                                 : QStringLiteral("bench-results.json");
-    return orchestrate(quick, outPath);
+    return orchestrate(quick, outPath, only);
 }

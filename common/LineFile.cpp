@@ -54,21 +54,6 @@ void checkLineBreaks(const QString& line, const QString& fileName, qsizetype ind
     }
 }
 
-// Called once the whole text failed to encode, to say where.
-[[noreturn]] void refuseUnencodable(const QStringList& lines, const QString& fileName)
-{
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        const QString character = CodePage::firstUnencodable(lines[i]);
-        if (!character.isEmpty())
-            refuseLine(
-                fileName, i,
-                describe(character) +
-                    QStringLiteral(", which the code page %1 cannot hold").arg(CodePage::name()));
-    }
-    throw AppError(QStringLiteral("Cannot write \"%1\": the text does not fit the code page %2.")
-                       .arg(displayPath(fileName), CodePage::name()));
-}
-
 } // namespace
 
 LineFileText splitLineFile(QByteArrayView bytes)
@@ -85,21 +70,22 @@ LineFileText splitLineFile(QByteArrayView bytes)
 
 QByteArray joinLineFile(const QStringList& lines, const QString& fileName)
 {
-    QString text;
     qsizetype size = 0;
     for (const QString& line : lines)
         size += line.size() + 2;
-    text.reserve(size);
+    QByteArray bytes;
+    bytes.reserve(size);
+    CodePage::Encoder encoder;
     for (qsizetype i = 0; i < lines.size(); ++i) {
         checkLineBreaks(lines[i], fileName, i);
-        text += lines[i];
-        text += QLatin1String("\r\n");
+        if (!encoder.append(lines[i], bytes))
+            refuseLine(
+                fileName, i,
+                describe(CodePage::firstUnencodable(lines[i])) +
+                    QStringLiteral(", which the code page %1 cannot hold").arg(CodePage::name()));
+        bytes += "\r\n";
     }
-    // One encoder for the whole text: opening one per line would dominate large saves.
-    std::optional<QByteArray> bytes = CodePage::encode(text);
-    if (!bytes)
-        refuseUnencodable(lines, fileName);
-    return *bytes;
+    return bytes;
 }
 
 LineFileText readLineFile(const QString& path)

@@ -42,6 +42,6 @@ private:
     void marksMayHaveChanged();
 
     MimeTypeList m_rows;
-    QHash<QString, int> m_typeCounts;
-    QHash<QString, int> m_suffixCounts;
+    QHash<size_t, int> m_typeCounts;
+    QHash<size_t, int> m_suffixCounts;
 };

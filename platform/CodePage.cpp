@@ -94,6 +94,37 @@ std::optional<QByteArray> encode(QStringView text)
     return bytes;
 }
 
+bool Encoder::append(QStringView text, QByteArray& bytes)
+{
+    // Copied as it is checked, in one pass: most lines are plain ASCII.
+    const qsizetype at = bytes.size();
+    bytes.resize(at + text.size());
+    char* out = bytes.data() + at;
+    char16_t any = 0;
+    for (const QChar c : text) {
+        any |= c.unicode();
+        *out++ = char(c.unicode());
+    }
+    if (any < 0x80)
+        return true;
+    bytes.truncate(at);
+    // Built in place: a moved ICU converter loses track of its errors.
+    if (!m_converter) {
+#ifdef Q_OS_WIN
+        m_converter.emplace(QStringEncoder::System, QStringEncoder::Flag::Stateless);
+#else
+        m_converter.emplace(codecName, QStringEncoder::Flag::Stateless);
+#endif
+    }
+    const QByteArray encoded = m_converter->encode(text);
+    if (m_converter->hasError()) {
+        m_converter.reset(); // an error sticks to a converter
+        return false;
+    }
+    bytes += encoded;
+    return true;
+}
+
 QString firstUnencodable(QStringView text)
 {
     for (qsizetype i = 0; i < text.size(); ++i) {

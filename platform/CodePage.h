@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringEncoder>
 
 #include <optional>
 
@@ -15,6 +16,19 @@ QString decode(QByteArrayView bytes);
 
 // The bytes of text, or nothing when it holds a character that the code page cannot hold.
 std::optional<QByteArray> encode(QStringView text);
+
+// Encodes many texts in a row with one converter, opened only for the first text that is not
+// plain ASCII.
+class Encoder
+{
+public:
+    // Appends the bytes of text; false, with nothing appended, when text holds a character
+    // that the code page cannot hold.
+    bool append(QStringView text, QByteArray& bytes);
+
+private:
+    std::optional<QStringEncoder> m_converter;
+};
 
 // The first character of text that the code page cannot hold (a surrogate pair counts as
 // one), or an empty string when every character fits.
