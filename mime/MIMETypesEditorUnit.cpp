@@ -41,6 +41,7 @@ TMIMETypesEditor::~TMIMETypesEditor() = default;
 
 void TMIMETypesEditor::FormCreate()
 {
+    m_loadedPath = m_options.ReadString(Opt_MIMEPraserCFG);
     LoadTypes(*m_types, m_options, m_extent);
 }
 
@@ -74,7 +75,7 @@ std::optional<int> TMIMETypesEditor::selectedRow() const
 
 void TMIMETypesEditor::btnOkClick()
 {
-    if (!mayReplaceFile(this, m_extent, m_options.ReadString(Opt_MIMEPraserCFG))) {
+    if (!mayReplaceFile(this, m_extent, m_loadedPath, m_options.ReadString(Opt_MIMEPraserCFG))) {
         keepOpen();
         return;
     }

@@ -38,4 +38,5 @@ private:
     const HostOptions& m_options;
     MimeTypeTable* m_types;
     ReadExtent m_extent = ReadExtent::NoFile;
+    QString m_loadedPath; // the file that m_extent is about
 };

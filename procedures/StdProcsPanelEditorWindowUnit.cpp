@@ -60,6 +60,7 @@ void TStdProcsPanelEditorWindow::connectHandlers()
 void TStdProcsPanelEditorWindow::FormCreate()
 {
     Codes.clear();
+    m_loadedPath = cstProcsPath(m_options);
     LoadProcs(*ui->tvItems, Codes, m_options, m_extent);
 }
 
@@ -136,7 +137,7 @@ void TStdProcsPanelEditorWindow::btnRemoveClick()
 
 void TStdProcsPanelEditorWindow::btnOkClick()
 {
-    if (!mayReplaceFile(this, m_extent, cstProcsPath(m_options))) {
+    if (!mayReplaceFile(this, m_extent, m_loadedPath, cstProcsPath(m_options))) {
         keepOpen();
         return;
     }

@@ -44,5 +44,6 @@ private:
     std::unique_ptr<Ui::TStdProcsPanelEditorWindow> ui;
     const HostOptions& m_options;
     ReadExtent m_extent = ReadExtent::NoFile;
+    QString m_loadedPath; // the file that m_extent is about
     QStringList Codes;
 };

@@ -103,6 +103,7 @@ THTMLToolbarEditorWindow::~THTMLToolbarEditorWindow() = default;
 void THTMLToolbarEditorWindow::FormCreate()
 {
     runGuarded(this, [this] { LoadGlyphs(); });
+    loadedPath = options.ReadString(Opt_HTMLToolbarCFG);
     runGuarded(this, [this] { LoadToolbar(*ui->tvItems, options, toolbarExtent); });
     ui->tvItems->setItemDelegate(new ToolbarItemDelegate(*ImageList1, ui->tvItems));
     ui->tvItems->viewport()->update();
@@ -178,7 +179,7 @@ void THTMLToolbarEditorWindow::btnRemoveClick()
 
 void THTMLToolbarEditorWindow::btnOkClick()
 {
-    if (!mayReplaceFile(this, toolbarExtent, options.ReadString(Opt_HTMLToolbarCFG))) {
+    if (!mayReplaceFile(this, toolbarExtent, loadedPath, options.ReadString(Opt_HTMLToolbarCFG))) {
         keepOpen();
         return;
     }

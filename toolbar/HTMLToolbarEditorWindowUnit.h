@@ -48,4 +48,5 @@ private:
     // The strip's path as the last LoadGlyphs read it, also when that load failed.
     QString GlyphsFile;
     ReadExtent toolbarExtent = ReadExtent::Whole;
+    QString loadedPath; // the file that toolbarExtent is about
 };
