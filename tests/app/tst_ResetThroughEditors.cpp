@@ -3,17 +3,13 @@
 #include "support/DialogAnswerer.h"
 #include "support/TestMain.h"
 #include "support/TestProfile.h"
+#include "support/WindowDriver.h"
 
 #include <QAbstractItemView>
 #include <QPushButton>
 #include <QTreeWidget>
 
 namespace {
-
-void click(QWidget& window, const char* name)
-{
-    window.findChild<QPushButton*>(QString::fromLatin1(name))->click();
-}
 
 // "Caption:count, ..." of a two-level tree.
 QString outline(const QTreeWidget& tree)

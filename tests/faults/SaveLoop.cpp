@@ -8,6 +8,7 @@
 #include "common/Form.h"
 #include "mime/MIMETypePropertiesWindowUnit.h"
 #include "mime/MIMETypesEditorUnit.h"
+#include "support/WindowDriver.h"
 
 #include <QAbstractItemModel>
 #include <QApplication>
@@ -21,11 +22,6 @@
 namespace {
 
 const QString killRow = QStringLiteral("X/KILL");
-
-void click(QWidget& window, const char* name)
-{
-    window.findChild<QPushButton*>(QString::fromLatin1(name))->click();
-}
 
 void toggleLastRowThenOk(QDialog& editor)
 {

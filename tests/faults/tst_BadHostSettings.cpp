@@ -1,6 +1,7 @@
 #include "app/StartWindowUnit.h"
 #include "support/TestMain.h"
 #include "support/TestProfile.h"
+#include "support/WindowDriver.h"
 
 #include <QDir>
 #include <QMessageBox>
@@ -9,11 +10,6 @@
 #include <sys/stat.h>
 
 namespace {
-
-void click(QWidget& window, const char* name)
-{
-    window.findChild<QPushButton*>(QString::fromLatin1(name))->click();
-}
 
 bool holdsControlCharacter(const QString& text)
 {

@@ -7,6 +7,7 @@
 #include "procedures/StdProcsPanelEditorWindowUnit.h"
 #include "support/TestMain.h"
 #include "support/TestProfile.h"
+#include "support/WindowDriver.h"
 #include "toolbar/HTMLToolbarEditorWindowUnit.h"
 
 #include <QAbstractItemView>
@@ -24,11 +25,6 @@
 #include <sys/resource.h>
 
 namespace {
-
-void click(QWidget& window, const char* name)
-{
-    window.findChild<QPushButton*>(QString::fromLatin1(name))->click();
-}
 
 void type(QWidget& window, const char* field, const QString& text)
 {

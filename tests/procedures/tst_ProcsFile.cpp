@@ -1,5 +1,6 @@
 #include "common/HostOptions.h"
 #include "procedures/ProcsFile.h"
+#include "ProcsSamples.h"
 #include "support/TestMain.h"
 #include "support/TestProfile.h"
 
@@ -41,26 +42,6 @@ QByteArray savedBytes(const ProcsModel& model)
 {
     return joinLineFile(procsLines(model), fileName);
 }
-
-const QByteArray workedExample = "SECTION_0\r\n"
-                                 "%1++\r\n"
-                                 "%1--\r\n"
-                                 "SECTION_1\r\n"
-                                 "print;\r\n"
-                                 "#print;\r\n"
-                                 "print <<EOF;\r\n"
-                                 "#print <<EOF;%2%1%2EOF\r\n";
-
-const QByteArray workedExampleWritten = "SECTION_0\r\n"
-                                        "%1++\r\n"
-                                        "#%1++\r\n"
-                                        "%1--\r\n"
-                                        "#%1--\r\n"
-                                        "SECTION_1\r\n"
-                                        "print;\r\n"
-                                        "#print;\r\n"
-                                        "print <<EOF;\r\n"
-                                        "#print <<EOF;%2%1%2EOF\r\n";
 
 // Misc with three procedures, Output with two, Input with one: absolute indexes 0 to 8.
 ProcsModel threeSections()

@@ -2,6 +2,7 @@
 #include "common/HostOptions.h"
 #include "procedures/CstProcProprtiesUnit.h"
 #include "procedures/StdProcsPanelEditorWindowUnit.h"
+#include "ProcsSamples.h"
 #include "support/DialogAnswerer.h"
 #include "support/TestMain.h"
 #include "support/TestProfile.h"
@@ -123,22 +124,6 @@ const QByteArray threeSections = "SECTION_0\r\n"
                                  "o2\r\n#c-o2\r\n"
                                  "SECTION_2\r\n"
                                  "i1\r\n#c-i1\r\n";
-
-const QByteArray workedExample = "SECTION_0\r\n"
-                                 "%1++\r\n"
-                                 "%1--\r\n"
-                                 "SECTION_1\r\n"
-                                 "print;\r\n"
-                                 "#print;\r\n"
-                                 "print <<EOF;\r\n"
-                                 "#print <<EOF;%2%1%2EOF\r\n";
-
-const QByteArray workedExampleWritten = "SECTION_0\r\n"
-                                        "%1++\r\n#%1++\r\n"
-                                        "%1--\r\n#%1--\r\n"
-                                        "SECTION_1\r\n"
-                                        "print;\r\n#print;\r\n"
-                                        "print <<EOF;\r\n#print <<EOF;%2%1%2EOF\r\n";
 
 QByteArray replaced(QByteArray bytes, const QByteArray& before, const QByteArray& after)
 {
