@@ -20,7 +20,7 @@ void HostSettings::Open()
         RegCloseKey(key);
 }
 
-QString HostSettings::ReadString(const QString& name) const
+QString HostSettings::readString(const QString& name) const
 {
     QSettings key(QStringLiteral("HKEY_CURRENT_USER\\") + QString::fromWCharArray(keyPath),
                   QSettings::NativeFormat);
@@ -90,7 +90,7 @@ void HostSettings::Open()
 
 // Names compare without regard to case, as the registry's do; the value is everything after
 // the first "=", untouched, since paths may hold blanks, quotes, ";" and "\".
-QString HostSettings::ReadString(const QString& name) const
+QString HostSettings::readString(const QString& name) const
 {
     QString value;
     bool inSection = false;

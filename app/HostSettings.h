@@ -14,7 +14,7 @@ public:
     void Open();
 
     // The value as stored, or empty when the value or the key is missing.
-    QString ReadString(const QString& name) const override;
+    QString readString(const QString& name) const override;
 
 #ifndef Q_OS_WIN
     static QString settingsFilePath();

@@ -3,7 +3,7 @@
 #include "app/StartWindowUnit.h"
 #include "common/Modal.h"
 #include "platform/AppError.h"
-#include "toolbar/UpdateGlyphsWindowUnit.h"
+#include "toolbar/UpdateImagesWindowUnit.h"
 
 #include <QApplication>
 #include <QDeadlineTimer>
@@ -163,13 +163,13 @@ void additionalTour(Tour& tour, QDialog& additional)
 
 void tourEveryWindow(Tour& tour)
 {
-    TStartWindow start;
-    start.Create();
+    StartWindow start;
+    start.create();
     start.show();
     tour.picture(start, "start-window");
     tour.then([&](QDialog& editor) { toolbarTour(tour, editor); });
     tour.click(start, "btnEditHTML");
-    TUpdateGlyphsWindow prompt(&start);
+    UpdateImagesWindow prompt(&start);
     tour.then([&](QDialog& shown) { tour.picture(shown, "update-images"); });
     Modal::exec(prompt);
     tour.then([&](QDialog& editor) { proceduresTour(tour, editor); });

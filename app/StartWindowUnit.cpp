@@ -3,15 +3,16 @@
 #include "app/HostSettings.h"
 #include "common/ErrorGuard.h"
 #include "common/Glyphs.h"
+#include "common/PlacementKeys.h"
 #include "maintenance/AdditionalFunctionsWindowUnit.h"
-#include "mime/MIMETypesEditorUnit.h"
-#include "procedures/StdProcsPanelEditorWindowUnit.h"
-#include "toolbar/HTMLToolbarEditorWindowUnit.h"
+#include "mime/MimeTypesEditorWindowUnit.h"
+#include "procedures/ProceduresEditorWindowUnit.h"
+#include "toolbar/ToolbarEditorWindowUnit.h"
 #include "ui_StartWindowUnit.h"
 
-TStartWindow::TStartWindow(QWidget* parent)
-    : TForm(parent), ui(std::make_unique<Ui::TStartWindow>()),
-      OptionsKey(std::make_unique<HostSettings>())
+StartWindow::StartWindow(QWidget* parent)
+    : Form(parent), ui(std::make_unique<Ui::StartWindow>()),
+      m_hostSettings(std::make_unique<HostSettings>())
 {
     ui->setupUi(this);
     // No title-bar buttons: the window is closed through Exit only.
@@ -21,52 +22,52 @@ TStartWindow::TStartWindow(QWidget* parent)
     ui->btnMIMETypes->setIcon(glyphIcon(Glyph::MimeTypes));
     ui->btnMore->setIcon(glyphIcon(Glyph::Additional));
     ui->btnExit->setIcon(glyphIcon(Glyph::Exit));
-    keepPlacement(TFormStorage::Keeps::Position);
+    keepPlacement(PlacementKey::startWindow, PlacementStore::Keeps::Position);
 
-    connectGuarded(ui->btnEditHTML, &QPushButton::clicked, this, &TStartWindow::btnEditHTMLClick);
+    connectGuarded(ui->btnEditHTML, &QPushButton::clicked, this, &StartWindow::btnEditHTMLClick);
     connectGuarded(ui->btnStdProcsEditor, &QPushButton::clicked, this,
-                   &TStartWindow::btnStdProcsEditorClick);
-    connectGuarded(ui->btnMIMETypes, &QPushButton::clicked, this, &TStartWindow::btnMIMETypesClick);
-    connectGuarded(ui->btnMore, &QPushButton::clicked, this, &TStartWindow::btnMoreClick);
-    connectGuarded(ui->btnExit, &QPushButton::clicked, this, &TStartWindow::btnExitClick);
+                   &StartWindow::btnStdProcsEditorClick);
+    connectGuarded(ui->btnMIMETypes, &QPushButton::clicked, this, &StartWindow::btnMIMETypesClick);
+    connectGuarded(ui->btnMore, &QPushButton::clicked, this, &StartWindow::btnMoreClick);
+    connectGuarded(ui->btnExit, &QPushButton::clicked, this, &StartWindow::btnExitClick);
     ui->btnEditHTML->setFocus();
 }
 
-TStartWindow::~TStartWindow() = default;
+StartWindow::~StartWindow() = default;
 
-const HostOptions& TStartWindow::options() const
+const HostOptions& StartWindow::options() const
 {
-    return *OptionsKey;
+    return *m_hostSettings;
 }
 
-void TStartWindow::FormCreate()
+void StartWindow::onCreate()
 {
-    TFormStorage::setRegUseAppTitle(true);
-    TFormStorage::setDefCompanyName(QStringLiteral("TarvelSoftware"));
-    OptionsKey->Open();
+    PlacementStore::setUseApplicationTitle(true);
+    PlacementStore::setCompanyName(QStringLiteral("TarvelSoftware"));
+    m_hostSettings->Open();
 }
 
-void TStartWindow::btnEditHTMLClick()
+void StartWindow::btnEditHTMLClick()
 {
-    showModalWindow<THTMLToolbarEditorWindow>(this, *OptionsKey);
+    showModalWindow<ToolbarEditorWindow>(this, *m_hostSettings);
 }
 
-void TStartWindow::btnStdProcsEditorClick()
+void StartWindow::btnStdProcsEditorClick()
 {
-    showModalWindow<TStdProcsPanelEditorWindow>(this, *OptionsKey);
+    showModalWindow<ProceduresEditorWindow>(this, *m_hostSettings);
 }
 
-void TStartWindow::btnMIMETypesClick()
+void StartWindow::btnMIMETypesClick()
 {
-    showModalWindow<TMIMETypesEditor>(this, *OptionsKey);
+    showModalWindow<MimeTypesEditorWindow>(this, *m_hostSettings);
 }
 
-void TStartWindow::btnMoreClick()
+void StartWindow::btnMoreClick()
 {
-    showModalWindow<TAdditionalFunctionsWindow>(this, *OptionsKey);
+    showModalWindow<AdditionalFunctionsWindow>(this, *m_hostSettings);
 }
 
-void TStartWindow::btnExitClick()
+void StartWindow::btnExitClick()
 {
     close();
 }

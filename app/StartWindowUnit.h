@@ -5,25 +5,25 @@
 #include <memory>
 
 namespace Ui {
-class TStartWindow;
+class StartWindow;
 }
 class HostSettings;
 class HostOptions;
 
 // The program's main menu: opens each editor and the Additional window, and owns the host
 // settings for the whole run.
-class TStartWindow : public TForm
+class StartWindow : public Form
 {
     Q_OBJECT
 
 public:
-    explicit TStartWindow(QWidget* parent = nullptr);
-    ~TStartWindow() override;
+    explicit StartWindow(QWidget* parent = nullptr);
+    ~StartWindow() override;
 
     const HostOptions& options() const;
 
 protected:
-    void FormCreate() override;
+    void onCreate() override;
 
 private:
     void btnEditHTMLClick();
@@ -32,6 +32,6 @@ private:
     void btnMoreClick();
     void btnExitClick();
 
-    std::unique_ptr<Ui::TStartWindow> ui;
-    std::unique_ptr<HostSettings> OptionsKey;
+    std::unique_ptr<Ui::StartWindow> ui;
+    std::unique_ptr<HostSettings> m_hostSettings;
 };

@@ -17,8 +17,8 @@ int main(int argc, char* argv[])
 #endif
     QApplication application(argc, argv);
     setUpApplication(application);
-    TStartWindow startWindow;
-    startWindow.Create();
+    StartWindow startWindow;
+    startWindow.create();
     startWindow.show();
     // Lets the start-up benchmark time a real start: it learns when the start window was shown.
     if (qEnvironmentVariableIsSet("HALVEX_QUIT_WHEN_SHOWN"))

@@ -3,11 +3,11 @@
 #include "common/Form.h"
 #include "common/HostOptions.h"
 #include "common/LineFile.h"
-#include "mime/MIMETypesEditorUnit.h"
+#include "mime/MimeTypesEditorWindowUnit.h"
 #include "mime/MIMETypesFile.h"
 #include "procedures/ProcsFile.h"
-#include "procedures/StdProcsPanelEditorWindowUnit.h"
-#include "toolbar/HTMLToolbarEditorWindowUnit.h"
+#include "procedures/ProceduresEditorWindowUnit.h"
+#include "toolbar/ToolbarEditorWindowUnit.h"
 #include "toolbar/ToolbarFile.h"
 
 #include <QElapsedTimer>
@@ -31,7 +31,7 @@ class BenchOptions : public HostOptions
 {
 public:
     explicit BenchOptions(const QString& path) : m_path(path) {}
-    QString ReadString(const QString& name) const override
+    QString readString(const QString& name) const override
     {
         if (name == Opt_AppPath)
             return QFileInfo(m_path).path() + QLatin1Char('/');
@@ -154,13 +154,13 @@ QStringList readBareView(const QTreeWidget& view)
     return texts;
 }
 
-std::unique_ptr<TForm> openEditor(BenchKind kind, const HostOptions& options)
+std::unique_ptr<Form> openEditor(BenchKind kind, const HostOptions& options)
 {
     if (kind == BenchKind::MimeTypes)
-        return std::make_unique<TMIMETypesEditor>(nullptr, options);
+        return std::make_unique<MimeTypesEditorWindow>(nullptr, options);
     if (kind == BenchKind::Procedures)
-        return std::make_unique<TStdProcsPanelEditorWindow>(nullptr, options);
-    return std::make_unique<THTMLToolbarEditorWindow>(nullptr, options);
+        return std::make_unique<ProceduresEditorWindow>(nullptr, options);
+    return std::make_unique<ToolbarEditorWindow>(nullptr, options);
 }
 
 QTreeWidgetItem* procedureAt(QTreeWidget& tree, int section, int child)
@@ -224,11 +224,11 @@ QJsonObject measureEditor(BenchKind kind, const QString& path)
 {
     const BenchOptions options(path);
     failOnMessages();
-    QImage(192, 16, QImage::Format_RGB32).save(options.ReadString(Opt_HTMLToolbarGlyphs));
-    std::unique_ptr<TForm> editor;
+    QImage(192, 16, QImage::Format_RGB32).save(options.readString(Opt_HTMLToolbarGlyphs));
+    std::unique_ptr<Form> editor;
     const double openMs = timed([&] {
         editor = openEditor(kind, options);
-        editor->Create();
+        editor->create();
     });
     double saveMs = 0;
     Modal::setHook([&](QDialog& window) { saveMs = timed([&] { click(window, "btnOk"); }); });
@@ -269,8 +269,8 @@ QJsonObject measureInteractions(const QString& path)
 {
     const BenchOptions options(path);
     failOnMessages();
-    TStdProcsPanelEditorWindow editor(nullptr, options);
-    editor.Create();
+    ProceduresEditorWindow editor(nullptr, options);
+    editor.create();
     QTreeWidget& tree = *editor.findChild<QTreeWidget*>(QStringLiteral("tvItems"));
     QList<double> select, newCode, edit, remove;
     Modal::setHook([&](QDialog& window) {

@@ -9,56 +9,56 @@
 #include <QScreen>
 
 // A fixed-size dialog frame: a close box, but nothing to minimise or maximise.
-TForm::TForm(QWidget* parent) : QDialog(parent)
+Form::Form(QWidget* parent) : QDialog(parent)
 {
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
 }
 
-void TForm::removeTitleBarButtons()
+void Form::removeTitleBarButtons()
 {
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::MSWindowsFixedSizeDialogHint);
 }
 
-TForm::~TForm() = default;
+Form::~Form() = default;
 
-void TForm::Create()
+void Form::create()
 {
-    runGuarded(this, [this] { FormCreate(); });
+    runGuarded(this, [this] { onCreate(); });
 }
 
-void TForm::keepOpen()
+void Form::keepOpen()
 {
     m_keepOpen = true;
 }
 
-void TForm::setOkButton(QAbstractButton* button, std::function<void()> handler)
+void Form::setOkButton(QAbstractButton* button, std::function<void()> handler)
 {
     if (auto* push = qobject_cast<QPushButton*>(button))
         push->setDefault(true);
     connect(button, &QAbstractButton::clicked, this, [this, handler] { okClicked(handler); });
 }
 
-void TForm::setCancelButton(QAbstractButton* button)
+void Form::setCancelButton(QAbstractButton* button)
 {
     m_hasCancelButton = true;
     connect(button, &QAbstractButton::clicked, this, &QDialog::reject);
 }
 
-void TForm::keepPlacement(TFormStorage::Keeps keeps)
+void Form::keepPlacement(const QString& key, PlacementStore::Keeps keeps)
 {
-    m_storage = new TFormStorage(this, keeps);
+    m_storage = new PlacementStore(this, key, keeps);
 }
 
-void TForm::setPosition(Position position, QPoint designed)
+void Form::setPosition(Position position, QPoint designed)
 {
     m_position = position;
     m_designedPosition = designed;
 }
 
-void TForm::okClicked(const std::function<void()>& handler)
+void Form::okClicked(const std::function<void()>& handler)
 {
     m_keepOpen = false;
     const bool ranThrough = !handler || runGuarded(this, handler);
@@ -66,7 +66,7 @@ void TForm::okClicked(const std::function<void()>& handler)
         accept();
 }
 
-void TForm::showEvent(QShowEvent* event)
+void Form::showEvent(QShowEvent* event)
 {
     // Placed before QDialog's own handler, which would otherwise centre over the parent.
     if (!event->spontaneous() && !m_placed) {
@@ -76,14 +76,14 @@ void TForm::showEvent(QShowEvent* event)
     QDialog::showEvent(event);
 }
 
-void TForm::hideEvent(QHideEvent* event)
+void Form::hideEvent(QHideEvent* event)
 {
     if (m_storage && !event->spontaneous())
         m_storage->savePlacement();
     QDialog::hideEvent(event);
 }
 
-void TForm::keyPressEvent(QKeyEvent* event)
+void Form::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Escape && !m_hasCancelButton) {
         event->ignore();
@@ -92,7 +92,7 @@ void TForm::keyPressEvent(QKeyEvent* event)
     QDialog::keyPressEvent(event);
 }
 
-void TForm::placeOnFirstShow()
+void Form::placeOnFirstShow()
 {
     if (m_storage && m_storage->restorePlacement())
         return;
@@ -102,7 +102,7 @@ void TForm::placeOnFirstShow()
         centreOnScreen();
 }
 
-void TForm::centreOnScreen()
+void Form::centreOnScreen()
 {
     QScreen* screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
     if (!screen)

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "common/Modal.h"
-#include "platform/FormStorage.h"
+#include "platform/PlacementStore.h"
 
 #include <QDialog>
 #include <QPoint>
@@ -14,31 +14,31 @@ class QAbstractButton;
 // A fixed-size window with the life of the program's forms: a create handler that runs inside
 // the error guard after construction, an OK button whose handler may refuse and keep the
 // window open, a cancel button for Esc, and where the window first appears.
-class TForm : public QDialog
+class Form : public QDialog
 {
     Q_OBJECT
 
 public:
     enum class Position { ScreenCenter, Designed };
 
-    explicit TForm(QWidget* parent = nullptr);
-    ~TForm() override;
+    explicit Form(QWidget* parent = nullptr);
+    ~Form() override;
 
-    // Runs FormCreate inside the error guard; a failure leaves the window with what it had done.
-    void Create();
+    // Runs onCreate inside the error guard; a failure leaves the window with what it had done.
+    void create();
 
     // Called by an OK handler that refuses the input: the window stays open.
     void keepOpen();
 
 protected:
-    virtual void FormCreate() {}
+    virtual void onCreate() {}
 
     // The button closes the window with the OK result once its handler ran through without an
     // error and without keepOpen(). It is the default button (Enter).
     void setOkButton(QAbstractButton* button, std::function<void()> handler = {});
     // The button and Esc close the window with the Cancel result. Without one, Esc does nothing.
     void setCancelButton(QAbstractButton* button);
-    void keepPlacement(TFormStorage::Keeps keeps);
+    void keepPlacement(const QString& key, PlacementStore::Keeps keeps);
     // No close box either: only the window's own buttons close it.
     void removeTitleBarButtons();
     void setPosition(Position position, QPoint designed = {});
@@ -52,7 +52,7 @@ private:
     void placeOnFirstShow();
     void centreOnScreen();
 
-    TFormStorage* m_storage = nullptr;
+    PlacementStore* m_storage = nullptr;
     Position m_position = Position::ScreenCenter;
     QPoint m_designedPosition;
     bool m_hasCancelButton = false;
@@ -65,12 +65,12 @@ private:
 template <class Window, class... Args> int showModalWindow(QWidget* owner, Args&&... args)
 {
     Window window(owner, std::forward<Args>(args)...);
-    window.Create();
+    window.create();
     return Modal::exec(window);
 }
 
 // True when the window closed with the OK result.
-template <class Window, class... Args> bool ShowDialog(QWidget* owner, Args&&... args)
+template <class Window, class... Args> bool showDialog(QWidget* owner, Args&&... args)
 {
     return showModalWindow<Window>(owner, std::forward<Args>(args)...) == QDialog::Accepted;
 }

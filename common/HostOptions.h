@@ -14,14 +14,14 @@ class HostOptions
 {
 public:
     virtual ~HostOptions() = default;
-    virtual QString ReadString(const QString& name) const = 0;
+    virtual QString readString(const QString& name) const = 0;
 };
 
 // The procedures file: the application folder with the file name glued on, nothing between.
 // Without a folder there is no path at all, rather than a bare name that would land in
 // whatever folder the program was started from.
-inline QString cstProcsPath(const HostOptions& options)
+inline QString proceduresFilePath(const HostOptions& options)
 {
-    const QString folder = options.ReadString(Opt_AppPath);
+    const QString folder = options.readString(Opt_AppPath);
     return folder.isEmpty() ? QString() : folder + QStringLiteral("CstProcs.dat");
 }

@@ -3,8 +3,8 @@
 #include "common/Glyphs.h"
 #include "ui_AboutWindowUnit.h"
 
-TAboutWindow::TAboutWindow(QWidget* parent)
-    : TForm(parent), ui(std::make_unique<Ui::TAboutWindow>())
+AboutWindow::AboutWindow(QWidget* parent)
+    : Form(parent), ui(std::make_unique<Ui::AboutWindow>())
 {
     ui->setupUi(this);
     ui->ProgramIcon->setPixmap(programIcon().pixmap(32, 32));
@@ -12,4 +12,4 @@ TAboutWindow::TAboutWindow(QWidget* parent)
     ui->OKButton->setFocus();
 }
 
-TAboutWindow::~TAboutWindow() = default;
+AboutWindow::~AboutWindow() = default;

@@ -5,18 +5,18 @@
 #include <memory>
 
 namespace Ui {
-class TAboutWindow;
+class AboutWindow;
 }
 
 // The program's name, version and maker. Only OK, Enter or the close box close it.
-class TAboutWindow : public TForm
+class AboutWindow : public Form
 {
     Q_OBJECT
 
 public:
-    explicit TAboutWindow(QWidget* parent = nullptr);
-    ~TAboutWindow() override;
+    explicit AboutWindow(QWidget* parent = nullptr);
+    ~AboutWindow() override;
 
 private:
-    std::unique_ptr<Ui::TAboutWindow> ui;
+    std::unique_ptr<Ui::AboutWindow> ui;
 };

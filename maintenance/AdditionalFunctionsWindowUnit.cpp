@@ -2,13 +2,14 @@
 
 #include "common/ErrorGuard.h"
 #include "common/Glyphs.h"
+#include "common/PlacementKeys.h"
 #include "common/HostOptions.h"
 #include "maintenance/AboutWindowUnit.h"
 #include "maintenance/DefaultLines.h"
 #include "ui_AdditionalFunctionsWindowUnit.h"
 
-TAdditionalFunctionsWindow::TAdditionalFunctionsWindow(QWidget* parent, const HostOptions& options)
-    : TForm(parent), ui(std::make_unique<Ui::TAdditionalFunctionsWindow>()), m_options(options),
+AdditionalFunctionsWindow::AdditionalFunctionsWindow(QWidget* parent, const HostOptions& options)
+    : Form(parent), ui(std::make_unique<Ui::AdditionalFunctionsWindow>()), m_options(options),
       shHTMLToolbarCfg(defaultHTMLToolbarLines()), shCstProcsDat(defaultCstProcsLines()),
       shMIMETypesCfg(defaultMIMETypesLines())
 {
@@ -16,47 +17,47 @@ TAdditionalFunctionsWindow::TAdditionalFunctionsWindow(QWidget* parent, const Ho
     ui->btnExit->setIcon(glyphIcon(Glyph::Close));
     // Close is the cancel button: it and Esc end the window with the Cancel result.
     setCancelButton(ui->btnExit);
-    keepPlacement(TFormStorage::Keeps::PositionAndState);
+    keepPlacement(PlacementKey::additionalFunctions, PlacementStore::Keeps::PositionAndState);
 
     connectGuarded(ui->btnResetHTMLToolbar, &QPushButton::clicked, this,
-                   &TAdditionalFunctionsWindow::btnResetHTMLToolbarClick);
+                   &AdditionalFunctionsWindow::btnResetHTMLToolbarClick);
     connectGuarded(ui->btnResetStdProcs, &QPushButton::clicked, this,
-                   &TAdditionalFunctionsWindow::btnResetStdProcsClick);
+                   &AdditionalFunctionsWindow::btnResetStdProcsClick);
     connectGuarded(ui->btnResetMIME, &QPushButton::clicked, this,
-                   &TAdditionalFunctionsWindow::btnResetMIMEClick);
+                   &AdditionalFunctionsWindow::btnResetMIMEClick);
     connectGuarded(ui->btnAbout, &QPushButton::clicked, this,
-                   &TAdditionalFunctionsWindow::btnAboutClick);
+                   &AdditionalFunctionsWindow::btnAboutClick);
     ui->btnResetHTMLToolbar->setFocus();
 }
 
-TAdditionalFunctionsWindow::~TAdditionalFunctionsWindow() = default;
+AdditionalFunctionsWindow::~AdditionalFunctionsWindow() = default;
 
-void TAdditionalFunctionsWindow::btnResetHTMLToolbarClick()
+void AdditionalFunctionsWindow::btnResetHTMLToolbarClick()
 {
-    reset(m_options.ReadString(Opt_HTMLToolbarCFG), QStringLiteral("Reset HTML toolbar?"),
+    reset(m_options.readString(Opt_HTMLToolbarCFG), QStringLiteral("Reset HTML toolbar?"),
           shHTMLToolbarCfg);
 }
 
-void TAdditionalFunctionsWindow::btnResetStdProcsClick()
+void AdditionalFunctionsWindow::btnResetStdProcsClick()
 {
-    reset(cstProcsPath(m_options), QStringLiteral("Reset standard procedures panel?"),
+    reset(proceduresFilePath(m_options), QStringLiteral("Reset standard procedures panel?"),
           shCstProcsDat);
 }
 
-void TAdditionalFunctionsWindow::btnResetMIMEClick()
+void AdditionalFunctionsWindow::btnResetMIMEClick()
 {
-    reset(m_options.ReadString(Opt_MIMEPraserCFG), QStringLiteral("Reset MIME types?"),
+    reset(m_options.readString(Opt_MIMEPraserCFG), QStringLiteral("Reset MIME types?"),
           shMIMETypesCfg);
 }
 
-void TAdditionalFunctionsWindow::btnAboutClick()
+void AdditionalFunctionsWindow::btnAboutClick()
 {
-    showModalWindow<TAboutWindow>(this);
+    showModalWindow<AboutWindow>(this);
 }
 
 // The path is taken before the question, so the file written is the one named when the
 // user clicked.
-void TAdditionalFunctionsWindow::reset(const QString& path, const QString& question,
+void AdditionalFunctionsWindow::reset(const QString& path, const QString& question,
                                        const TStrHolder& defaults)
 {
     if (Modal::confirm(this, question))

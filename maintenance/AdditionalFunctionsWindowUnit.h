@@ -6,18 +6,18 @@
 #include <memory>
 
 namespace Ui {
-class TAdditionalFunctionsWindow;
+class AdditionalFunctionsWindow;
 }
 class HostOptions;
 
 // Puts each of the host's three files back to the built-in contents, and opens the about box.
-class TAdditionalFunctionsWindow : public TForm
+class AdditionalFunctionsWindow : public Form
 {
     Q_OBJECT
 
 public:
-    TAdditionalFunctionsWindow(QWidget* parent, const HostOptions& options);
-    ~TAdditionalFunctionsWindow() override;
+    AdditionalFunctionsWindow(QWidget* parent, const HostOptions& options);
+    ~AdditionalFunctionsWindow() override;
 
 private:
     void btnResetHTMLToolbarClick();
@@ -27,7 +27,7 @@ private:
 
     void reset(const QString& path, const QString& question, const TStrHolder& defaults);
 
-    std::unique_ptr<Ui::TAdditionalFunctionsWindow> ui;
+    std::unique_ptr<Ui::AdditionalFunctionsWindow> ui;
     const HostOptions& m_options;
     const TStrHolder shHTMLToolbarCfg;
     const TStrHolder shCstProcsDat;

@@ -37,13 +37,13 @@ QStringList mimeTypeLines(const MimeTypeList& types)
 
 void LoadTypes(MimeTypeTable& lvItems, const HostOptions& options, ReadExtent& extent)
 {
-    const QString path = options.ReadString(Opt_MIMEPraserCFG);
+    const QString path = options.readString(Opt_MIMEPraserCFG);
     const LineFileText file = readLineFile(path, extent);
     lvItems.append(parseMimeTypeLines(file.lines));
 }
 
 void SaveTypes(const MimeTypeTable& lvItems, const HostOptions& options)
 {
-    const QString path = options.ReadString(Opt_MIMEPraserCFG);
+    const QString path = options.readString(Opt_MIMEPraserCFG);
     writeLineFile(path, mimeTypeLines(lvItems.rows()));
 }

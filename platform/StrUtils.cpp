@@ -31,12 +31,12 @@ QStringView extractDelimitedView(int fieldNumber, QStringView text, QStringView 
     return text.sliced(start, (end < 0 ? text.size() : end) - start);
 }
 
-QString ExtractDelimited(int fieldNumber, const QString& text, const QString& delimiters)
+QString extractDelimited(int fieldNumber, const QString& text, const QString& delimiters)
 {
     return extractDelimitedView(fieldNumber, text, delimiters).toString();
 }
 
-QString ReplaceStr(const QString& text, const QString& search, const QString& replacement)
+QString replaceAll(const QString& text, const QString& search, const QString& replacement)
 {
     if (search.isEmpty())
         return text;

@@ -134,12 +134,12 @@ QStringList procsLines(const ProcsModel& model)
 
 QString EncodeNewLines(const QString& text)
 {
-    return ReplaceStr(text, crLf, newLineMacro);
+    return replaceAll(text, crLf, newLineMacro);
 }
 
 QString DecodeNewLines(const QString& text)
 {
-    return ReplaceStr(text, newLineMacro, crLf);
+    return replaceAll(text, newLineMacro, crLf);
 }
 
 void fillProcsTree(QTreeWidget& tvItems, const ProcsModel& model)
@@ -217,7 +217,7 @@ void LoadProcs(QTreeWidget& tvItems, QStringList& Codes, const HostOptions& opti
 {
     Codes.clear();
     tvItems.clear();
-    const QString path = cstProcsPath(options);
+    const QString path = proceduresFilePath(options);
     const LineFileText file = readLineFile(path, extent);
     ProcsParse parsed = parseProcsLines(file.lines, path);
     fillProcsTree(tvItems, parsed.model);
@@ -230,6 +230,6 @@ void LoadProcs(QTreeWidget& tvItems, QStringList& Codes, const HostOptions& opti
 
 void SaveProcs(const QTreeWidget& tvItems, const QStringList& Codes, const HostOptions& options)
 {
-    const QString path = cstProcsPath(options);
+    const QString path = proceduresFilePath(options);
     writeLineFile(path, procsLines(readProcsTree(tvItems, Codes)));
 }

@@ -1,6 +1,6 @@
 #include "toolbar/ImageIndexChooser.h"
 
-#include "platform/RxSpinEdit.h"
+#include "platform/ArrowSpinBox.h"
 #include "toolbar/ImageList.h"
 
 #include <QLabel>
@@ -14,7 +14,7 @@ constexpr int enlargement = 2;
 
 } // namespace
 
-ImageIndexChooser::ImageIndexChooser(TRxSpinEdit* spin, QLabel* image, QLabel* enlarged,
+ImageIndexChooser::ImageIndexChooser(ArrowSpinBox* spin, QLabel* image, QLabel* enlarged,
                                      const ImageList& images)
     : QObject(spin), m_spin(spin), m_image(image), m_enlarged(enlarged), m_images(images)
 {

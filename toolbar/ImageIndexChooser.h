@@ -4,7 +4,7 @@
 
 class ImageList;
 class QLabel;
-class TRxSpinEdit;
+class ArrowSpinBox;
 
 // The image spin edit of the property dialogs: it counts images from 1 where the tree counts
 // from 0, is bounded by the images of the list, and shows the chosen image beside it at its
@@ -15,7 +15,7 @@ class ImageIndexChooser : public QObject
     Q_OBJECT
 
 public:
-    ImageIndexChooser(TRxSpinEdit* spin, QLabel* image, QLabel* enlarged, const ImageList& images);
+    ImageIndexChooser(ArrowSpinBox* spin, QLabel* image, QLabel* enlarged, const ImageList& images);
 
     void setImageIndex(int index);
     int imageIndex() const;
@@ -23,7 +23,7 @@ public:
 private:
     void showChosen();
 
-    TRxSpinEdit* m_spin;
+    ArrowSpinBox* m_spin;
     QLabel* m_image;
     QLabel* m_enlarged;
     const ImageList& m_images;

@@ -6,8 +6,8 @@
 #include "toolbar/ImageIndexChooser.h"
 #include "ui_TagPropertiesWindowUnit.h"
 
-TTagPropertiesWindow::TTagPropertiesWindow(QWidget* parent, const ImageList& images)
-    : TForm(parent), ui(std::make_unique<Ui::TTagPropertiesWindow>())
+TagPropertiesWindow::TagPropertiesWindow(QWidget* parent, const ImageList& images)
+    : Form(parent), ui(std::make_unique<Ui::TagPropertiesWindow>())
 {
     ui->setupUi(this);
     ui->btnSelTextMacro->setIcon(glyphIcon(Glyph::SelectedTextMacro));
@@ -18,38 +18,38 @@ TTagPropertiesWindow::TTagPropertiesWindow(QWidget* parent, const ImageList& ima
         new ImageIndexChooser(ui->spnImageIndex, ui->imgChosen, ui->imgChosenEnlarged, images);
 
     connectGuarded(ui->btnSelTextMacro, &QPushButton::clicked, this,
-                   &TTagPropertiesWindow::btnSelTextMacroClick);
+                   &TagPropertiesWindow::btnSelTextMacroClick);
     connectGuarded(ui->btnNewLineMacro, &QPushButton::clicked, this,
-                   &TTagPropertiesWindow::btnNewLineMacroClick);
+                   &TagPropertiesWindow::btnNewLineMacroClick);
     setOkButton(ui->btnOk, [this] { btnOkClick(); });
     setCancelButton(ui->btnCancel);
 }
 
-TTagPropertiesWindow::~TTagPropertiesWindow() = default;
+TagPropertiesWindow::~TagPropertiesWindow() = default;
 
-void TTagPropertiesWindow::setFields(const TagFields& fields)
+void TagPropertiesWindow::setFields(const TagFields& fields)
 {
     ui->txtCaption->setText(fields.caption);
     ui->txtTag->setText(fields.tag);
     imageChooser->setImageIndex(fields.imageIndex);
 }
 
-TagFields TTagPropertiesWindow::fields() const
+TagFields TagPropertiesWindow::fields() const
 {
     return {ui->txtCaption->text(), ui->txtTag->text(), imageChooser->imageIndex()};
 }
 
-void TTagPropertiesWindow::btnSelTextMacroClick()
+void TagPropertiesWindow::btnSelTextMacroClick()
 {
     ui->txtTag->insert(QStringLiteral("%1"));
 }
 
-void TTagPropertiesWindow::btnNewLineMacroClick()
+void TagPropertiesWindow::btnNewLineMacroClick()
 {
     ui->txtTag->insert(QStringLiteral("%2"));
 }
 
-void TTagPropertiesWindow::btnOkClick()
+void TagPropertiesWindow::btnOkClick()
 {
     const QChar colon = QLatin1Char(':');
     if (ui->txtTag->text().contains(colon) || ui->txtCaption->text().contains(colon)) {

@@ -7,7 +7,7 @@
 #include <memory>
 
 namespace Ui {
-class TTagPropertiesWindow;
+class TagPropertiesWindow;
 }
 class ImageIndexChooser;
 class ImageList;
@@ -21,13 +21,13 @@ struct TagFields
 
 // A tag's caption, template and image. The editor fills it before showing it and reads it back
 // when it closed with OK; OK refuses a ":" in either text.
-class TTagPropertiesWindow : public TForm
+class TagPropertiesWindow : public Form
 {
     Q_OBJECT
 
 public:
-    TTagPropertiesWindow(QWidget* parent, const ImageList& images);
-    ~TTagPropertiesWindow() override;
+    TagPropertiesWindow(QWidget* parent, const ImageList& images);
+    ~TagPropertiesWindow() override;
 
     void setFields(const TagFields& fields);
     TagFields fields() const;
@@ -37,6 +37,6 @@ private:
     void btnNewLineMacroClick();
     void btnOkClick();
 
-    std::unique_ptr<Ui::TTagPropertiesWindow> ui;
+    std::unique_ptr<Ui::TagPropertiesWindow> ui;
     ImageIndexChooser* imageChooser;
 };

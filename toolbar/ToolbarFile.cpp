@@ -192,7 +192,7 @@ ToolbarTree readToolbarTree(const QTreeWidget& tvItems)
 void LoadToolbar(QTreeWidget& tvItems, const HostOptions& options, ReadExtent& extent)
 {
     tvItems.clear();
-    const QString path = options.ReadString(Opt_HTMLToolbarCFG);
+    const QString path = options.readString(Opt_HTMLToolbarCFG);
     const LineFileText file = readLineFile(path, extent);
     ToolbarParse parsed = parseToolbarLines(file.lines, path);
     fillToolbarTree(tvItems, parsed.tree);
@@ -204,6 +204,6 @@ void LoadToolbar(QTreeWidget& tvItems, const HostOptions& options, ReadExtent& e
 
 void SaveToolbar(const QTreeWidget& tvItems, const HostOptions& options)
 {
-    const QString path = options.ReadString(Opt_HTMLToolbarCFG);
+    const QString path = options.readString(Opt_HTMLToolbarCFG);
     writeLineFile(path, toolbarLines(readToolbarTree(tvItems)));
 }

@@ -13,25 +13,25 @@ constexpr int smallestSide = 200;
 
 } // namespace
 
-TViewImageWindow::TViewImageWindow(QWidget* parent)
-    : TForm(parent), ui(std::make_unique<Ui::TViewImageWindow>())
+ViewImageWindow::ViewImageWindow(QWidget* parent)
+    : Form(parent), ui(std::make_unique<Ui::ViewImageWindow>())
 {
     ui->setupUi(this);
     ui->btnOk->setIcon(glyphIcon(Glyph::Ok));
     setOkButton(ui->btnOk);
 }
 
-TViewImageWindow::~TViewImageWindow() = default;
+ViewImageWindow::~ViewImageWindow() = default;
 
-void TViewImageWindow::LoadImage(const QString& fileName)
+void ViewImageWindow::loadImage(const QString& fileName)
 {
     const QPixmap picture = QPixmap::fromImage(loadPicture(fileName, QStringLiteral("picture")));
     ui->Image1->setPixmap(picture);
     ui->Image1->setFixedSize(picture.size());
-    FitToImage();
+    fitToImage();
 }
 
-void TViewImageWindow::FitToImage()
+void ViewImageWindow::fitToImage()
 {
     const int height = std::max(ui->Image1->height() + ui->Panel1->height(), smallestSide);
     const int width = std::max(ui->Image1->width(), smallestSide);
@@ -40,7 +40,7 @@ void TViewImageWindow::FitToImage()
 
 // The frame and title bar around the client area. The viewer is not shown yet, so they are
 // taken from the shown window it opens over; where there is none, they count as nothing.
-QSize TViewImageWindow::frameExtent() const
+QSize ViewImageWindow::frameExtent() const
 {
     const QWidget* shown = parentWidget() ? parentWidget()->window() : nullptr;
     if (!shown || !shown->isVisible())
@@ -48,10 +48,10 @@ QSize TViewImageWindow::frameExtent() const
     return shown->frameGeometry().size() - shown->size();
 }
 
-void ShowImage(QWidget* owner, const QString& fileName)
+void showImage(QWidget* owner, const QString& fileName)
 {
-    TViewImageWindow viewer(owner);
-    viewer.Create();
-    viewer.LoadImage(fileName);
+    ViewImageWindow viewer(owner);
+    viewer.create();
+    viewer.loadImage(fileName);
     Modal::exec(viewer);
 }

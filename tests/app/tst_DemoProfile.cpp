@@ -23,11 +23,11 @@ void TestDemoProfile::settingsPointAtReadyFiles()
     writeDemoProfile(profile.folder());
     HostSettings settings;
     settings.Open();
-    QCOMPARE(readLineFile(settings.ReadString(Opt_HTMLToolbarCFG)).lines,
+    QCOMPARE(readLineFile(settings.readString(Opt_HTMLToolbarCFG)).lines,
              defaultHTMLToolbarLines());
-    QCOMPARE(readLineFile(cstProcsPath(settings)).lines, defaultCstProcsLines());
-    QCOMPARE(readLineFile(settings.ReadString(Opt_MIMEPraserCFG)).lines, defaultMIMETypesLines());
-    const QImage strip(settings.ReadString(Opt_HTMLToolbarGlyphs));
+    QCOMPARE(readLineFile(proceduresFilePath(settings)).lines, defaultCstProcsLines());
+    QCOMPARE(readLineFile(settings.readString(Opt_MIMEPraserCFG)).lines, defaultMIMETypesLines());
+    const QImage strip(settings.readString(Opt_HTMLToolbarGlyphs));
     QCOMPARE(strip.size(), QSize(192, 16));
     // Every image is drawn: none is left plain background.
     for (int i = 0; i < 12; ++i) {
@@ -45,7 +45,7 @@ void TestDemoProfile::existingFilesAreKept()
     TestProfile profile;
     writeDemoProfile(profile.folder());
     HostSettings settings;
-    const QString toolbar = settings.ReadString(Opt_HTMLToolbarCFG);
+    const QString toolbar = settings.readString(Opt_HTMLToolbarCFG);
     writeBytes(toolbar, "2:0:Mine\r\n");
     writeDemoProfile(profile.folder());
     QCOMPARE(fileBytes(toolbar), QByteArray("2:0:Mine\r\n"));

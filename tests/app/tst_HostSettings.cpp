@@ -44,7 +44,7 @@ void TestHostSettings::valuesAreTakenVerbatim()
     profile.setValues({{Opt_AppPath, value}});
     HostSettings settings;
     settings.Open();
-    QCOMPARE(settings.ReadString(Opt_AppPath), value);
+    QCOMPARE(settings.readString(Opt_AppPath), value);
 }
 
 void TestHostSettings::lookup_data()
@@ -79,7 +79,7 @@ void TestHostSettings::lookup()
     profile.setSettingsText(file);
     HostSettings settings;
     settings.Open();
-    QCOMPARE(settings.ReadString(Opt_AppPath), expected);
+    QCOMPARE(settings.readString(Opt_AppPath), expected);
 }
 
 void TestHostSettings::openCreatesAnEmptyFileWhenMissing()
@@ -89,7 +89,7 @@ void TestHostSettings::openCreatesAnEmptyFileWhenMissing()
     QVERIFY(!QFileInfo::exists(profile.settingsFile()));
     settings.Open();
     QCOMPARE(fileBytes(profile.settingsFile()), QByteArray());
-    QCOMPARE(settings.ReadString(Opt_HTMLToolbarCFG), QString());
+    QCOMPARE(settings.readString(Opt_HTMLToolbarCFG), QString());
 }
 
 void TestHostSettings::openKeepsAnExistingFile()
@@ -108,9 +108,9 @@ void TestHostSettings::changedValueIsSeenAtTheNextRead()
     profile.setValues({{Opt_HTMLToolbarCFG, QStringLiteral("/old.cfg")}});
     HostSettings settings;
     settings.Open();
-    QCOMPARE(settings.ReadString(Opt_HTMLToolbarCFG), QStringLiteral("/old.cfg"));
+    QCOMPARE(settings.readString(Opt_HTMLToolbarCFG), QStringLiteral("/old.cfg"));
     profile.setValues({{Opt_HTMLToolbarCFG, QStringLiteral("/new.cfg")}});
-    QCOMPARE(settings.ReadString(Opt_HTMLToolbarCFG), QStringLiteral("/new.cfg"));
+    QCOMPARE(settings.readString(Opt_HTMLToolbarCFG), QStringLiteral("/new.cfg"));
 }
 
 void TestHostSettings::unusableSettingsFileReadsEmpty_data()
@@ -139,7 +139,7 @@ void TestHostSettings::unusableSettingsFileReadsEmpty()
         writeBytes(path, "[TMainWindow]\nOpt_AppPath=/a/\n" + QByteArray(2 << 20, ' '));
     HostSettings settings;
     settings.Open();
-    QCOMPARE(settings.ReadString(Opt_AppPath), QString());
+    QCOMPARE(settings.readString(Opt_AppPath), QString());
 }
 
 HALVEX_TEST_MAIN(TestHostSettings)

@@ -4,18 +4,18 @@
 #include "common/Modal.h"
 #include "maintenance/AboutWindowUnit.h"
 #include "maintenance/AdditionalFunctionsWindowUnit.h"
-#include "mime/MIMETypePropertiesWindowUnit.h"
-#include "mime/MIMETypesEditorUnit.h"
-#include "procedures/CstProcProprtiesUnit.h"
-#include "procedures/StdProcsPanelEditorWindowUnit.h"
+#include "mime/MimeTypePropertiesWindowUnit.h"
+#include "mime/MimeTypesEditorWindowUnit.h"
+#include "procedures/ProcedurePropertiesWindowUnit.h"
+#include "procedures/ProceduresEditorWindowUnit.h"
 #include "support/DialogAnswerer.h"
 #include "support/TestMain.h"
 #include "support/TestProfile.h"
-#include "toolbar/CategoryProperiesWindowUnit.h"
-#include "toolbar/HTMLToolbarEditorWindowUnit.h"
+#include "toolbar/CategoryPropertiesWindowUnit.h"
+#include "toolbar/ToolbarEditorWindowUnit.h"
 #include "toolbar/ImageList.h"
 #include "toolbar/TagPropertiesWindowUnit.h"
-#include "toolbar/UpdateGlyphsWindowUnit.h"
+#include "toolbar/UpdateImagesWindowUnit.h"
 #include "toolbar/ViewImageWindowUnit.h"
 
 #include <QAbstractItemView>
@@ -50,35 +50,35 @@ struct Host
     }
 };
 
-std::unique_ptr<TForm> makeWindow(const QString& name, Host& host)
+std::unique_ptr<Form> makeWindow(const QString& name, Host& host)
 {
-    std::unique_ptr<TForm> window;
+    std::unique_ptr<Form> window;
     if (name == QLatin1String("TStartWindow"))
-        window = std::make_unique<TStartWindow>();
+        window = std::make_unique<StartWindow>();
     else if (name == QLatin1String("THTMLToolbarEditorWindow"))
-        window = std::make_unique<THTMLToolbarEditorWindow>(nullptr, host.options);
+        window = std::make_unique<ToolbarEditorWindow>(nullptr, host.options);
     else if (name == QLatin1String("TTagPropertiesWindow"))
-        window = std::make_unique<TTagPropertiesWindow>(nullptr, host.images);
+        window = std::make_unique<TagPropertiesWindow>(nullptr, host.images);
     else if (name == QLatin1String("TCategoryProperiesWindow"))
-        window = std::make_unique<TCategoryProperiesWindow>(nullptr, host.images);
+        window = std::make_unique<CategoryPropertiesWindow>(nullptr, host.images);
     else if (name == QLatin1String("TUpdateGlyphsWindow"))
-        window = std::make_unique<TUpdateGlyphsWindow>(nullptr);
+        window = std::make_unique<UpdateImagesWindow>(nullptr);
     else if (name == QLatin1String("TViewImageWindow"))
-        window = std::make_unique<TViewImageWindow>(nullptr);
+        window = std::make_unique<ViewImageWindow>(nullptr);
     else if (name == QLatin1String("TStdProcsPanelEditorWindow"))
-        window = std::make_unique<TStdProcsPanelEditorWindow>(nullptr, host.options);
+        window = std::make_unique<ProceduresEditorWindow>(nullptr, host.options);
     else if (name == QLatin1String("TCstProcProprtiesWindow"))
-        window = std::make_unique<TCstProcProprtiesWindow>(nullptr, QString(), QString());
+        window = std::make_unique<ProcedurePropertiesWindow>(nullptr, QString(), QString());
     else if (name == QLatin1String("TMIMETypesEditor"))
-        window = std::make_unique<TMIMETypesEditor>(nullptr, host.options);
+        window = std::make_unique<MimeTypesEditorWindow>(nullptr, host.options);
     else if (name == QLatin1String("TMIMETypePropertiesWindow"))
-        window = std::make_unique<TMIMETypePropertiesWindow>(nullptr);
+        window = std::make_unique<MimeTypePropertiesWindow>(nullptr);
     else if (name == QLatin1String("TAdditionalFunctionsWindow"))
-        window = std::make_unique<TAdditionalFunctionsWindow>(nullptr, host.options);
+        window = std::make_unique<AdditionalFunctionsWindow>(nullptr, host.options);
     else if (name == QLatin1String("TAboutWindow"))
-        window = std::make_unique<TAboutWindow>(nullptr);
+        window = std::make_unique<AboutWindow>(nullptr);
     if (window)
-        window->Create();
+        window->create();
     return window;
 }
 
@@ -207,7 +207,7 @@ void TestKeyboardAndNames::tabVisitsTheControlsInOrder()
     QFETCH(QString, window);
     QFETCH(QStringList, order);
     Host host;
-    std::unique_ptr<TForm> shown = makeWindow(window, host);
+    std::unique_ptr<Form> shown = makeWindow(window, host);
     QVERIFY(shown);
     shown->show();
     QVERIFY(QTest::qWaitForWindowActive(shown.get()));
@@ -237,7 +237,7 @@ void TestKeyboardAndNames::everyFieldIsNamed()
 {
     QFETCH(QString, window);
     Host host;
-    std::unique_ptr<TForm> shown = makeWindow(window, host);
+    std::unique_ptr<Form> shown = makeWindow(window, host);
     QVERIFY(shown);
     QStringList unnamed;
     for (QWidget* field : shown->findChildren<QWidget*>()) {
@@ -313,7 +313,7 @@ void TestKeyboardAndNames::fieldNames()
     QFETCH(QString, field);
     QFETCH(QString, name);
     Host host;
-    std::unique_ptr<TForm> shown = makeWindow(window, host);
+    std::unique_ptr<Form> shown = makeWindow(window, host);
     QVERIFY(shown);
     QWidget* found = shown->findChild<QWidget*>(field);
     QVERIFY(found);
@@ -380,7 +380,7 @@ void TestKeyboardAndNames::buttonPictures()
     QFETCH(QString, button);
     QFETCH(int, glyph);
     Host host;
-    std::unique_ptr<TForm> shown = makeWindow(window, host);
+    std::unique_ptr<Form> shown = makeWindow(window, host);
     QVERIFY(shown);
     auto* found = shown->findChild<QPushButton*>(button);
     QVERIFY(found);
@@ -393,7 +393,7 @@ void TestKeyboardAndNames::buttonPictures()
 void TestKeyboardAndNames::aboutBoxShowsTheProgramIcon()
 {
     Host host;
-    std::unique_ptr<TForm> about = makeWindow(QStringLiteral("TAboutWindow"), host);
+    std::unique_ptr<Form> about = makeWindow(QStringLiteral("TAboutWindow"), host);
     auto* icon = about->findChild<QLabel*>(QStringLiteral("ProgramIcon"));
     QVERIFY(icon);
     QCOMPARE(icon->pixmap().toImage(), programIcon().pixmap(32, 32).toImage());
@@ -429,7 +429,7 @@ void TestKeyboardAndNames::keysRunTheFocusedButton()
     QFETCH(int, key);
     QFETCH(QString, opened);
     Host host;
-    std::unique_ptr<TForm> shown = makeWindow(window, host);
+    std::unique_ptr<Form> shown = makeWindow(window, host);
     QVERIFY(shown);
     shown->show();
     QVERIFY(QTest::qWaitForWindowActive(shown.get()));
@@ -476,7 +476,7 @@ void TestKeyboardAndNames::enterInAFieldPressesOk()
     QFETCH(QString, window);
     QFETCH(QString, field);
     Host host;
-    std::unique_ptr<TForm> shown = makeWindow(window, host);
+    std::unique_ptr<Form> shown = makeWindow(window, host);
     QVERIFY(shown);
     DialogAnswerer answerer;
     answerer.expect([&](QDialog& dialog) {
@@ -541,8 +541,8 @@ void TestKeyboardAndNames::wholeEditByKeyboard()
         press(Qt::Key_Return); // Yes, the default answer
     });
 
-    TStartWindow start;
-    start.Create();
+    StartWindow start;
+    start.create();
     start.show();
     QVERIFY(QTest::qWaitForWindowActive(&start));
     QCOMPARE(focusedName(), QStringLiteral("btnEditHTML"));

@@ -56,8 +56,8 @@ void TestResetThroughEditors::editorsShowTheDefaultsAfterReset()
     for (const char* file : {"tool bar.cfg", "mime.cfg", "CstProcs.dat"})
         writeBytes(folder + QString::fromLatin1(file), "SECTION_9\r\nX/Y\r\n1:0:x:y\r\n");
 
-    TStartWindow start;
-    start.Create();
+    StartWindow start;
+    start.create();
     start.show();
     DialogAnswerer answerer;
     answerer.expect([](QDialog& additional) {

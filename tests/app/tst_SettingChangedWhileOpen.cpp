@@ -1,12 +1,12 @@
 #include "common/Form.h"
 #include "maintenance/DefaultLines.h"
-#include "mime/MIMETypesEditorUnit.h"
+#include "mime/MimeTypesEditorWindowUnit.h"
 #include "procedures/ProcsFile.h"
-#include "procedures/StdProcsPanelEditorWindowUnit.h"
+#include "procedures/ProceduresEditorWindowUnit.h"
 #include "support/DialogAnswerer.h"
 #include "support/TestMain.h"
 #include "support/TestProfile.h"
-#include "toolbar/HTMLToolbarEditorWindowUnit.h"
+#include "toolbar/ToolbarEditorWindowUnit.h"
 
 #include <QDir>
 #include <QPushButton>
@@ -61,14 +61,14 @@ void TestSettingChangedWhileOpen::otherExistingFileIsReplacedOnlyAfterAsking()
     options.values[Opt_HTMLToolbarGlyphs] = dir.path() + QStringLiteral("/strip.png");
     QImage(32, 16, QImage::Format_RGB32).save(options.values[Opt_HTMLToolbarGlyphs]);
 
-    std::unique_ptr<TForm> window;
+    std::unique_ptr<Form> window;
     if (editor == 0)
-        window = std::make_unique<THTMLToolbarEditorWindow>(nullptr, options);
+        window = std::make_unique<ToolbarEditorWindow>(nullptr, options);
     else if (editor == 1)
-        window = std::make_unique<TStdProcsPanelEditorWindow>(nullptr, options);
+        window = std::make_unique<ProceduresEditorWindow>(nullptr, options);
     else
-        window = std::make_unique<TMIMETypesEditor>(nullptr, options);
-    window->Create();
+        window = std::make_unique<MimeTypesEditorWindow>(nullptr, options);
+    window->create();
     DialogAnswerer answerer;
     bool stayedOpen = false;
     answerer.expect([&](QDialog& shown) {

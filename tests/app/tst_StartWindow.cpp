@@ -25,10 +25,10 @@ QPushButton* button(QWidget& window, const char* name)
 // The start window as the program entry makes it.
 struct StartedWindow
 {
-    TStartWindow window;
+    StartWindow window;
     StartedWindow()
     {
-        window.Create();
+        window.create();
         window.show();
     }
 };
@@ -54,7 +54,7 @@ void TestStartWindow::windowFrame()
 {
     TestProfile profile;
     StartedWindow started;
-    TStartWindow& window = started.window;
+    StartWindow& window = started.window;
     QCOMPARE(window.windowTitle(), QStringLiteral("Tarvel Halvex configuration"));
     QCOMPARE(window.size(), QSize(219, 206));
     QCOMPARE(window.minimumSize(), window.maximumSize());
@@ -158,7 +158,7 @@ void TestStartWindow::createOpensHostSettings()
     QVERIFY(!QFileInfo::exists(profile.settingsFile()));
     StartedWindow started;
     QVERIFY(QFileInfo::exists(profile.settingsFile()));
-    TFormStorage* storage = started.window.findChild<TFormStorage*>(QStringLiteral("FormStorage1"));
+    PlacementStore* storage = started.window.findChild<PlacementStore*>(QStringLiteral("FormStorage1"));
     QCOMPARE(storage->keyPath(),
              QStringLiteral("Software\\TarvelSoftware\\Tarvel Halvex configuration\\TStartWindow"));
 }

@@ -11,11 +11,11 @@ namespace {
 
 using Step = std::function<void(class SampleForm&)>;
 
-class SampleForm : public TForm
+class SampleForm : public Form
 {
 public:
     SampleForm(QWidget* parent, Step create, Step ok, bool withCancel)
-        : TForm(parent), m_create(std::move(create))
+        : Form(parent), m_create(std::move(create))
     {
         okButton = new QPushButton(QStringLiteral("OK"), this);
         cancelButton = new QPushButton(QStringLiteral("Cancel"), this);
@@ -32,7 +32,7 @@ public:
     QStringList steps;
 
 protected:
-    void FormCreate() override
+    void onCreate() override
     {
         if (m_create)
             m_create(*this);
@@ -150,7 +150,7 @@ void TestForm::failingCreateHandlerLeavesWindowWithWhatItDid()
         form.steps.append(QStringLiteral("never"));
     };
     SampleForm form(nullptr, create, {}, true);
-    form.Create();
+    form.create();
     QCOMPARE(form.steps, QStringList{"first step"});
     QCOMPARE(answerer.messages(), QStringList{"second step failed"});
     Modal::exec(form);

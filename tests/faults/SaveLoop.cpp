@@ -6,8 +6,8 @@
 #include "app/Application.h"
 #include "app/HostSettings.h"
 #include "common/Form.h"
-#include "mime/MIMETypePropertiesWindowUnit.h"
-#include "mime/MIMETypesEditorUnit.h"
+#include "mime/MimeTypePropertiesWindowUnit.h"
+#include "mime/MimeTypesEditorWindowUnit.h"
 #include "support/WindowDriver.h"
 
 #include <QAbstractItemModel>
@@ -42,7 +42,7 @@ void answer(QDialog& window)
 {
     if (auto* box = qobject_cast<QMessageBox*>(&window)) {
         box->button(QMessageBox::Yes) ? box->button(QMessageBox::Yes)->click() : box->reject();
-    } else if (qobject_cast<TMIMETypePropertiesWindow*>(&window)) {
+    } else if (qobject_cast<MimeTypePropertiesWindow*>(&window)) {
         window.findChild<QLineEdit*>(QStringLiteral("txtMIMEType"))->setText(killRow);
         window.findChild<QLineEdit*>(QStringLiteral("txtSuffix"))->setText(QStringLiteral(".kill"));
         click(window, "btnOk");
@@ -61,7 +61,7 @@ int main(int argc, char* argv[])
     settings.Open();
     Modal::setHook(answer);
     for (;;) {
-        if (showModalWindow<TMIMETypesEditor>(nullptr, settings) != QDialog::Accepted)
+        if (showModalWindow<MimeTypesEditorWindow>(nullptr, settings) != QDialog::Accepted)
             return 1;
         std::printf("saved\n");
         std::fflush(stdout);

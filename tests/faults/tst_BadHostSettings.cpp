@@ -83,8 +83,8 @@ void TestBadHostSettings::everyCommandReportsAndTheProgramGoesOn()
             shown.reject();
         }
     });
-    TStartWindow start;
-    start.Create();
+    StartWindow start;
+    start.create();
     start.show();
     for (const char* command : {"btnEditHTML", "btnStdProcsEditor", "btnMIMETypes", "btnMore"})
         click(start, command);

@@ -2,13 +2,13 @@
 #include "common/LineFile.h"
 #include "maintenance/AdditionalFunctionsWindowUnit.h"
 #include "maintenance/DefaultLines.h"
-#include "mime/MIMETypesEditorUnit.h"
+#include "mime/MimeTypesEditorWindowUnit.h"
 #include "platform/WholeFile.h"
-#include "procedures/StdProcsPanelEditorWindowUnit.h"
+#include "procedures/ProceduresEditorWindowUnit.h"
 #include "support/TestMain.h"
 #include "support/TestProfile.h"
 #include "support/WindowDriver.h"
-#include "toolbar/HTMLToolbarEditorWindowUnit.h"
+#include "toolbar/ToolbarEditorWindowUnit.h"
 
 #include <QAbstractItemView>
 #include <QDir>
@@ -59,7 +59,7 @@ struct Target
     QString setting;
     QString fileName;
     QStringList oldLines;
-    std::function<std::unique_ptr<TForm>(const HostOptions&)> open;
+    std::function<std::unique_ptr<Form>(const HostOptions&)> open;
     std::function<void(QDialog&)> startEdit;       // opens the dialog that takes text
     std::function<void(QDialog&, QString)> fillIn; // fills that dialog and presses OK
     std::function<bool(QDialog&, QString)> showsEdit;
@@ -81,7 +81,7 @@ Target toolbarTarget()
                   {},
                   {}};
     target.open = [](const HostOptions& o) {
-        return std::make_unique<THTMLToolbarEditorWindow>(nullptr, o);
+        return std::make_unique<ToolbarEditorWindow>(nullptr, o);
     };
     target.startEdit = [](QDialog& editor) { click(editor, "btnNewCategory"); };
     target.fillIn = [](QDialog& dialog, QString text) {
@@ -101,7 +101,7 @@ Target proceduresTarget()
     Target target{Opt_AppPath, QStringLiteral("CstProcs.dat"), defaultCstProcsLines(), {}, {}, {},
                   {}};
     target.open = [](const HostOptions& o) {
-        return std::make_unique<TStdProcsPanelEditorWindow>(nullptr, o);
+        return std::make_unique<ProceduresEditorWindow>(nullptr, o);
     };
     // A file that could not be read leaves no section to add a procedure to.
     target.startEdit = [](QDialog& editor) {
@@ -136,7 +136,7 @@ Target mimeTarget()
                   {},
                   {}};
     target.open = [](const HostOptions& o) {
-        return std::make_unique<TMIMETypesEditor>(nullptr, o);
+        return std::make_unique<MimeTypesEditorWindow>(nullptr, o);
     };
     target.startEdit = [](QDialog& editor) { click(editor, "btnNewType"); };
     target.fillIn = [](QDialog& dialog, QString text) {
@@ -155,7 +155,7 @@ Target mimeTarget()
 Target resetTarget(Target file, const char* button)
 {
     file.open = [](const HostOptions& o) {
-        return std::make_unique<TAdditionalFunctionsWindow>(nullptr, o);
+        return std::make_unique<AdditionalFunctionsWindow>(nullptr, o);
     };
     file.resetButton = button;
     return file;
@@ -287,7 +287,7 @@ void TestFaultInjection::failedSaveKeepsEditsAndOldBytes()
     const QString edit = fault == QLatin1String("character outside the code page")
                              ? QStringLiteral("Greek Ω")
                              : QStringLiteral("Édition");
-    std::unique_ptr<TForm> window = target.open(profile.options);
+    std::unique_ptr<Form> window = target.open(profile.options);
     QDialog* editor = window.get();
     bool stayedOpen = false;
     bool editKept = false;
@@ -318,7 +318,7 @@ void TestFaultInjection::failedSaveKeepsEditsAndOldBytes()
             shown.reject();
         }
     });
-    window->Create();
+    window->create();
     errors.clear(); // load errors of a file that is not there are not what is tested here
     Modal::exec(*window);
     Modal::setHook({});

@@ -4,17 +4,17 @@
 #include "maintenance/AboutWindowUnit.h"
 #include "maintenance/AdditionalFunctionsWindowUnit.h"
 #include "maintenance/DefaultLines.h"
-#include "mime/MIMETypePropertiesWindowUnit.h"
-#include "mime/MIMETypesEditorUnit.h"
-#include "procedures/CstProcProprtiesUnit.h"
-#include "procedures/StdProcsPanelEditorWindowUnit.h"
+#include "mime/MimeTypePropertiesWindowUnit.h"
+#include "mime/MimeTypesEditorWindowUnit.h"
+#include "procedures/ProcedurePropertiesWindowUnit.h"
+#include "procedures/ProceduresEditorWindowUnit.h"
 #include "support/TestMain.h"
 #include "support/TestProfile.h"
-#include "toolbar/CategoryProperiesWindowUnit.h"
-#include "toolbar/HTMLToolbarEditorWindowUnit.h"
+#include "toolbar/CategoryPropertiesWindowUnit.h"
+#include "toolbar/ToolbarEditorWindowUnit.h"
 #include "toolbar/ImageList.h"
 #include "toolbar/TagPropertiesWindowUnit.h"
-#include "toolbar/UpdateGlyphsWindowUnit.h"
+#include "toolbar/UpdateImagesWindowUnit.h"
 #include "toolbar/ViewImageWindowUnit.h"
 
 #include <functional>
@@ -73,25 +73,25 @@ void TestWindowCycles::everyWindowOpensAndClosesCleanly()
     QFETCH(int, window);
     const std::function<void()> cycles[] = {
         [] {
-            TStartWindow w;
-            w.Create();
+            StartWindow w;
+            w.create();
             w.show();
             w.close();
         },
-        [&] { showModalWindow<THTMLToolbarEditorWindow>(nullptr, m_options); },
-        [&] { showModalWindow<TTagPropertiesWindow>(nullptr, m_images); },
-        [&] { showModalWindow<TCategoryProperiesWindow>(nullptr, m_images); },
-        [] { showModalWindow<TUpdateGlyphsWindow>(nullptr); },
-        [&] { ShowImage(nullptr, m_options.values[Opt_HTMLToolbarGlyphs]); },
-        [&] { showModalWindow<TStdProcsPanelEditorWindow>(nullptr, m_options); },
+        [&] { showModalWindow<ToolbarEditorWindow>(nullptr, m_options); },
+        [&] { showModalWindow<TagPropertiesWindow>(nullptr, m_images); },
+        [&] { showModalWindow<CategoryPropertiesWindow>(nullptr, m_images); },
+        [] { showModalWindow<UpdateImagesWindow>(nullptr); },
+        [&] { showImage(nullptr, m_options.values[Opt_HTMLToolbarGlyphs]); },
+        [&] { showModalWindow<ProceduresEditorWindow>(nullptr, m_options); },
         [] {
-            showModalWindow<TCstProcProprtiesWindow>(nullptr, QStringLiteral("c"),
+            showModalWindow<ProcedurePropertiesWindow>(nullptr, QStringLiteral("c"),
                                                      QStringLiteral("x"));
         },
-        [&] { showModalWindow<TMIMETypesEditor>(nullptr, m_options); },
-        [] { showModalWindow<TMIMETypePropertiesWindow>(nullptr); },
-        [&] { showModalWindow<TAdditionalFunctionsWindow>(nullptr, m_options); },
-        [] { showModalWindow<TAboutWindow>(nullptr); },
+        [&] { showModalWindow<MimeTypesEditorWindow>(nullptr, m_options); },
+        [] { showModalWindow<MimeTypePropertiesWindow>(nullptr); },
+        [&] { showModalWindow<AdditionalFunctionsWindow>(nullptr, m_options); },
+        [] { showModalWindow<AboutWindow>(nullptr); },
     };
     for (int i = 0; i < 40; ++i)
         cycles[window]();

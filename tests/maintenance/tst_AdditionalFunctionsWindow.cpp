@@ -47,7 +47,7 @@ struct ResetProfile
         if (buttonName == QLatin1String("btnResetHTMLToolbar"))
             return options.values[Opt_HTMLToolbarCFG];
         if (buttonName == QLatin1String("btnResetStdProcs"))
-            return cstProcsPath(options);
+            return proceduresFilePath(options);
         return options.values[Opt_MIMEPraserCFG];
     }
 };
@@ -55,7 +55,7 @@ struct ResetProfile
 // Shows the window modally; inside it, clicks the buttons one after the other, the boxes they
 // raise answered in turn by the inner answers, then closes it. Returns whether the window was
 // still open after the last click.
-bool clickInside(TAdditionalFunctionsWindow& window, DialogAnswerer& answerer,
+bool clickInside(AdditionalFunctionsWindow& window, DialogAnswerer& answerer,
                  const QStringList& buttons, const QList<DialogAnswerer::Answer>& inner)
 {
     bool stayedOpen = false;
@@ -131,7 +131,7 @@ void TestAdditionalFunctionsWindow::layout()
     QFETCH(QString, caption);
     QFETCH(QRect, geometry);
     FakeOptions options;
-    TAdditionalFunctionsWindow window(nullptr, options);
+    AdditionalFunctionsWindow window(nullptr, options);
     QCOMPARE(window.windowTitle(), QStringLiteral("Additional"));
     QCOMPARE(window.size(), QSize(190, 246));
     QCOMPARE(window.minimumSize(), window.maximumSize());
@@ -152,7 +152,7 @@ void TestAdditionalFunctionsWindow::layout()
 void TestAdditionalFunctionsWindow::tabOrderAndFirstFocus()
 {
     FakeOptions options;
-    TAdditionalFunctionsWindow window(nullptr, options);
+    AdditionalFunctionsWindow window(nullptr, options);
     window.show();
     QVERIFY(QTest::qWaitForWindowActive(&window));
     QCOMPARE(window.focusWidget(), button(window, QStringLiteral("btnResetHTMLToolbar")));
@@ -207,7 +207,7 @@ void TestAdditionalFunctionsWindow::reset()
     if (before != "-")
         writeBytes(path, before);
     DialogAnswerer answerer;
-    TAdditionalFunctionsWindow window(nullptr, profile.options);
+    AdditionalFunctionsWindow window(nullptr, profile.options);
     answerer.expect([&](QDialog& shown) {
         button(shown, buttonName)->click();
         QVERIFY(shown.isVisible());
@@ -235,7 +235,7 @@ void TestAdditionalFunctionsWindow::resetTwiceWritesTheSameBytes()
 {
     ResetProfile profile;
     DialogAnswerer answerer;
-    TAdditionalFunctionsWindow window(nullptr, profile.options);
+    AdditionalFunctionsWindow window(nullptr, profile.options);
     answerer.expect([&](QDialog& shown) {
         button(shown, QStringLiteral("btnResetHTMLToolbar"))->click();
         const QByteArray first = fileBytes(profile.pathFor(QStringLiteral("btnResetHTMLToolbar")));
@@ -255,11 +255,11 @@ void TestAdditionalFunctionsWindow::proceduresPathIsGluedAsTheEditorReadsIt()
     ResetProfile profile;
     profile.options.values[Opt_AppPath] = profile.dir.path() + QStringLiteral("/Hôst");
     DialogAnswerer answerer;
-    TAdditionalFunctionsWindow window(nullptr, profile.options);
+    AdditionalFunctionsWindow window(nullptr, profile.options);
     QVERIFY(clickInside(window, answerer, {QStringLiteral("btnResetStdProcs")},
                         {press(QMessageBox::Yes)}));
     const QString glued = profile.dir.path() + QStringLiteral("/HôstCstProcs.dat");
-    QCOMPARE(cstProcsPath(profile.options), glued);
+    QCOMPARE(proceduresFilePath(profile.options), glued);
     QCOMPARE(fileBytes(glued).size(), 584);
 }
 
@@ -269,7 +269,7 @@ void TestAdditionalFunctionsWindow::pathIsTakenBeforeTheQuestion()
     const QString first = profile.options.values[Opt_MIMEPraserCFG];
     const QString second = profile.dir.path() + QStringLiteral("/changed.cfg");
     DialogAnswerer answerer;
-    TAdditionalFunctionsWindow window(nullptr, profile.options);
+    AdditionalFunctionsWindow window(nullptr, profile.options);
     const DialogAnswerer::Answer changeThenYes = [&](QDialog& box) {
         profile.options.values[Opt_MIMEPraserCFG] = second;
         pressButton(box, QMessageBox::Yes);
@@ -311,7 +311,7 @@ void TestAdditionalFunctionsWindow::failedResetKeepsOldBytesAndWindow()
         path = profile.dir.path();
     const QString oldFile = profile.dir.path() + QStringLiteral("/mime types.cfg");
     DialogAnswerer answerer;
-    TAdditionalFunctionsWindow window(nullptr, profile.options);
+    AdditionalFunctionsWindow window(nullptr, profile.options);
     QStringList texts;
     QVERIFY(clickInside(window, answerer, {QStringLiteral("btnResetMIME")},
                         {press(QMessageBox::Yes), press(QMessageBox::Ok, &texts)}));
@@ -327,7 +327,7 @@ void TestAdditionalFunctionsWindow::escapeClosesWithCancel()
 {
     FakeOptions options;
     DialogAnswerer answerer;
-    TAdditionalFunctionsWindow window(nullptr, options);
+    AdditionalFunctionsWindow window(nullptr, options);
     answerer.expect([](QDialog& shown) { QTest::keyClick(&shown, Qt::Key_Escape); });
     QCOMPARE(Modal::exec(window), int(QDialog::Rejected));
     QVERIFY(answerer.surprises().isEmpty());
@@ -337,7 +337,7 @@ void TestAdditionalFunctionsWindow::aboutBox()
 {
     FakeOptions options;
     DialogAnswerer answerer;
-    TAdditionalFunctionsWindow window(nullptr, options);
+    AdditionalFunctionsWindow window(nullptr, options);
     bool escapeIgnored = false;
     answerer.expect([](QDialog& shown) {
         button(shown, QStringLiteral("btnAbout"))->click();

@@ -73,7 +73,7 @@ void TestStrUtils::extractDelimited()
     QFETCH(QString, text);
     QFETCH(QString, delimiters);
     QFETCH(QString, expected);
-    QCOMPARE(ExtractDelimited(field, text, delimiters), expected);
+    QCOMPARE(::extractDelimited(field, text, delimiters), expected);
 }
 
 void TestStrUtils::replaceStr_data()
@@ -127,7 +127,7 @@ void TestStrUtils::replaceStr()
     QFETCH(QString, search);
     QFETCH(QString, replacement);
     QFETCH(QString, expected);
-    QCOMPARE(ReplaceStr(text, search, replacement), expected);
+    QCOMPARE(::replaceAll(text, search, replacement), expected);
 }
 
 QTEST_GUILESS_MAIN(TestStrUtils)

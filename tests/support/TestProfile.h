@@ -35,7 +35,7 @@ class FakeOptions : public HostOptions
 {
 public:
     QMap<QString, QString> values;
-    QString ReadString(const QString& name) const override { return values.value(name); }
+    QString readString(const QString& name) const override { return values.value(name); }
 };
 
 QByteArray fileBytes(const QString& path);

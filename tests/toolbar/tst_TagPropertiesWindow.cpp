@@ -94,7 +94,7 @@ void TestTagPropertiesWindow::controls()
     QFETCH(QString, name);
     QFETCH(QString, caption);
     QFETCH(QString, geometry);
-    TTagPropertiesWindow dialog(nullptr, m_images);
+    TagPropertiesWindow dialog(nullptr, m_images);
     QWidget* found = control(dialog, name);
     QCOMPARE(geometryOf(*found), geometry);
     if (auto* button = qobject_cast<QPushButton*>(found)) {
@@ -115,8 +115,8 @@ void TestTagPropertiesWindow::controls()
 
 void TestTagPropertiesWindow::windowTabOrderAndFocus()
 {
-    TTagPropertiesWindow dialog(nullptr, m_images);
-    dialog.Create();
+    TagPropertiesWindow dialog(nullptr, m_images);
+    dialog.create();
     dialog.setFields({});
     DialogAnswerer answerer;
     answerer.expect([&](QDialog&) {
@@ -173,8 +173,8 @@ void TestTagPropertiesWindow::macrosGoIntoTheTagAtItsCaret()
     QFETCH(QString, button);
     QFETCH(QString, result);
     QFETCH(int, caret);
-    TTagPropertiesWindow dialog(nullptr, m_images);
-    dialog.Create();
+    TagPropertiesWindow dialog(nullptr, m_images);
+    dialog.create();
     dialog.setFields({QStringLiteral("Cap"), tag, 0});
     DialogAnswerer answerer;
     answerer.expect([&](QDialog&) {
@@ -231,8 +231,8 @@ void TestTagPropertiesWindow::colonIsRefused()
     QFETCH(QString, tag);
     QFETCH(QString, corrected);
     QFETCH(int, refusals);
-    TTagPropertiesWindow dialog(nullptr, m_images);
-    dialog.Create();
+    TagPropertiesWindow dialog(nullptr, m_images);
+    dialog.create();
     dialog.setFields({caption, tag, 4});
     DialogAnswerer answerer;
     QStringList keptAfterRefusal;
@@ -266,7 +266,7 @@ void TestTagPropertiesWindow::colonIsRefused()
 
 void TestTagPropertiesWindow::chosenImageFollowsTheSpinEdit()
 {
-    TTagPropertiesWindow dialog(nullptr, m_images);
+    TagPropertiesWindow dialog(nullptr, m_images);
     dialog.setFields({QString(), QString(), 3});
     auto* spin = control<QSpinBox>(dialog, QStringLiteral("spnImageIndex"));
     auto* image = control<QLabel>(dialog, QStringLiteral("imgChosen"));
@@ -282,7 +282,7 @@ void TestTagPropertiesWindow::chosenImageFollowsTheSpinEdit()
     QCOMPARE(dialog.fields().imageIndex, 4);
 
     ImageList none;
-    TTagPropertiesWindow empty(nullptr, none);
+    TagPropertiesWindow empty(nullptr, none);
     empty.setFields({QString(), QString(), 7});
     QVERIFY(!control(empty, QStringLiteral("spnImageIndex"))->isEnabled());
     QVERIFY(control<QLabel>(empty, QStringLiteral("imgChosen"))->pixmap().isNull());

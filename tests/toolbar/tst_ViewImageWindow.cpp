@@ -73,7 +73,7 @@ void TestViewImageWindow::fittedToThePicture()
         QVERIFY(ok->isDefault());
         ok->click();
     });
-    ShowImage(&owner, path);
+    showImage(&owner, path);
     QVERIFY(answerer.allAnswered());
     QVERIFY2(answerer.surprises().isEmpty(), qPrintable(answerer.surprises().join('\n')));
 }
@@ -91,7 +91,7 @@ void TestViewImageWindow::withoutShownOwnerFrameCountsAsNothing()
         QCOMPARE(QApplication::focusWidget(), control(viewer, QStringLiteral("btnOk")));
         viewer.accept();
     });
-    ShowImage(nullptr, path);
+    showImage(nullptr, path);
     QCOMPARE(size, QSize(200, 200));
 }
 
@@ -101,7 +101,7 @@ void TestViewImageWindow::pictureThatDoesNotLoadShowsNoViewer()
     DialogAnswerer answerer;
     QString message;
     try {
-        ShowImage(nullptr, dir.filePath(QStringLiteral("gone.bmp")));
+        showImage(nullptr, dir.filePath(QStringLiteral("gone.bmp")));
     } catch (const AppError& error) {
         message = error.message();
     }

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QObject>
+#include <QPoint>
+#include <QString>
+
+#include <optional>
+
+class QSettings;
+class QWidget;
+
+// Keeps a window's placement between runs, in the per-user key
+// "Software\<company>\<application title>\<window key>" (the registry on Windows, an INI file
+// in the user's configuration folder elsewhere).
+class PlacementStore : public QObject
+{
+    Q_OBJECT
+
+public:
+    enum class Keeps { Position, PositionAndState };
+
+    // key names the window on disk: stored placements are found by it, so it never changes.
+    PlacementStore(QWidget* form, QString key, Keeps keeps);
+
+    // Shared by every store: the company name and whether the application title is part of
+    // the key.
+    static void setCompanyName(const QString& name);
+    static QString companyName();
+    static void setUseApplicationTitle(bool use);
+
+    QString keyPath() const;
+
+    // Moves the window to its saved placement; false when nothing usable was saved.
+    bool restorePlacement();
+    void savePlacement();
+
+private:
+    std::unique_ptr<QSettings> openSettings() const;
+    std::optional<QPoint> savedPosition(QSettings& settings) const;
+
+    QWidget* m_form;
+    QString m_key;
+    Keeps m_keeps;
+};

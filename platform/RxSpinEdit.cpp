@@ -1,9 +1,0 @@
-#include "platform/RxSpinEdit.h"
-
-#include <QLineEdit>
-
-TRxSpinEdit::TRxSpinEdit(QWidget* parent) : QSpinBox(parent)
-{
-    // QSpinBox::setReadOnly would stop the arrows too; only the text is made read-only.
-    lineEdit()->setReadOnly(true);
-}
