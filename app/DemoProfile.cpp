@@ -113,7 +113,7 @@ void drawListItem(QPainter& p)
 void writeIfMissing(const QString& path, const QStringList& lines)
 {
     if (!QFileInfo::exists(path))
-        writeLineFile(path, lines);
+        WholeFile::write(path, joinLineFile(lines, path));
 }
 
 void makeFolder(const QString& path)

@@ -12,12 +12,17 @@ const wchar_t keyPath[] = L"Software\\TarvelSoftware\\Tarvel Halvex\\TMainWindow
 
 } // namespace
 
-void HostSettings::Open()
+void HostSettings::open()
 {
     HKEY key = nullptr;
     if (RegCreateKeyExW(HKEY_CURRENT_USER, keyPath, 0, nullptr, 0, KEY_READ, nullptr, &key,
                         nullptr) == ERROR_SUCCESS)
         RegCloseKey(key);
+}
+
+QString HostSettings::settingsFilePath() const
+{
+    return {};
 }
 
 QString HostSettings::readString(const QString& name) const
@@ -72,13 +77,13 @@ QStringList fileLines(const QString& path)
 
 } // namespace
 
-QString HostSettings::settingsFilePath()
+QString HostSettings::settingsFilePath() const
 {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
     return folder + QStringLiteral("/TarvelSoftware/Tarvel Halvex.conf");
 }
 
-void HostSettings::Open()
+void HostSettings::open()
 {
     const QString path = settingsFilePath();
     if (QFileInfo::exists(path))

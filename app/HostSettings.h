@@ -11,12 +11,11 @@ class HostSettings : public HostOptions
 public:
     // Creates the key (or the empty file) when the host never ran. Failing to is tolerated:
     // every value then reads as empty.
-    void Open();
+    void open();
 
     // The value as stored, or empty when the value or the key is missing.
     QString readString(const QString& name) const override;
 
-#ifndef Q_OS_WIN
-    static QString settingsFilePath();
-#endif
+    // The settings file; empty on Windows, where the settings are in the registry.
+    QString settingsFilePath() const override;
 };

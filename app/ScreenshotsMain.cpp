@@ -12,7 +12,7 @@
 #include <QPushButton>
 #include <QTableView>
 #include <QTemporaryDir>
-#include <QTreeWidget>
+#include <QTreeView>
 
 #include <cstdio>
 #include <deque>
@@ -62,12 +62,17 @@ public:
             found->click();
     }
 
-    // Selects the child whose text begins with the prefix, and gives the tree the focus.
-    void select(QTreeWidget& tree, QTreeWidgetItem* parent, const QString& prefix)
+    // Opens the top-level node at row, selects its child whose text begins with the prefix, and
+    // gives the tree the focus.
+    void select(QTreeView& tree, int row, const QString& prefix)
     {
-        for (int i = 0; parent && i < parent->childCount(); ++i) {
-            if (parent->child(i)->text(0).startsWith(prefix)) {
-                tree.setCurrentItem(parent->child(i));
+        const QAbstractItemModel& model = *tree.model();
+        const QModelIndex parent = model.index(row, 0);
+        tree.expand(parent);
+        for (int i = 0; i < model.rowCount(parent); ++i) {
+            const QModelIndex child = model.index(i, 0, parent);
+            if (child.data().toString().startsWith(prefix)) {
+                tree.setCurrentIndex(child);
                 tree.setFocus();
                 return;
             }
@@ -118,15 +123,14 @@ private:
 
 void toolbarTour(Tour& tour, QDialog& editor)
 {
-    auto* tree = tour.control<QTreeWidget>(editor, "tvItems");
-    if (!tree || tree->topLevelItemCount() < 3)
+    auto* tree = tour.control<QTreeView>(editor, "tvItems");
+    if (!tree || tree->model()->rowCount() < 3)
         return;
-    tree->topLevelItem(0)->setExpanded(true);
-    tour.select(*tree, tree->topLevelItem(0), QStringLiteral("Bold"));
+    tour.select(*tree, 0, QStringLiteral("Bold"));
     tour.picture(editor, "toolbar-editor");
     tour.then([&](QDialog& tag) { tour.picture(tag, "tag-properties"); });
     tour.click(editor, "btnEdit");
-    tree->setCurrentItem(tree->topLevelItem(2));
+    tree->setCurrentIndex(tree->model()->index(2, 0));
     tour.then([&](QDialog& category) { tour.picture(category, "category-properties"); });
     tour.click(editor, "btnEdit");
     tour.then([&](QDialog& viewer) { tour.picture(viewer, "view-image"); });
@@ -135,11 +139,10 @@ void toolbarTour(Tour& tour, QDialog& editor)
 
 void proceduresTour(Tour& tour, QDialog& editor)
 {
-    auto* tree = tour.control<QTreeWidget>(editor, "tvItems");
-    if (!tree || tree->topLevelItemCount() < 2)
+    auto* tree = tour.control<QTreeView>(editor, "tvItems");
+    if (!tree || tree->model()->rowCount() < 2)
         return;
-    tree->topLevelItem(1)->setExpanded(true);
-    tour.select(*tree, tree->topLevelItem(1), QStringLiteral("print <<EOF;"));
+    tour.select(*tree, 1, QStringLiteral("print <<EOF;"));
     tour.picture(editor, "procedures-editor");
     tour.then([&](QDialog& procedure) { tour.picture(procedure, "procedure-properties"); });
     tour.click(editor, "btnEdit");
@@ -164,7 +167,7 @@ void additionalTour(Tour& tour, QDialog& additional)
 void tourEveryWindow(Tour& tour)
 {
     StartWindow start;
-    start.create();
+    start.runCreateHandler();
     start.show();
     tour.picture(start, "start-window");
     tour.then([&](QDialog& editor) { toolbarTour(tour, editor); });

@@ -44,7 +44,7 @@ void StartWindow::onCreate()
 {
     PlacementStore::setUseApplicationTitle(true);
     PlacementStore::setCompanyName(QStringLiteral("TarvelSoftware"));
-    m_hostSettings->Open();
+    m_hostSettings->open();
 }
 
 void StartWindow::btnEditHTMLClick()

@@ -18,7 +18,7 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     setUpApplication(application);
     StartWindow startWindow;
-    startWindow.create();
+    startWindow.runCreateHandler();
     startWindow.show();
     // Lets the start-up benchmark time a real start: it learns when the start window was shown.
     if (qEnvironmentVariableIsSet("HALVEX_QUIT_WHEN_SHOWN"))

@@ -3,12 +3,12 @@
 #include "common/Form.h"
 #include "common/HostOptions.h"
 #include "common/LineFile.h"
+#include "mime/MimeTypesDocument.h"
 #include "mime/MimeTypesEditorWindowUnit.h"
-#include "mime/MIMETypesFile.h"
-#include "procedures/ProcsFile.h"
+#include "procedures/ProceduresDocument.h"
 #include "procedures/ProceduresEditorWindowUnit.h"
+#include "toolbar/ToolbarDocument.h"
 #include "toolbar/ToolbarEditorWindowUnit.h"
-#include "toolbar/ToolbarFile.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -17,6 +17,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTreeView>
 #include <QTreeWidget>
 
 #include <algorithm>
@@ -26,21 +27,26 @@
 
 namespace {
 
-// Holds the one path the case needs, whatever the setting's name.
+// Names the case's file for its editor's setting only, since no two of the host's files may be
+// one, and an image strip beside it.
 class BenchOptions : public HostOptions
 {
 public:
-    explicit BenchOptions(const QString& path) : m_path(path) {}
+    BenchOptions(BenchKind kind, const QString& path) : m_kind(kind), m_path(path) {}
     QString readString(const QString& name) const override
     {
-        if (name == Opt_AppPath)
-            return QFileInfo(m_path).path() + QLatin1Char('/');
+        const QString folder = QFileInfo(m_path).path();
         if (name == Opt_HTMLToolbarGlyphs)
-            return QFileInfo(m_path).path() + QStringLiteral("/strip.png");
-        return m_path;
+            return folder + QStringLiteral("/strip.png");
+        if (m_kind == BenchKind::Procedures)
+            return name == Opt_AppPath ? folder + QLatin1Char('/') : QString();
+        if (m_kind == BenchKind::MimeTypes)
+            return name == Opt_MIMEPraserCFG ? m_path : QString();
+        return name == Opt_HTMLToolbarCFG ? m_path : QString();
     }
 
 private:
+    BenchKind m_kind;
     QString m_path;
 };
 
@@ -101,20 +107,24 @@ QStringList mimeFileLines(int lines)
 }
 
 // The texts the editor's view shows, as a two-level outline or as rows of two columns.
-QList<QStringList> viewTexts(BenchKind kind, const QStringList& lines)
+QList<QStringList> viewTexts(BenchKind kind, const QByteArray& bytes)
 {
     QList<QStringList> groups;
     if (kind == BenchKind::MimeTypes) {
-        for (const MimeType& type : parseMimeTypeLines(lines))
-            groups.append({type.type, type.suffix});
+        for (const MimeType& type : readMimeTypes(bytes).document.rows)
+            groups.append({type.type.toString(), type.suffix.toString()});
     } else if (kind == BenchKind::Procedures) {
-        for (const ProcsSection& section : parseProcsLines(lines, {}).model.sections)
-            groups.append(QStringList{section.caption} + section.procedures);
+        for (const ProcedureSection& section : readProcedures(bytes, {}).document.sections) {
+            QStringList group{sectionCaption(section.number)};
+            for (const Procedure& procedure : section.procedures)
+                group << procedure.caption.toString();
+            groups.append(group);
+        }
     } else {
-        for (const ToolbarNode& category : parseToolbarLines(lines, {}).tree) {
-            QStringList group{category.text};
-            for (const ToolbarNode& tag : category.children)
-                group << tag.text;
+        for (const ToolbarCategory& category : readToolbar(bytes, {}).document.categories) {
+            QStringList group{category.caption.toString()};
+            for (const ToolbarTag& tag : category.tags)
+                group << tag.caption.toString() + QLatin1Char(':') + tag.tag.toString();
             groups.append(group);
         }
     }
@@ -163,10 +173,10 @@ std::unique_ptr<Form> openEditor(BenchKind kind, const HostOptions& options)
     return std::make_unique<ToolbarEditorWindow>(nullptr, options);
 }
 
-QTreeWidgetItem* procedureAt(QTreeWidget& tree, int section, int child)
+QModelIndex procedureAt(const QTreeView& tree, int section, int child)
 {
-    QTreeWidgetItem* top = tree.topLevelItem(section);
-    return top->child(std::min(child, top->childCount() - 1));
+    const QModelIndex top = tree.model()->index(section, 0);
+    return tree.model()->index(std::min(child, tree.model()->rowCount(top) - 1), 0, top);
 }
 
 } // namespace
@@ -222,13 +232,13 @@ void failOnMessages()
 
 QJsonObject measureEditor(BenchKind kind, const QString& path)
 {
-    const BenchOptions options(path);
+    const BenchOptions options(kind, path);
     failOnMessages();
     QImage(192, 16, QImage::Format_RGB32).save(options.readString(Opt_HTMLToolbarGlyphs));
     std::unique_ptr<Form> editor;
     const double openMs = timed([&] {
         editor = openEditor(kind, options);
-        editor->create();
+        editor->runCreateHandler();
     });
     double saveMs = 0;
     Modal::setHook([&](QDialog& window) { saveMs = timed([&] { click(window, "btnOk"); }); });
@@ -253,7 +263,7 @@ QJsonObject measureFloors(BenchKind kind, const QString& path)
         file.write(bytes);
     });
     QFile::remove(path + QStringLiteral(".floor"));
-    const QList<QStringList> texts = viewTexts(kind, splitLineFile(bytes).lines);
+    const QList<QStringList> texts = viewTexts(kind, bytes);
     QTreeWidget view;
     view.setColumnCount(kind == BenchKind::MimeTypes ? 2 : 1);
     const double fillMs = timed([&] { fillBareView(view, kind, texts); });
@@ -267,11 +277,11 @@ QJsonObject measureFloors(BenchKind kind, const QString& path)
 
 QJsonObject measureInteractions(const QString& path)
 {
-    const BenchOptions options(path);
+    const BenchOptions options(BenchKind::Procedures, path);
     failOnMessages();
     ProceduresEditorWindow editor(nullptr, options);
-    editor.create();
-    QTreeWidget& tree = *editor.findChild<QTreeWidget*>(QStringLiteral("tvItems"));
+    editor.runCreateHandler();
+    QTreeView& tree = *editor.findChild<QTreeView*>(QStringLiteral("tvItems"));
     QList<double> select, newCode, edit, remove;
     Modal::setHook([&](QDialog& window) {
         if (auto* box = qobject_cast<QMessageBox*>(&window)) {
@@ -281,17 +291,17 @@ QJsonObject measureInteractions(const QString& path)
                 ->setText(QStringLiteral("new"));
             click(window, "btnOk");
         } else {
-            const int last = tree.topLevelItemCount() - 1;
+            const int last = tree.model()->rowCount() - 1;
             for (int i = 0; i < 21; ++i) {
-                QTreeWidgetItem* target = procedureAt(tree, last - i % 3, 10 + i);
-                select << timed([&] { tree.setCurrentItem(target); });
+                const QModelIndex target = procedureAt(tree, last - i % 3, 10 + i);
+                select << timed([&] { tree.setCurrentIndex(target); });
             }
             for (int i = 0; i < 11; ++i) {
-                tree.setCurrentItem(tree.topLevelItem(0));
+                tree.setCurrentIndex(tree.model()->index(0, 0));
                 newCode << timed([&] { click(editor, "btnNewCode"); });
-                tree.setCurrentItem(procedureAt(tree, last / 2, i));
+                tree.setCurrentIndex(procedureAt(tree, last / 2, i));
                 edit << timed([&] { click(editor, "btnEdit"); });
-                tree.setCurrentItem(procedureAt(tree, last / 2, 20 + i));
+                tree.setCurrentIndex(procedureAt(tree, last / 2, 20 + i));
                 remove << timed([&] { click(editor, "btnRemove"); });
             }
             window.reject();

@@ -24,7 +24,7 @@ void Form::removeTitleBarButtons()
 
 Form::~Form() = default;
 
-void Form::create()
+void Form::runCreateHandler()
 {
     runGuarded(this, [this] { onCreate(); });
 }

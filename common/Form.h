@@ -25,7 +25,7 @@ public:
     ~Form() override;
 
     // Runs onCreate inside the error guard; a failure leaves the window with what it had done.
-    void create();
+    void runCreateHandler();
 
     // Called by an OK handler that refuses the input: the window stays open.
     void keepOpen();
@@ -65,7 +65,7 @@ private:
 template <class Window, class... Args> int showModalWindow(QWidget* owner, Args&&... args)
 {
     Window window(owner, std::forward<Args>(args)...);
-    window.create();
+    window.runCreateHandler();
     return Modal::exec(window);
 }
 

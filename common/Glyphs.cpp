@@ -8,56 +8,15 @@
 #include <QStyle>
 #include <QStyleOption>
 
-#include <initializer_list>
+#include <iterator>
 
 namespace {
 
-// The pictures are drawn as SVG in common/icons and rendered to these sizes, so that a button
-// is sharp at 100 %, 150 %, 200 % and 300 % without scaling a picture at run time.
-constexpr std::initializer_list<int> glyphSizes = {16, 24, 32, 48};
-constexpr std::initializer_list<int> programIconSizes = {16, 24, 32, 48, 64, 128, 256};
-
 const char* fileName(Glyph glyph)
 {
-    switch (glyph) {
-    case Glyph::Ok:
-        return "ok";
-    case Glyph::Cancel:
-        return "cancel";
-    case Glyph::NewTag:
-        return "new-tag";
-    case Glyph::NewCategory:
-        return "new-category";
-    case Glyph::NewCode:
-        return "new-code";
-    case Glyph::NewType:
-        return "new-type";
-    case Glyph::Edit:
-        return "edit";
-    case Glyph::Remove:
-        return "remove";
-    case Glyph::EditImages:
-        return "edit-images";
-    case Glyph::ViewImages:
-        return "view-images";
-    case Glyph::SelectedTextMacro:
-        return "selected-text";
-    case Glyph::NewLineMacro:
-        return "new-line";
-    case Glyph::Update:
-        return "update";
-    case Glyph::HtmlToolbar:
-        return "html-toolbar";
-    case Glyph::Procedures:
-        return "procedures";
-    case Glyph::MimeTypes:
-        return "mime-types";
-    case Glyph::Additional:
-        return "additional";
-    case Glyph::Exit:
-        return "exit";
-    case Glyph::Close:
-        return "close";
+    for (const GlyphFile& entry : everyGlyph) {
+        if (entry.glyph == glyph)
+            return entry.file;
     }
     return "";
 }
@@ -135,9 +94,9 @@ private:
     QHash<int, QPixmap> m_loaded;
 };
 
-QIcon loadIcon(const QString& name, std::initializer_list<int> sizes)
+template <std::size_t count> QIcon loadIcon(const QString& name, const int (&sizes)[count])
 {
-    return QIcon(new ResourceIconEngine(name, QList<int>(sizes)));
+    return QIcon(new ResourceIconEngine(name, QList<int>(std::begin(sizes), std::end(sizes))));
 }
 
 } // namespace

@@ -1,29 +1,27 @@
 #pragma once
 
+#include "common/GlyphList.h"
+
 #include <QIcon>
 
 // The small pictures of the program's glyph buttons, in one place so that every window shows
 // the same picture for the same command.
 enum class Glyph {
-    Ok,
-    Cancel,
-    NewTag,
-    NewCategory,
-    NewCode,
-    NewType,
-    Edit,
-    Remove,
-    EditImages,
-    ViewImages,
-    SelectedTextMacro,
-    NewLineMacro,
-    Update,
-    HtmlToolbar,
-    Procedures,
-    MimeTypes,
-    Additional,
-    Exit,
-    Close,
+#define HALVEX_GLYPH_NAME(name, file) name,
+    HALVEX_EVERY_GLYPH(HALVEX_GLYPH_NAME)
+#undef HALVEX_GLYPH_NAME
+};
+
+// Every glyph with its picture's file name, as common/icons/glyphs.txt lists them.
+struct GlyphFile
+{
+    Glyph glyph;
+    const char* file;
+};
+inline constexpr GlyphFile everyGlyph[] = {
+#define HALVEX_GLYPH_FILE(name, file) {Glyph::name, file},
+    HALVEX_EVERY_GLYPH(HALVEX_GLYPH_FILE)
+#undef HALVEX_GLYPH_FILE
 };
 
 QIcon glyphIcon(Glyph glyph);

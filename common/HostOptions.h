@@ -15,6 +15,8 @@ class HostOptions
 public:
     virtual ~HostOptions() = default;
     virtual QString readString(const QString& name) const = 0;
+    // The file the settings are kept in, where they are kept in a file (not the registry).
+    virtual QString settingsFilePath() const { return {}; }
 };
 
 // The procedures file: the application folder with the file name glued on, nothing between.

@@ -4,28 +4,24 @@
 #include "platform/CodePage.h"
 #include "platform/WholeFile.h"
 
-#include <QDir>
-#include <QFileInfo>
-
 namespace {
 
-QStringList splitLines(const QString& text)
+// The end of the line that starts at `from`, and where the next one starts.
+struct LineEnd
 {
-    QStringList lines;
-    qsizetype start = 0;
-    const qsizetype size = text.size();
-    for (qsizetype i = 0; i < size; ++i) {
-        const QChar c = text[i];
-        if (c != QLatin1Char('\r') && c != QLatin1Char('\n'))
-            continue;
-        lines.append(text.mid(start, i - start));
-        if (c == QLatin1Char('\r') && i + 1 < size && text[i + 1] == QLatin1Char('\n'))
-            ++i;
-        start = i + 1;
-    }
-    if (start < size)
-        lines.append(text.mid(start));
-    return lines;
+    qsizetype end;
+    qsizetype next;
+};
+
+template <class Char> LineEnd lineEndIn(const Char* data, qsizetype size, qsizetype from)
+{
+    qsizetype i = from;
+    while (i < size && data[i] != '\r' && data[i] != '\n')
+        ++i;
+    if (i == size)
+        return {i, i};
+    const bool crLf = data[i] == '\r' && i + 1 < size && data[i + 1] == '\n';
+    return {i, i + (crLf ? 2 : 1)};
 }
 
 QString describe(const QString& character)
@@ -37,71 +33,213 @@ QString describe(const QString& character)
     return QStringLiteral("the character \"%1\" (U+%2)").arg(character, hex);
 }
 
-[[noreturn]] void refuseLine(const QString& fileName, qsizetype index, const QString& why)
+QString breakingCharacter(char c)
 {
-    throw AppError(QStringLiteral("Cannot write \"%1\": line %2 holds %3. Nothing was written.")
-                       .arg(displayPath(fileName))
-                       .arg(index + 1)
-                       .arg(why));
-}
-
-void checkLineBreaks(const QString& line, const QString& fileName, qsizetype index)
-{
-    for (const QChar c : line) {
-        if (c == QLatin1Char('\r') || c == QLatin1Char('\n') || c.isNull())
-            refuseLine(fileName, index,
-                       describe(QString(c)) + QStringLiteral(", which would break the line"));
-    }
+    return describe(QString(QLatin1Char(c))) + QStringLiteral(", which would break the line");
 }
 
 } // namespace
 
+FileLines::FileLines(QByteArrayView bytes)
+{
+    takePiece(bytes);
+}
+
+FileLines::FileLines(WholeFile::Reader& file) : m_file(&file), m_allIn(false)
+{
+}
+
+// A line ends at CR, LF or CR LF; a CR that ends what is in so far may be the first half of a
+// CR LF, so more is read before the line is handed out.
+bool FileLines::next(QByteArrayView& line)
+{
+    for (;;) {
+        const LineEnd end = lineEndIn(m_bytes.data(), m_bytes.size(), m_at);
+        const bool complete = end.end < m_bytes.size() &&
+                              (m_allIn || end.next < m_bytes.size() || m_bytes[end.end] == '\n');
+        if (!complete && !m_allIn && readPiece())
+            continue;
+        if (m_at >= m_bytes.size())
+            return false;
+        const QByteArrayView bytes = m_bytes.sliced(m_at, end.end - m_at);
+        m_at = end.next;
+        ++m_lineNumber;
+        if (CodePage::isAscii(bytes)) {
+            line = bytes;
+        } else {
+            m_converted = m_decoder.decode(bytes).toUtf8();
+            line = m_converted;
+        }
+        return true;
+    }
+}
+
+// What is left of the buffer moves to its front, and the next piece of the file goes after it.
+bool FileLines::readPiece()
+{
+    const std::optional<QByteArrayView> piece = m_file->next();
+    m_buffer.remove(0, m_at);
+    m_at = 0;
+    if (!piece) {
+        m_allIn = true;
+        m_bytes = m_buffer;
+        return false;
+    }
+    m_allIn = piece->size() < WholeFile::pieceSize;
+    takePiece(*piece);
+    return true;
+}
+
+void FileLines::takePiece(QByteArrayView piece)
+{
+    const qsizetype nul = piece.indexOf('\0');
+    if (nul >= 0) {
+        piece = piece.first(nul);
+        m_whole = false;
+        m_allIn = true;
+    }
+    if (m_file) {
+        m_buffer.append(piece);
+        m_bytes = m_buffer;
+    } else {
+        m_bytes = piece;
+    }
+}
+
+TextLines::TextLines(QStringView text) : m_utf8(text.toUtf8())
+{
+}
+
+bool TextLines::next(QByteArrayView& line)
+{
+    if (m_at >= m_utf8.size())
+        return false;
+    const LineEnd end = lineEndIn(m_utf8.constData(), m_utf8.size(), m_at);
+    line = QByteArrayView(m_utf8).sliced(m_at, end.end - m_at);
+    m_at = end.next;
+    ++m_lineNumber;
+    return true;
+}
+
+void LineSink::add(int number)
+{
+    // Formatted on the stack: a number stands on every line of a toolbar file.
+    char digits[12];
+    char* end = digits + sizeof digits;
+    char* at = end;
+    qint64 value = number;
+    const bool negative = value < 0;
+    value = negative ? -value : value;
+    do {
+        *--at = char('0' + value % 10);
+        value /= 10;
+    } while (value != 0);
+    if (negative)
+        *--at = '-';
+    add(QByteArrayView(at, end - at));
+}
+
+std::optional<char> LineSink::lineBreakIn(QByteArrayView utf8)
+{
+    for (const char c : utf8) {
+        if (c == '\r' || c == '\n' || c == '\0')
+            return c;
+    }
+    return std::nullopt;
+}
+
+FileLineWriter::FileLineWriter(QString fileName) : m_fileName(std::move(fileName))
+{
+}
+
+FileLineWriter::FileLineWriter(QString fileName, QIODevice& file)
+    : m_fileName(std::move(fileName)), m_file(&file)
+{
+    m_bytes.reserve(WholeFile::pieceSize + 4096);
+}
+
+// Copied as it is checked, in one pass: a file of a million lines is written piece by piece.
+void FileLineWriter::add(QByteArrayView utf8)
+{
+    const qsizetype at = m_bytes.size();
+    m_bytes.resize(at + utf8.size());
+    char* out = m_bytes.data() + at;
+    unsigned char any = 0;
+    bool breaks = false;
+    for (const char c : utf8) {
+        any |= static_cast<unsigned char>(c);
+        breaks |= c == '\r' || c == '\n' || c == '\0';
+        *out++ = c;
+    }
+    if (!breaks && any < 0x80)
+        return;
+    m_bytes.truncate(at);
+    if (const std::optional<char> breaking = lineBreakIn(utf8))
+        refuse(breakingCharacter(*breaking));
+    const QString text = QString::fromUtf8(utf8);
+    const std::optional<QByteArray> encoded = CodePage::encode(text);
+    if (!encoded)
+        refuse(describe(CodePage::firstUnencodable(text)) +
+               QStringLiteral(", which the code page %1 cannot hold").arg(CodePage::name()));
+    m_bytes.append(*encoded);
+}
+
+void FileLineWriter::endLine()
+{
+    m_bytes.append("\r\n");
+    ++m_lineNumber;
+    if (m_file && m_bytes.size() >= WholeFile::pieceSize)
+        finish();
+}
+
+void FileLineWriter::finish()
+{
+    if (!m_file)
+        return;
+    WholeFile::writeAll(*m_file, m_bytes, m_fileName);
+    m_bytes.resize(0);
+}
+
+void FileLineWriter::refuse(const QString& what) const
+{
+    throw AppError(QStringLiteral("Cannot write \"%1\": line %2 holds %3. Nothing was written.")
+                       .arg(displayPath(m_fileName))
+                       .arg(m_lineNumber)
+                       .arg(what));
+}
+
+void TextLineWriter::add(QByteArrayView utf8)
+{
+    if (const std::optional<char> breaking = lineBreakIn(utf8))
+        throw AppError(QStringLiteral("Line %1 holds %2.")
+                           .arg(m_lineNumber)
+                           .arg(breakingCharacter(*breaking)));
+    m_utf8.append(utf8);
+}
+
+void TextLineWriter::endLine()
+{
+    m_utf8.append('\n');
+    ++m_lineNumber;
+}
+
 LineFileText splitLineFile(QByteArrayView bytes)
 {
-    LineFileText result;
-    const qsizetype nul = bytes.indexOf('\0');
-    if (nul >= 0) {
-        bytes = bytes.first(nul);
-        result.whole = false;
-    }
-    result.lines = splitLines(CodePage::decode(bytes));
-    return result;
+    FileLines lines(bytes);
+    LineFileText text;
+    QByteArrayView line;
+    while (lines.next(line))
+        text.lines.append(QString::fromUtf8(line));
+    text.whole = lines.whole();
+    return text;
 }
 
 QByteArray joinLineFile(const QStringList& lines, const QString& fileName)
 {
-    qsizetype size = 0;
-    for (const QString& line : lines)
-        size += line.size() + 2;
-    QByteArray bytes;
-    bytes.reserve(size);
-    CodePage::Encoder encoder;
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        checkLineBreaks(lines[i], fileName, i);
-        if (!encoder.append(lines[i], bytes))
-            refuseLine(
-                fileName, i,
-                describe(CodePage::firstUnencodable(lines[i])) +
-                    QStringLiteral(", which the code page %1 cannot hold").arg(CodePage::name()));
-        bytes += "\r\n";
+    FileLineWriter writer(fileName);
+    for (const QString& line : lines) {
+        writer.add(line.toUtf8());
+        writer.endLine();
     }
-    return bytes;
-}
-
-LineFileText readLineFile(const QString& path)
-{
-    return splitLineFile(WholeFile::read(path));
-}
-
-LineFileText readLineFile(const QString& path, ReadExtent& extent)
-{
-    extent = QFileInfo::exists(path) ? ReadExtent::Partial : ReadExtent::NoFile;
-    LineFileText text = readLineFile(path);
-    extent = text.whole ? ReadExtent::Whole : ReadExtent::Partial;
-    return text;
-}
-
-void writeLineFile(const QString& path, const QStringList& lines)
-{
-    WholeFile::write(path, joinLineFile(lines, path));
+    return writer.take();
 }

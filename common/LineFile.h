@@ -1,11 +1,143 @@
 #pragma once
 
+#include "platform/CodePage.h"
+#include "platform/WholeFile.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 // The text form of the host's files: 8-bit text in the code page, read as lines ending at
 // CR LF, a lone CR or a lone LF, written with CR LF after every line.
+//
+// Documents read and write it one line at a time, in UTF-8, so that a large file is never held
+// as a list of lines beside the document made from it.
+
+// Lines to read, each handed out in UTF-8.
+class LineSource
+{
+public:
+    virtual ~LineSource() = default;
+    // The next line, valid until the next call; false after the last one.
+    virtual bool next(QByteArrayView& line) = 0;
+    // The number of the line last handed out, counted from 1.
+    qsizetype lineNumber() const { return m_lineNumber; }
+
+protected:
+    qsizetype m_lineNumber = 0;
+};
+
+// The lines of a line file: of its bytes in memory, or of the file itself, read piece by piece.
+// Reading stops at a NUL: what follows was not read.
+class FileLines : public LineSource
+{
+public:
+    explicit FileLines(QByteArrayView bytes);
+    explicit FileLines(WholeFile::Reader& file);
+    bool next(QByteArrayView& line) override;
+    // False once the lines stopped at a NUL.
+    bool whole() const { return m_whole; }
+
+private:
+    bool readPiece();
+    void takePiece(QByteArrayView piece);
+
+    WholeFile::Reader* m_file = nullptr;
+    QByteArray m_buffer;
+    QByteArrayView m_bytes;
+    qsizetype m_at = 0;
+    bool m_allIn = true;
+    bool m_whole = true;
+    CodePage::Decoder m_decoder;
+    QByteArray m_converted;
+};
+
+// The lines of a text, as the clipboard holds it: breaks as in a line file.
+class TextLines : public LineSource
+{
+public:
+    explicit TextLines(QStringView text);
+    bool next(QByteArrayView& line) override;
+
+private:
+    QByteArray m_utf8;
+    qsizetype m_at = 0;
+};
+
+// Lines to write, each made of pieces in UTF-8. A piece that holds a line break or a NUL would
+// change the lines, so it is refused.
+class LineSink
+{
+public:
+    virtual ~LineSink() = default;
+    virtual void add(QByteArrayView utf8) = 0;
+    virtual void endLine() = 0;
+    void add(int number);
+    qsizetype lineNumber() const { return m_lineNumber; }
+
+protected:
+    // The first character of the piece that would break a line, if any.
+    static std::optional<char> lineBreakIn(QByteArrayView utf8);
+    qsizetype m_lineNumber = 1;
+};
+
+// A line file's bytes in the code page, CR LF after every line: kept in memory, or written to a
+// file piece by piece. Throws, naming the file and the line, when a piece holds a character
+// that the code page cannot hold or that breaks the line.
+class FileLineWriter : public LineSink
+{
+public:
+    explicit FileLineWriter(QString fileName);
+    FileLineWriter(QString fileName, QIODevice& file);
+    void add(QByteArrayView utf8) override;
+    using LineSink::add;
+    void endLine() override;
+    QByteArray take() { return std::move(m_bytes); }
+    // Writes what is left to the file.
+    void finish();
+
+private:
+    [[noreturn]] void refuse(const QString& what) const;
+
+    QString m_fileName;
+    QIODevice* m_file = nullptr;
+    QByteArray m_bytes;
+};
+
+// Lines as a text for the clipboard, each ended by LF.
+class TextLineWriter : public LineSink
+{
+public:
+    void add(QByteArrayView utf8) override;
+    using LineSink::add;
+    void endLine() override;
+    QString text() const { return QString::fromUtf8(m_utf8); }
+
+private:
+    QByteArray m_utf8;
+};
+
+// A reader of lines run over a file's bytes held in memory: what it read counts as whole only
+// when no NUL cut the bytes short.
+template <class Read, class Reader> Read readLineFileBytes(QByteArrayView bytes, Reader reader)
+{
+    FileLines lines(bytes);
+    Read read = reader(lines);
+    read.whole = read.whole && lines.whole();
+    return read;
+}
+
+// The bytes of the lines that write gives, kept in memory.
+template <class Writer> QByteArray lineFileBytes(const QString& fileName, Writer write)
+{
+    FileLineWriter lines(fileName);
+    write(lines);
+    return lines.take();
+}
+
+// Whole line files as lists of lines, for the few callers that want them so.
 struct LineFileText
 {
     QStringList lines;
@@ -14,23 +146,5 @@ struct LineFileText
 };
 
 LineFileText splitLineFile(QByteArrayView bytes);
-
-// The bytes of the lines, each followed by CR LF. Throws when a line holds a character that
-// the code page cannot hold or that would break the line (CR, LF, NUL); fileName is for the
-// message.
+// The bytes of the lines, each followed by CR LF. Throws as FileLineWriter does.
 QByteArray joinLineFile(const QStringList& lines, const QString& fileName);
-
-LineFileText readLineFile(const QString& path);
-
-// How much of its file an editor holds, so that saving can protect what was not read.
-enum class ReadExtent {
-    NoFile,  // there was no file: saving creates it
-    Partial, // the file exists but was not read whole
-    Whole,
-};
-
-// readLineFile that also records the extent: NoFile when there is no file, Partial when it
-// could not be read or stopped at a NUL, Whole otherwise. A caller that stops early sets
-// Partial itself.
-LineFileText readLineFile(const QString& path, ReadExtent& extent);
-void writeLineFile(const QString& path, const QStringList& lines);

@@ -38,11 +38,11 @@ void refuse(QWidget* parent, const QString& message)
     exec(box);
 }
 
-bool confirm(QWidget* parent, const QString& question)
+bool confirm(QWidget* parent, const QString& question, Default defaultAnswer)
 {
     QMessageBox box(QMessageBox::Warning, QStringLiteral("Confirm"), question,
                     QMessageBox::Yes | QMessageBox::No, parent);
-    box.setDefaultButton(QMessageBox::Yes);
+    box.setDefaultButton(defaultAnswer == Default::Yes ? QMessageBox::Yes : QMessageBox::No);
     box.setEscapeButton(QMessageBox::No);
     exec(box);
     return box.clickedButton() == box.button(QMessageBox::Yes);

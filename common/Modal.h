@@ -17,8 +17,10 @@ int exec(QDialog& window);
 // Refusal of input: the warning icon and one OK button.
 void refuse(QWidget* parent, const QString& message);
 
-// Confirmation: Yes and No, Yes the default, Esc answers No; true only for Yes.
-bool confirm(QWidget* parent, const QString& question);
+// Confirmation: Yes and No, Esc answers No; true only for Yes. Yes is the default button
+// (Enter), except for a question where Yes would lose what the user cannot get back.
+enum class Default { Yes, No };
+bool confirm(QWidget* parent, const QString& question, Default defaultAnswer = Default::Yes);
 
 // An error that ended a handler.
 void showError(QWidget* parent, const QString& message);

@@ -1,17 +1,16 @@
 #include "maintenance/AdditionalFunctionsWindowUnit.h"
 
+#include "common/EditedFile.h"
 #include "common/ErrorGuard.h"
 #include "common/Glyphs.h"
+#include "common/LineFile.h"
 #include "common/PlacementKeys.h"
-#include "common/HostOptions.h"
 #include "maintenance/AboutWindowUnit.h"
 #include "maintenance/DefaultLines.h"
 #include "ui_AdditionalFunctionsWindowUnit.h"
 
 AdditionalFunctionsWindow::AdditionalFunctionsWindow(QWidget* parent, const HostOptions& options)
-    : Form(parent), ui(std::make_unique<Ui::AdditionalFunctionsWindow>()), m_options(options),
-      shHTMLToolbarCfg(defaultHTMLToolbarLines()), shCstProcsDat(defaultCstProcsLines()),
-      shMIMETypesCfg(defaultMIMETypesLines())
+    : Form(parent), ui(std::make_unique<Ui::AdditionalFunctionsWindow>()), m_options(options)
 {
     ui->setupUi(this);
     ui->btnExit->setIcon(glyphIcon(Glyph::Close));
@@ -34,20 +33,18 @@ AdditionalFunctionsWindow::~AdditionalFunctionsWindow() = default;
 
 void AdditionalFunctionsWindow::btnResetHTMLToolbarClick()
 {
-    reset(m_options.readString(Opt_HTMLToolbarCFG), QStringLiteral("Reset HTML toolbar?"),
-          shHTMLToolbarCfg);
+    reset(HostFile::Toolbar, QStringLiteral("Reset HTML toolbar?"), defaultHTMLToolbarLines());
 }
 
 void AdditionalFunctionsWindow::btnResetStdProcsClick()
 {
-    reset(proceduresFilePath(m_options), QStringLiteral("Reset standard procedures panel?"),
-          shCstProcsDat);
+    reset(HostFile::Procedures, QStringLiteral("Reset standard procedures panel?"),
+          defaultCstProcsLines());
 }
 
 void AdditionalFunctionsWindow::btnResetMIMEClick()
 {
-    reset(m_options.readString(Opt_MIMEPraserCFG), QStringLiteral("Reset MIME types?"),
-          shMIMETypesCfg);
+    reset(HostFile::MimeTypes, QStringLiteral("Reset MIME types?"), defaultMIMETypesLines());
 }
 
 void AdditionalFunctionsWindow::btnAboutClick()
@@ -57,9 +54,13 @@ void AdditionalFunctionsWindow::btnAboutClick()
 
 // The path is taken before the question, so the file written is the one named when the
 // user clicked.
-void AdditionalFunctionsWindow::reset(const QString& path, const QString& question,
-                                       const TStrHolder& defaults)
+void AdditionalFunctionsWindow::reset(HostFile file, const QString& question,
+                                      const QStringList& defaults)
 {
-    if (Modal::confirm(this, question))
-        defaults.saveToFile(path);
+    EditedFile::reset(this, file, m_options, question, [&](LineSink& lines) {
+        for (const QString& line : defaults) {
+            lines.add(line.toUtf8());
+            lines.endLine();
+        }
+    });
 }

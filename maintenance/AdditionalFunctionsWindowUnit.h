@@ -1,7 +1,9 @@
 #pragma once
 
 #include "common/Form.h"
-#include "common/StrHolder.h"
+#include "common/HostFiles.h"
+
+#include <QStringList>
 
 #include <memory>
 
@@ -25,11 +27,8 @@ private:
     void btnResetMIMEClick();
     void btnAboutClick();
 
-    void reset(const QString& path, const QString& question, const TStrHolder& defaults);
+    void reset(HostFile file, const QString& question, const QStringList& defaults);
 
     std::unique_ptr<Ui::AdditionalFunctionsWindow> ui;
     const HostOptions& m_options;
-    const TStrHolder shHTMLToolbarCfg;
-    const TStrHolder shCstProcsDat;
-    const TStrHolder shMIMETypesCfg;
 };

@@ -38,7 +38,7 @@ MimeTypePropertiesWindow::~MimeTypePropertiesWindow() = default;
 std::optional<MimeType> MimeTypePropertiesWindow::ask(QWidget* owner, const MimeType& shown)
 {
     MimeTypePropertiesWindow window(owner);
-    window.create();
+    window.runCreateHandler();
     window.setFields(shown);
     if (Modal::exec(window) != QDialog::Accepted)
         return std::nullopt;
@@ -47,11 +47,11 @@ std::optional<MimeType> MimeTypePropertiesWindow::ask(QWidget* owner, const Mime
 
 MimeType MimeTypePropertiesWindow::fields() const
 {
-    return MimeType{ui->txtMIMEType->text(), ui->txtSuffix->text()};
+    return MimeType{DocumentText(ui->txtMIMEType->text()), DocumentText(ui->txtSuffix->text())};
 }
 
 void MimeTypePropertiesWindow::setFields(const MimeType& shown)
 {
-    ui->txtMIMEType->setText(shown.type);
-    ui->txtSuffix->setText(shown.suffix);
+    ui->txtMIMEType->setText(shown.type.toString());
+    ui->txtSuffix->setText(shown.suffix.toString());
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "common/Form.h"
-#include "mime/MIMETypesFile.h"
+#include "mime/MimeTypesDocument.h"
 
 #include <memory>
 #include <optional>

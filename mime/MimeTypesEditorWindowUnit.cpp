@@ -2,20 +2,20 @@
 
 #include "common/ErrorGuard.h"
 #include "common/Glyphs.h"
-#include "common/PlacementKeys.h"
 #include "common/HostOptions.h"
+#include "common/LineFile.h"
 #include "common/Modal.h"
-#include "common/SaveGuard.h"
+#include "common/PlacementKeys.h"
 #include "mime/MimeTypePropertiesWindowUnit.h"
-#include "mime/MimeTypeTable.h"
+#include "mime/MimeTypesModel.h"
 #include "ui_MimeTypesEditorWindowUnit.h"
 
 #include <QHeaderView>
 #include <QShortcut>
 
 MimeTypesEditorWindow::MimeTypesEditorWindow(QWidget* parent, const HostOptions& options)
-    : Form(parent), ui(std::make_unique<Ui::MimeTypesEditorWindow>()), m_options(options),
-      m_types(new MimeTypeTable(this))
+    : Form(parent), ui(std::make_unique<Ui::MimeTypesEditorWindow>()),
+      m_types(new MimeTypesModel(this)), m_file(HostFile::MimeTypes, options)
 {
     ui->setupUi(this);
     ui->btnOk->setIcon(glyphIcon(Glyph::Ok));
@@ -28,9 +28,11 @@ MimeTypesEditorWindow::MimeTypesEditorWindow(QWidget* parent, const HostOptions&
     setCancelButton(ui->btnCancel);
     keepPlacement(PlacementKey::mimeTypesEditor, PlacementStore::Keeps::PositionAndState);
 
-    connectGuarded(ui->btnNewType, &QPushButton::clicked, this, &MimeTypesEditorWindow::btnNewTypeClick);
+    connectGuarded(ui->btnNewType, &QPushButton::clicked, this,
+                   &MimeTypesEditorWindow::btnNewTypeClick);
     connectGuarded(ui->btnEdit, &QPushButton::clicked, this, &MimeTypesEditorWindow::btnEditClick);
-    connectGuarded(ui->btnRemove, &QPushButton::clicked, this, &MimeTypesEditorWindow::btnRemoveClick);
+    connectGuarded(ui->btnRemove, &QPushButton::clicked, this,
+                   &MimeTypesEditorWindow::btnRemoveClick);
     connectGuarded(ui->lvItems, &QAbstractItemView::doubleClicked, this,
                    &MimeTypesEditorWindow::btnEditClick);
     auto* removeKey = new QShortcut(QKeySequence::Delete, ui->lvItems);
@@ -42,8 +44,11 @@ MimeTypesEditorWindow::~MimeTypesEditorWindow() = default;
 
 void MimeTypesEditorWindow::onCreate()
 {
-    m_loadedPath = m_options.readString(Opt_MIMEPraserCFG);
-    LoadTypes(*m_types, m_options, m_extent);
+    m_file.read([this](LineSource& lines) {
+        MimeTypesRead read = readMimeTypes(lines);
+        m_types->setDocument(std::move(read.document));
+        return read.whole;
+    });
 }
 
 // A table view draws the grid lines of a report list itself; its rows come from a plain list,
@@ -54,8 +59,8 @@ void MimeTypesEditorWindow::setUpList()
     list.setModel(m_types);
     QHeaderView& header = *list.horizontalHeader();
     header.setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    header.resizeSection(MimeTypeTable::TypeColumn, 150);
-    header.resizeSection(MimeTypeTable::SuffixColumn, 115);
+    header.resizeSection(MimeTypesModel::TypeColumn, 150);
+    header.resizeSection(MimeTypesModel::SuffixColumn, 115);
     const int rowHeight = list.fontMetrics().height() + 4;
     list.verticalHeader()->setMinimumSectionSize(rowHeight);
     list.verticalHeader()->setDefaultSectionSize(rowHeight);
@@ -76,17 +81,14 @@ std::optional<int> MimeTypesEditorWindow::selectedRow() const
 
 void MimeTypesEditorWindow::btnOkClick()
 {
-    if (!mayReplaceFile(this, m_extent, m_loadedPath, m_options.readString(Opt_MIMEPraserCFG))) {
+    if (!m_file.save(this, [this](LineSink& lines) { writeMimeTypes(lines, m_types->document()); }))
         keepOpen();
-        return;
-    }
-    SaveTypes(*m_types, m_options);
 }
 
 void MimeTypesEditorWindow::btnNewTypeClick()
 {
-    if (const std::optional<MimeType> added = MimeTypePropertiesWindow::ask(this, {}))
-        m_types->append({*added});
+    if (std::optional<MimeType> added = MimeTypePropertiesWindow::ask(this, {}))
+        m_types->insertRow(m_types->rowCount(), std::move(*added));
 }
 
 void MimeTypesEditorWindow::btnEditClick()
@@ -94,8 +96,8 @@ void MimeTypesEditorWindow::btnEditClick()
     const std::optional<int> row = selectedRow();
     if (!row)
         return;
-    if (const auto edited = MimeTypePropertiesWindow::ask(this, m_types->rows()[*row]))
-        m_types->replace(*row, *edited);
+    if (std::optional<MimeType> edited = MimeTypePropertiesWindow::ask(this, m_types->row(*row)))
+        m_types->setRow(*row, std::move(*edited));
 }
 
 void MimeTypesEditorWindow::btnRemoveClick()
@@ -105,7 +107,7 @@ void MimeTypesEditorWindow::btnRemoveClick()
         return;
     if (!Modal::confirm(this, QStringLiteral("Remove selected type?")))
         return;
-    m_types->remove(*row);
+    m_types->takeRow(*row);
     // No other row takes the selection, so a second Remove cannot hit a row not chosen.
     ui->lvItems->clearSelection();
 }

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "common/EditedFile.h"
 #include "common/Form.h"
-#include "common/LineFile.h"
 
 #include <memory>
 #include <optional>
@@ -10,7 +10,7 @@ namespace Ui {
 class MimeTypesEditorWindow;
 }
 class HostOptions;
-class MimeTypeTable;
+class MimeTypesModel;
 
 // The list of MIME types and their suffixes: loaded when the window is created, changed one
 // row at a time through MimeTypePropertiesWindow, written back whole by OK.
@@ -35,8 +35,6 @@ private:
     void btnRemoveClick();
 
     std::unique_ptr<Ui::MimeTypesEditorWindow> ui;
-    const HostOptions& m_options;
-    MimeTypeTable* m_types;
-    ReadExtent m_extent = ReadExtent::NoFile;
-    QString m_loadedPath; // the file that m_extent is about
+    MimeTypesModel* m_types;
+    EditedFile m_file;
 };

@@ -52,12 +52,7 @@ bool allBelow(const void* data, qsizetype size, quint64 highBits, qsizetype unit
     return (any & highBits) == 0;
 }
 
-bool isAscii(QByteArrayView bytes)
-{
-    return allBelow(bytes.data(), bytes.size(), 0x8080808080808080ULL, 1);
-}
-
-bool isAscii(QStringView text)
+bool isAsciiText(QStringView text)
 {
     return allBelow(text.data(), text.size() * 2, 0xFF80FF80FF80FF80ULL, 2);
 }
@@ -65,6 +60,11 @@ bool isAscii(QStringView text)
 } // namespace
 
 namespace CodePage {
+
+bool isAscii(QByteArrayView bytes)
+{
+    return allBelow(bytes.data(), bytes.size(), 0x8080808080808080ULL, 1);
+}
 
 QString name()
 {
@@ -85,13 +85,27 @@ QString decode(QByteArrayView bytes)
 
 std::optional<QByteArray> encode(QStringView text)
 {
-    if (isAscii(text))
+    if (isAsciiText(text))
         return text.toLatin1();
     QStringEncoder encoder = makeEncoder();
     QByteArray bytes = encoder.encode(text);
     if (encoder.hasError())
         return std::nullopt;
     return bytes;
+}
+
+QString Decoder::decode(QByteArrayView bytes)
+{
+    if (isAscii(bytes))
+        return QString::fromLatin1(bytes);
+    if (!m_converter) {
+#ifdef Q_OS_WIN
+        m_converter.emplace(QStringDecoder::System, QStringDecoder::Flag::Stateless);
+#else
+        m_converter.emplace(codecName, QStringDecoder::Flag::Stateless);
+#endif
+    }
+    return m_converter->decode(bytes);
 }
 
 bool Encoder::append(QStringView text, QByteArray& bytes)

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringDecoder>
 #include <QStringEncoder>
 
 #include <optional>
@@ -13,9 +14,22 @@ namespace CodePage {
 
 QString name();
 QString decode(QByteArrayView bytes);
+// Bytes below 0x80 are the same in the code page, in UTF-8 and in Latin-1.
+bool isAscii(QByteArrayView bytes);
 
 // The bytes of text, or nothing when it holds a character that the code page cannot hold.
 std::optional<QByteArray> encode(QStringView text);
+
+// Decodes many texts in a row with one converter, opened only for the first text that is not
+// plain ASCII.
+class Decoder
+{
+public:
+    QString decode(QByteArrayView bytes);
+
+private:
+    std::optional<QStringDecoder> m_converter;
+};
 
 // Encodes many texts in a row with one converter, opened only for the first text that is not
 // plain ASCII.

@@ -6,9 +6,15 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QTimeZone>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
 
 namespace {
 
@@ -51,11 +57,15 @@ void checkWritable(const QString& path)
         fail(verb, path, QStringLiteral("the file is read-only"));
 }
 
+constexpr size_t hashSeed = 0x48414c564558ULL;
+
 // After a short write QSaveFile has no text for the cause; errno still holds it.
-QString writeErrorText(const QSaveFile& file)
+QString writeErrorText(const QIODevice& file)
 {
     const int cause = errno;
-    if (file.error() != QFileDevice::NoError && !file.errorString().startsWith(u"Unknown"))
+    const auto* fileDevice = qobject_cast<const QFileDevice*>(&file);
+    if (fileDevice && fileDevice->error() != QFileDevice::NoError &&
+        !file.errorString().startsWith(u"Unknown"))
         return file.errorString();
     return cause ? QString::fromLocal8Bit(std::strerror(cause))
                  : QStringLiteral("the disk is full");
@@ -81,25 +91,79 @@ QString displayPath(const QString& path)
 
 namespace WholeFile {
 
-QByteArray read(const QString& path)
+Reader::Reader(const QString& path) : m_path(path), m_file(path), m_hash(hashSeed)
 {
     const QString verb = QStringLiteral("read");
     requireName(verb, path);
     const QFileInfo info(path);
     if (info.exists() && !info.isFile())
         fail(verb, path, QStringLiteral("it is not a regular file"));
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        fail(verb, path, file.errorString());
-    if (file.size() > maxReadSize)
+    if (!m_file.open(QIODevice::ReadOnly))
+        fail(verb, path, m_file.errorString());
+    if (m_file.size() > maxReadSize)
         fail(verb, path, QStringLiteral("the file is larger than %1 MiB").arg(maxReadSize >> 20));
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        fail(verb, path, file.errorString());
+}
+
+// A read may return less than asked before the end; a piece is filled up to its size.
+std::optional<QByteArrayView> Reader::next()
+{
+    if (m_ended)
+        return std::nullopt;
+    m_piece.resize(pieceSize);
+    qint64 filled = 0;
+    while (filled < pieceSize) {
+        const qint64 got = m_file.read(m_piece.data() + filled, pieceSize - filled);
+        if (got < 0)
+            fail(QStringLiteral("read"), m_path, m_file.errorString());
+        if (got == 0)
+            break;
+        filled += got;
+    }
+    m_ended = filled < pieceSize;
+    m_hash = qHashBits(m_piece.constData(), size_t(filled), m_hash);
+    return QByteArrayView(m_piece).first(filled);
+}
+
+void Reader::drain()
+{
+    while (next()) {
+    }
+}
+
+QByteArray read(const QString& path)
+{
+    Reader reader(path);
+    QByteArray bytes;
+    while (const std::optional<QByteArrayView> piece = reader.next())
+        bytes.append(*piece);
     return bytes;
 }
 
-void write(const QString& path, const QByteArray& bytes)
+quint64 contentHash(QByteArrayView bytes)
+{
+    size_t hash = hashSeed;
+    qsizetype at = 0;
+    qsizetype taken = 0;
+    do {
+        taken = std::min<qsizetype>(pieceSize, bytes.size() - at);
+        hash = qHashBits(bytes.data() + at, size_t(taken), hash);
+        at += taken;
+    } while (taken == pieceSize);
+    return hash;
+}
+
+std::optional<quint64> fileHash(const QString& path)
+{
+    try {
+        Reader reader(path);
+        reader.drain();
+        return reader.hash();
+    } catch (const AppError&) {
+        return std::nullopt;
+    }
+}
+
+void write(const QString& path, const std::function<void(QIODevice& file)>& produce)
 {
     const QString verb = QStringLiteral("write");
     requireName(verb, path);
@@ -110,10 +174,84 @@ void write(const QString& path, const QByteArray& bytes)
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         fail(verb, path, file.errorString());
-    if (file.write(bytes) != bytes.size())
-        fail(verb, path, writeErrorText(file));
+    produce(file);
     if (!file.commit())
         fail(verb, path, file.errorString());
+}
+
+void write(const QString& path, const QByteArray& bytes)
+{
+    write(path, [&](QIODevice& file) { writeAll(file, bytes, path); });
+}
+
+void writeAll(QIODevice& file, QByteArrayView bytes, const QString& path)
+{
+    if (file.write(bytes.data(), bytes.size()) != bytes.size())
+        fail(QStringLiteral("write"), path, writeErrorText(file));
+}
+
+} // namespace WholeFile
+
+namespace WholeFile {
+
+namespace {
+
+// Folders resolved as far as they exist, so that two spellings of a file not yet there compare
+// equal.
+QString resolvedPath(const QString& path)
+{
+    const QFileInfo info(path);
+    const QString canonical = info.canonicalFilePath();
+    if (!canonical.isEmpty())
+        return canonical;
+    const QString folder = QFileInfo(info.absolutePath()).canonicalFilePath();
+    return folder.isEmpty() ? QDir::cleanPath(info.absoluteFilePath())
+                            : folder + QLatin1Char('/') + info.fileName();
+}
+
+} // namespace
+
+Identity identity(const QString& path)
+{
+    Identity id;
+    if (path.isEmpty())
+        return id;
+#ifdef Q_OS_UNIX
+    struct stat status;
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0) {
+        // Only "not there" means not there: a file behind a loop of links or a folder that
+        // cannot be searched may well exist, and must not be taken for missing.
+        id.exists = errno != ENOENT && errno != ENOTDIR;
+        return id;
+    }
+    id.exists = true;
+    id.device = quint64(status.st_dev);
+    id.inode = quint64(status.st_ino);
+    id.size = qint64(status.st_size);
+    id.modifiedNs = qint64(status.st_mtim.tv_sec) * 1000000000 + status.st_mtim.tv_nsec;
+#else
+    const QFileInfo info(path);
+    if (!info.exists())
+        return id;
+    id.exists = true;
+    id.inode = qHash(resolvedPath(path));
+    id.size = info.size();
+    id.modifiedNs = info.lastModified(QTimeZone::UTC).toMSecsSinceEpoch() * 1000000;
+#endif
+    return id;
+}
+
+bool sameFile(const QString& a, const QString& b)
+{
+    if (a.isEmpty() || b.isEmpty())
+        return false;
+    const Identity first = identity(a);
+    const Identity second = identity(b);
+    if (first.exists && second.exists)
+        return first.device == second.device && first.inode == second.inode;
+    if (first.exists != second.exists)
+        return false;
+    return resolvedPath(a) == resolvedPath(b);
 }
 
 } // namespace WholeFile

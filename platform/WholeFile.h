@@ -1,7 +1,11 @@
 #pragma once
 
 #include <QByteArray>
+#include <QFile>
 #include <QString>
+
+#include <functional>
+#include <optional>
 
 // Whole-file reads and writes with errors that name the file and the cause.
 // A path as messages show it: native separators, control characters made visible, and a very
@@ -10,13 +14,67 @@ QString displayPath(const QString& path);
 
 namespace WholeFile {
 
+// What a file was like when it was looked at: a file replaced or written since then differs in
+// one of these.
+struct Identity
+{
+    bool exists = false;
+    quint64 device = 0;
+    quint64 inode = 0;
+    qint64 size = 0;
+    qint64 modifiedNs = 0;
+
+    friend bool operator==(const Identity&, const Identity&) = default;
+};
+
+// The identity of the file that path leads to (links followed). A file that cannot be looked at
+// for any reason but its absence counts as existing, with nothing else known.
+Identity identity(const QString& path);
+// Whether two paths lead to the same file: the same device and inode, or, where one of them does
+// not exist yet, the same absolute path once links in its folders are resolved.
+bool sameFile(const QString& a, const QString& b);
+
 // Files beyond this size are refused instead of read, so a wrong path cannot exhaust memory.
 constexpr qint64 maxReadSize = qint64(1) << 30;
+// Files are read and written in pieces of this size, so that a large one is never held whole
+// beside what is made of it.
+constexpr qint64 pieceSize = qint64(1) << 20;
+
+// Reads a file piece by piece and hashes what it read. Opening refuses what is not a regular
+// file or is too large; every failure throws, naming the file and the cause.
+class Reader
+{
+public:
+    explicit Reader(const QString& path);
+
+    // The next piece, valid until the next call: pieceSize bytes but for the last, which may be
+    // empty. Nothing after the last.
+    std::optional<QByteArrayView> next();
+    // Reads what is left, for the hash.
+    void drain();
+    quint64 hash() const { return m_hash; }
+
+private:
+    QString m_path;
+    QFile m_file;
+    QByteArray m_piece;
+    size_t m_hash;
+    bool m_ended = false;
+};
 
 QByteArray read(const QString& path);
 
-// Replaces the file atomically: the bytes go to a temporary file in the same folder, which
-// then takes the file's place. Any failure leaves the old file as it was.
+// A 64-bit hash of bytes, taken piece by piece as Reader takes it, and the hash of a file's
+// bytes; nothing when the file cannot be read.
+quint64 contentHash(QByteArrayView bytes);
+std::optional<quint64> fileHash(const QString& path);
+
+// Replaces the file atomically: produce writes the new bytes to a temporary file in the same
+// folder, which then takes the file's place. An exception from produce, or any failure, leaves
+// the old file as it was.
+void write(const QString& path, const std::function<void(QIODevice& file)>& produce);
 void write(const QString& path, const QByteArray& bytes);
+// For a producer: writes all the bytes or throws, naming the file and the cause.
+void writeAll(QIODevice& file, QByteArrayView bytes, const QString& path);
 
 } // namespace WholeFile

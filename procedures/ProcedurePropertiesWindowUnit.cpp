@@ -4,7 +4,7 @@
 #include "common/Glyphs.h"
 #include "common/Modal.h"
 #include "procedures/CodeField.h"
-#include "procedures/ProcsFile.h"
+#include "procedures/ProceduresDocument.h"
 #include "ui_ProcedurePropertiesWindowUnit.h"
 
 #include <climits>
@@ -28,7 +28,7 @@ QString captionRefusal(const QString& caption)
 } // namespace
 
 ProcedurePropertiesWindow::ProcedurePropertiesWindow(QWidget* parent, const QString& caption,
-                                                 const QString& code)
+                                                     const QString& code)
     : Form(parent), ui(std::make_unique<Ui::ProcedurePropertiesWindow>())
 {
     ui->setupUi(this);

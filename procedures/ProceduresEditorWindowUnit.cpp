@@ -2,22 +2,22 @@
 
 #include "common/ErrorGuard.h"
 #include "common/Glyphs.h"
-#include "common/PlacementKeys.h"
-#include "common/HostOptions.h"
+#include "common/LineFile.h"
 #include "common/Modal.h"
-#include "common/SaveGuard.h"
+#include "common/PlacementKeys.h"
 #include "procedures/CodeField.h"
 #include "procedures/ProcedurePropertiesWindowUnit.h"
-#include "procedures/ProcsFile.h"
+#include "procedures/ProceduresModel.h"
 #include "ui_ProceduresEditorWindowUnit.h"
 
 #include <QShortcut>
-#include <QSignalBlocker>
 
 ProceduresEditorWindow::ProceduresEditorWindow(QWidget* parent, const HostOptions& options)
-    : Form(parent), ui(std::make_unique<Ui::ProceduresEditorWindow>()), m_options(options)
+    : Form(parent), ui(std::make_unique<Ui::ProceduresEditorWindow>()),
+      m_model(new ProceduresModel(this)), m_file(HostFile::Procedures, options)
 {
     ui->setupUi(this);
+    ui->tvItems->setModel(m_model);
     ui->btnNewCode->setIcon(glyphIcon(Glyph::NewCode));
     ui->btnEdit->setIcon(glyphIcon(Glyph::Edit));
     ui->btnRemove->setIcon(glyphIcon(Glyph::Remove));
@@ -29,137 +29,130 @@ ProceduresEditorWindow::ProceduresEditorWindow(QWidget* parent, const HostOption
     connectHandlers();
 }
 
-ProceduresEditorWindow::~ProceduresEditorWindow()
-{
-    FormDestroy();
-}
+ProceduresEditorWindow::~ProceduresEditorWindow() = default;
 
 void ProceduresEditorWindow::connectHandlers()
 {
-    connect(ui->tvItems, &QTreeWidget::itemSelectionChanged, this,
-            [this] { runGuarded(this, [this] { tvItemsChange(selectedNode()); }); });
-    connect(ui->tvItems, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* node) {
+    using W = ProceduresEditorWindow;
+    connectGuarded(ui->tvItems->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+                   &W::tvItemsChange);
+    connect(ui->tvItems, &QTreeView::doubleClicked, this, [this](const QModelIndex& node) {
         runGuarded(this, [this, node] { tvItemsDblClick(node); });
     });
-    connect(ui->tvItems, &QTreeWidget::itemCollapsed, this, [this](QTreeWidgetItem* node) {
-        runGuarded(this, [this, node] { tvItemsCollapsed(node); });
+    connect(ui->tvItems, &QTreeView::collapsed, this, [this](const QModelIndex& section) {
+        runGuarded(this, [this, section] { tvItemsCollapsed(section); });
     });
     auto* deleteKey = new QShortcut(QKeySequence(Qt::Key_Delete), ui->tvItems, nullptr, nullptr,
                                     Qt::WidgetShortcut);
-    connectGuarded(deleteKey, &QShortcut::activated, this,
-                   &ProceduresEditorWindow::btnRemoveClick);
-    connectGuarded(ui->btnNewCode, &QPushButton::clicked, this,
-                   &ProceduresEditorWindow::btnNewCodeClick);
-    connectGuarded(ui->btnEdit, &QPushButton::clicked, this,
-                   &ProceduresEditorWindow::btnEditClick);
-    connectGuarded(ui->btnRemove, &QPushButton::clicked, this,
-                   &ProceduresEditorWindow::btnRemoveClick);
+    connectGuarded(deleteKey, &QShortcut::activated, this, &W::btnRemoveClick);
+    connectGuarded(ui->btnNewCode, &QPushButton::clicked, this, &W::btnNewCodeClick);
+    connectGuarded(ui->btnEdit, &QPushButton::clicked, this, &W::btnEditClick);
+    connectGuarded(ui->btnRemove, &QPushButton::clicked, this, &W::btnRemoveClick);
     setOkButton(ui->btnOk, [this] { btnOkClick(); });
     setCancelButton(ui->btnCancel);
 }
 
 void ProceduresEditorWindow::onCreate()
 {
-    Codes.clear();
-    m_loadedPath = proceduresFilePath(m_options);
-    LoadProcs(*ui->tvItems, Codes, m_options, m_extent);
+    std::optional<AppError> stopped;
+    m_file.read([&](LineSource& lines) {
+        ProceduresRead read = readProcedures(lines, m_file.readPath());
+        m_model->setDocument(std::move(read.document));
+        stopped = read.stoppedBy;
+        return read.whole;
+    });
+    if (stopped)
+        throw *stopped;
 }
 
-void ProceduresEditorWindow::FormDestroy()
+// The view moves its selection while a removed node is still in the model, so the preview
+// always reads a node that is there.
+void ProceduresEditorWindow::tvItemsChange()
 {
-    Codes.clear();
-}
-
-void ProceduresEditorWindow::tvItemsChange(QTreeWidgetItem* node)
-{
-    if (node && isProcedure(*node))
-        ui->txtCode->setPlainText(DecodeNewLines(Codes.at(absoluteIndex(*node))));
+    const TreePosition node = selectedNode();
+    if (node.isValid() && !node.isTop())
+        ui->txtCode->setPlainText(decodeNewLines(m_model->procedure(node).code.toString()));
     else
         ui->txtCode->clear();
 }
 
-void ProceduresEditorWindow::tvItemsDblClick(QTreeWidgetItem* node)
+void ProceduresEditorWindow::tvItemsDblClick(const QModelIndex& node)
 {
-    if (node && isProcedure(*node) && node == selectedNode())
+    const TreePosition at = TwoLevelModel::positionOf(node);
+    if (at.isValid() && !at.isTop() && at == selectedNode())
         btnEditClick();
 }
 
 // As the system's tree does: a selection hidden by collapsing its section moves to the section,
 // so that no command works on a node the user cannot see.
-void ProceduresEditorWindow::tvItemsCollapsed(QTreeWidgetItem* node)
+void ProceduresEditorWindow::tvItemsCollapsed(const QModelIndex& section)
 {
-    const QTreeWidgetItem* selected = selectedNode();
-    if (selected && selected->parent() == node)
-        ui->tvItems->setCurrentItem(node);
+    const TreePosition selected = selectedNode();
+    if (selected.isValid() && !selected.isTop() &&
+        selected.top == TwoLevelModel::positionOf(section).top)
+        ui->tvItems->setCurrentIndex(section);
 }
 
 void ProceduresEditorWindow::btnNewCodeClick()
 {
-    QTreeWidgetItem* node = selectedNode();
-    if (!node)
+    const TreePosition node = selectedNode();
+    if (!node.isValid())
         return;
-    QTreeWidgetItem* section = isProcedure(*node) ? node->parent() : node;
     QString caption;
     QString code;
     if (!askProcedure(caption, code))
         return;
-    appendProcedure(*section, Codes, caption, EncodeNewLines(code));
+    const int count = int(m_model->section(node.top).procedures.size());
+    m_model->insertProcedure({node.top, count},
+                             {DocumentText(caption), DocumentText(encodeNewLines(code))});
     ui->txtCode->setPlainText(code);
 }
 
 void ProceduresEditorWindow::btnEditClick()
 {
-    QTreeWidgetItem* procedure = selectedProcedure();
-    if (!procedure)
+    const TreePosition at = selectedProcedure();
+    if (!at.isValid())
         return;
-    const int index = absoluteIndex(*procedure);
-    QString caption = procedure->text(0);
-    QString code = DecodeNewLines(Codes.at(index));
+    const Procedure& procedure = m_model->procedure(at);
+    QString caption = procedure.caption.toString();
+    QString code = decodeNewLines(procedure.code.toString());
     if (!askProcedure(caption, code))
         return;
-    procedure->setText(0, caption);
-    Codes[index] = EncodeNewLines(code);
+    m_model->setProcedure(at, {DocumentText(caption), DocumentText(encodeNewLines(code))});
     ui->txtCode->setPlainText(code);
 }
 
 void ProceduresEditorWindow::btnRemoveClick()
 {
-    QTreeWidgetItem* procedure = selectedProcedure();
-    if (!procedure || !Modal::confirm(this, QStringLiteral("Remove selected code?")))
+    const TreePosition at = selectedProcedure();
+    if (!at.isValid() || !Modal::confirm(this, QStringLiteral("Remove selected code?")))
         return;
-    {
-        // The tree moves its selection while the node is still in it; the preview is read once
-        // the node and its entry are both gone.
-        const QSignalBlocker blocker(ui->tvItems);
-        removeProcedure(procedure, Codes);
-    }
-    tvItemsChange(selectedNode());
+    m_model->takeProcedure(at);
+    tvItemsChange();
 }
 
 void ProceduresEditorWindow::btnOkClick()
 {
-    if (!mayReplaceFile(this, m_extent, m_loadedPath, proceduresFilePath(m_options))) {
+    if (!m_file.save(this,
+                     [this](LineSink& lines) { writeProcedures(lines, m_model->document()); }))
         keepOpen();
-        return;
-    }
-    SaveProcs(*ui->tvItems, Codes, m_options);
 }
 
-QTreeWidgetItem* ProceduresEditorWindow::selectedNode() const
+TreePosition ProceduresEditorWindow::selectedNode() const
 {
-    return ui->tvItems->selectedItems().value(0);
+    return TwoLevelModel::positionOf(ui->tvItems->selectionModel()->selectedIndexes().value(0));
 }
 
-QTreeWidgetItem* ProceduresEditorWindow::selectedProcedure() const
+TreePosition ProceduresEditorWindow::selectedProcedure() const
 {
-    QTreeWidgetItem* node = selectedNode();
-    return node && isProcedure(*node) ? node : nullptr;
+    const TreePosition node = selectedNode();
+    return node.isValid() && !node.isTop() ? node : TreePosition();
 }
 
 bool ProceduresEditorWindow::askProcedure(QString& caption, QString& code)
 {
     ProcedurePropertiesWindow dialog(this, caption, code);
-    dialog.create();
+    dialog.runCreateHandler();
     if (Modal::exec(dialog) != QDialog::Accepted)
         return false;
     caption = dialog.caption();

@@ -1,9 +1,8 @@
 #pragma once
 
+#include "common/EditedFile.h"
 #include "common/Form.h"
-#include "common/LineFile.h"
-
-#include <QStringList>
+#include "common/TwoLevelModel.h"
 
 #include <memory>
 
@@ -11,7 +10,7 @@ namespace Ui {
 class ProceduresEditorWindow;
 }
 class HostOptions;
-class QTreeWidgetItem;
+class ProceduresModel;
 
 // The editor of the procedures file: sections and procedures in a tree, the selected
 // procedure's code in a preview; the file is read when the window is created and written on OK.
@@ -28,22 +27,19 @@ protected:
 
 private:
     void connectHandlers();
-    void FormDestroy();
-    void tvItemsChange(QTreeWidgetItem* node);
-    void tvItemsDblClick(QTreeWidgetItem* node);
-    void tvItemsCollapsed(QTreeWidgetItem* node);
+    void tvItemsChange();
+    void tvItemsDblClick(const QModelIndex& node);
+    void tvItemsCollapsed(const QModelIndex& section);
     void btnNewCodeClick();
     void btnEditClick();
     void btnRemoveClick();
     void btnOkClick();
 
-    QTreeWidgetItem* selectedNode() const;
-    QTreeWidgetItem* selectedProcedure() const;
+    TreePosition selectedNode() const;
+    TreePosition selectedProcedure() const;
     bool askProcedure(QString& caption, QString& code);
 
     std::unique_ptr<Ui::ProceduresEditorWindow> ui;
-    const HostOptions& m_options;
-    ReadExtent m_extent = ReadExtent::NoFile;
-    QString m_loadedPath; // the file that m_extent is about
-    QStringList Codes;
+    ProceduresModel* m_model;
+    EditedFile m_file;
 };

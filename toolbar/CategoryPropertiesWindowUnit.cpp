@@ -11,7 +11,7 @@ CategoryPropertiesWindow::CategoryPropertiesWindow(QWidget* parent, const ImageL
     ui->setupUi(this);
     ui->btnOk->setIcon(glyphIcon(Glyph::Ok));
     ui->btnCancel->setIcon(glyphIcon(Glyph::Cancel));
-    imageChooser =
+    m_imageChooser =
         new ImageIndexChooser(ui->spnImageIndex, ui->imgChosen, ui->imgChosenEnlarged, images);
 
     setOkButton(ui->btnOk, [this] { btnOkClick(); });
@@ -23,12 +23,12 @@ CategoryPropertiesWindow::~CategoryPropertiesWindow() = default;
 void CategoryPropertiesWindow::setFields(const CategoryFields& fields)
 {
     ui->txtCaption->setText(fields.caption);
-    imageChooser->setImageIndex(fields.imageIndex);
+    m_imageChooser->setImageIndex(fields.imageIndex);
 }
 
 CategoryFields CategoryPropertiesWindow::fields() const
 {
-    return {ui->txtCaption->text(), imageChooser->imageIndex()};
+    return {ui->txtCaption->text(), m_imageChooser->imageIndex()};
 }
 
 void CategoryPropertiesWindow::btnOkClick()

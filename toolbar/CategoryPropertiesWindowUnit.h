@@ -35,5 +35,5 @@ private:
     void btnOkClick();
 
     std::unique_ptr<Ui::CategoryPropertiesWindow> ui;
-    ImageIndexChooser* imageChooser;
+    ImageIndexChooser* m_imageChooser;
 };

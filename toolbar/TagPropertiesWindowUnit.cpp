@@ -14,7 +14,7 @@ TagPropertiesWindow::TagPropertiesWindow(QWidget* parent, const ImageList& image
     ui->btnNewLineMacro->setIcon(glyphIcon(Glyph::NewLineMacro));
     ui->btnOk->setIcon(glyphIcon(Glyph::Ok));
     ui->btnCancel->setIcon(glyphIcon(Glyph::Cancel));
-    imageChooser =
+    m_imageChooser =
         new ImageIndexChooser(ui->spnImageIndex, ui->imgChosen, ui->imgChosenEnlarged, images);
 
     connectGuarded(ui->btnSelTextMacro, &QPushButton::clicked, this,
@@ -31,12 +31,12 @@ void TagPropertiesWindow::setFields(const TagFields& fields)
 {
     ui->txtCaption->setText(fields.caption);
     ui->txtTag->setText(fields.tag);
-    imageChooser->setImageIndex(fields.imageIndex);
+    m_imageChooser->setImageIndex(fields.imageIndex);
 }
 
 TagFields TagPropertiesWindow::fields() const
 {
-    return {ui->txtCaption->text(), ui->txtTag->text(), imageChooser->imageIndex()};
+    return {ui->txtCaption->text(), ui->txtTag->text(), m_imageChooser->imageIndex()};
 }
 
 void TagPropertiesWindow::btnSelTextMacroClick()

@@ -38,5 +38,5 @@ private:
     void btnOkClick();
 
     std::unique_ptr<Ui::TagPropertiesWindow> ui;
-    ImageIndexChooser* imageChooser;
+    ImageIndexChooser* m_imageChooser;
 };

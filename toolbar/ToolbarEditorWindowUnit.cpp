@@ -2,19 +2,18 @@
 
 #include "common/ErrorGuard.h"
 #include "common/Glyphs.h"
-#include "common/PlacementKeys.h"
 #include "common/HostOptions.h"
+#include "common/LineFile.h"
 #include "common/Modal.h"
-#include "common/SaveGuard.h"
+#include "common/PlacementKeys.h"
 #include "platform/AppError.h"
-#include "platform/StrUtils.h"
 #include "platform/WholeFile.h"
 #include "toolbar/CategoryPropertiesWindowUnit.h"
 #include "toolbar/ImageList.h"
 #include "toolbar/Picture.h"
 #include "toolbar/TagPropertiesWindowUnit.h"
-#include "toolbar/ToolbarFile.h"
 #include "toolbar/ToolbarItemDelegate.h"
+#include "toolbar/ToolbarModel.h"
 #include "toolbar/UpdateImagesWindowUnit.h"
 #include "toolbar/ViewImageWindowUnit.h"
 #include "ui_ToolbarEditorWindowUnit.h"
@@ -26,8 +25,6 @@
 #include <QUrl>
 
 namespace {
-
-const QString fieldDelimiter = QStringLiteral(":");
 
 AppError stripTooSmall(const QString& path, QSize size)
 {
@@ -45,7 +42,7 @@ template <class Dialog, class Fields>
 bool askFields(QWidget* owner, const ImageList& images, Fields& fields)
 {
     Dialog dialog(owner, images);
-    dialog.create();
+    dialog.runCreateHandler();
     dialog.setFields(fields);
     if (Modal::exec(dialog) != QDialog::Accepted)
         return false;
@@ -53,19 +50,21 @@ bool askFields(QWidget* owner, const ImageList& images, Fields& fields)
     return true;
 }
 
-QString tagText(const TagFields& fields)
+ToolbarTag tagOf(const TagFields& fields)
 {
-    return fields.caption + fieldDelimiter + fields.tag;
+    return {DocumentText(fields.caption), DocumentText(fields.tag), fields.imageIndex};
 }
 
 } // namespace
 
 ToolbarEditorWindow::ToolbarEditorWindow(QWidget* parent, const HostOptions& options)
-    : Form(parent), ui(std::make_unique<Ui::ToolbarEditorWindow>()), options(options),
-      m_images(new ImageList(this))
+    : Form(parent), ui(std::make_unique<Ui::ToolbarEditorWindow>()), m_options(options),
+      m_images(new ImageList(this)), m_model(new ToolbarModel(this)),
+      m_file(HostFile::Toolbar, options)
 {
     ui->setupUi(this);
     m_images->setObjectName(QStringLiteral("ImageList1"));
+    ui->tvItems->setModel(m_model);
     ui->tvItems->viewport()->setAttribute(Qt::WA_Hover);
     // Long tags scroll sideways instead of being cut short.
     ui->tvItems->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
@@ -87,12 +86,11 @@ ToolbarEditorWindow::ToolbarEditorWindow(QWidget* parent, const HostOptions& opt
     connectGuarded(ui->btnRemove, &QPushButton::clicked, this, &W::btnRemoveClick);
     connectGuarded(ui->btnEditGlyps, &QPushButton::clicked, this, &W::btnEditGlypsClick);
     connectGuarded(ui->btnViewGlyphs, &QPushButton::clicked, this, &W::btnViewGlyphsClick);
-    connectGuarded(ui->tvItems, &QTreeWidget::itemDoubleClicked, this, &W::btnEditClick);
+    connectGuarded(ui->tvItems, &QTreeView::doubleClicked, this, &W::btnEditClick);
     auto* removeKey =
         new QShortcut(QKeySequence::Delete, ui->tvItems, nullptr, nullptr, Qt::WidgetShortcut);
     connectGuarded(removeKey, &QShortcut::activated, this, &W::btnRemoveClick);
-    connect(m_images, &ImageList::changed, ui->tvItems->viewport(),
-            qOverload<>(&QWidget::update));
+    connect(m_images, &ImageList::changed, ui->tvItems->viewport(), qOverload<>(&QWidget::update));
     setOkButton(ui->btnOk, [this] { btnOkClick(); });
     setCancelButton(ui->btnCancel);
 }
@@ -104,15 +102,13 @@ ToolbarEditorWindow::~ToolbarEditorWindow() = default;
 void ToolbarEditorWindow::onCreate()
 {
     runGuarded(this, [this] { loadImageStrip(); });
-    loadedPath = options.readString(Opt_HTMLToolbarCFG);
-    runGuarded(this, [this] { LoadToolbar(*ui->tvItems, options, toolbarExtent); });
+    runGuarded(this, [this] { loadToolbar(); });
     ui->tvItems->setItemDelegate(new ToolbarItemDelegate(*m_images, ui->tvItems));
-    ui->tvItems->viewport()->update();
 }
 
 void ToolbarEditorWindow::loadImageStrip()
 {
-    m_stripPath = options.readString(Opt_HTMLToolbarGlyphs);
+    m_stripPath = m_options.readString(Opt_HTMLToolbarGlyphs);
     const QImage strip = loadPicture(m_stripPath, QStringLiteral("image strip"));
     m_images->clear();
     m_images->addStrip(strip);
@@ -120,71 +116,87 @@ void ToolbarEditorWindow::loadImageStrip()
         throw stripTooSmall(m_stripPath, strip.size());
 }
 
-QTreeWidgetItem* ToolbarEditorWindow::selectedNode() const
+void ToolbarEditorWindow::loadToolbar()
 {
-    const QList<QTreeWidgetItem*> selected = ui->tvItems->selectedItems();
-    return selected.isEmpty() ? nullptr : selected.first();
+    std::optional<AppError> stopped;
+    m_file.read([&](LineSource& lines) {
+        ToolbarRead read = readToolbar(lines, m_file.readPath());
+        m_model->setDocument(std::move(read.document));
+        stopped = read.stoppedBy;
+        return read.whole;
+    });
+    if (stopped)
+        throw *stopped;
+}
+
+TreePosition ToolbarEditorWindow::selectedNode() const
+{
+    return TwoLevelModel::positionOf(ui->tvItems->selectionModel()->selectedIndexes().value(0));
 }
 
 void ToolbarEditorWindow::btnNewTagClick()
 {
-    QTreeWidgetItem* selected = selectedNode();
-    if (!selected)
+    const TreePosition selected = selectedNode();
+    if (!selected.isValid())
         return;
-    QTreeWidgetItem* category = selected->parent() ? selected->parent() : selected;
     TagFields fields;
-    if (askFields<TagPropertiesWindow>(this, *m_images, fields))
-        category->addChild(newToolbarItem(tagText(fields), fields.imageIndex));
+    if (!askFields<TagPropertiesWindow>(this, *m_images, fields))
+        return;
+    const int category = selected.top;
+    m_model->insertTag({category, int(m_model->category(category).tags.size())}, tagOf(fields));
 }
 
 void ToolbarEditorWindow::btnNewCategoryClick()
 {
     CategoryFields fields;
     if (askFields<CategoryPropertiesWindow>(this, *m_images, fields))
-        ui->tvItems->addTopLevelItem(newToolbarItem(fields.caption, fields.imageIndex));
+        m_model->insertCategory(m_model->rowCount(),
+                                {DocumentText(fields.caption), fields.imageIndex, {}});
 }
 
 void ToolbarEditorWindow::btnEditClick()
 {
-    QTreeWidgetItem* node = selectedNode();
-    if (!node)
+    const TreePosition selected = selectedNode();
+    if (!selected.isValid())
         return;
-    if (node->parent())
-        editTag(*node);
+    if (selected.isTop())
+        editCategory(selected.top);
     else
-        editCategory(*node);
+        editTag(selected);
 }
 
-void ToolbarEditorWindow::editCategory(QTreeWidgetItem& node)
+void ToolbarEditorWindow::editCategory(int row)
 {
-    CategoryFields fields{node.text(0), imageIndexOf(node)};
+    const ToolbarCategory& category = m_model->category(row);
+    CategoryFields fields{category.caption.toString(), category.image};
     if (askFields<CategoryPropertiesWindow>(this, *m_images, fields))
-        setToolbarItem(node, fields.caption, fields.imageIndex);
+        m_model->setCategory(row, DocumentText(fields.caption), fields.imageIndex);
 }
 
-void ToolbarEditorWindow::editTag(QTreeWidgetItem& node)
+void ToolbarEditorWindow::editTag(TreePosition at)
 {
-    const QString text = node.text(0);
-    TagFields fields{extractDelimited(1, text, fieldDelimiter),
-                     extractDelimited(2, text, fieldDelimiter), imageIndexOf(node)};
+    const ToolbarTag& tag = m_model->tag(at);
+    TagFields fields{tag.caption.toString(), tag.tag.toString(), tag.image};
     if (askFields<TagPropertiesWindow>(this, *m_images, fields))
-        setToolbarItem(node, tagText(fields), fields.imageIndex);
+        m_model->setTag(at, tagOf(fields));
 }
 
 void ToolbarEditorWindow::btnRemoveClick()
 {
-    QTreeWidgetItem* node = selectedNode();
-    if (node && Modal::confirm(this, QStringLiteral("Remove selected tag/category")))
-        delete node;
+    const TreePosition selected = selectedNode();
+    if (!selected.isValid() ||
+        !Modal::confirm(this, QStringLiteral("Remove selected tag/category")))
+        return;
+    if (selected.isTop())
+        m_model->takeCategory(selected.top);
+    else
+        m_model->takeTag(selected);
 }
 
 void ToolbarEditorWindow::btnOkClick()
 {
-    if (!mayReplaceFile(this, toolbarExtent, loadedPath, options.readString(Opt_HTMLToolbarCFG))) {
+    if (!m_file.save(this, [this](LineSink& lines) { writeToolbar(lines, m_model->document()); }))
         keepOpen();
-        return;
-    }
-    SaveToolbar(*ui->tvItems, options);
 }
 
 // The strip's program is started and left to run; the prompt is the only link with it.

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "common/EditedFile.h"
 #include "common/Form.h"
-#include "common/LineFile.h"
+#include "common/TwoLevelModel.h"
 
 #include <QString>
 
@@ -12,10 +13,10 @@ class ToolbarEditorWindow;
 }
 class HostOptions;
 class ImageList;
-class QTreeWidgetItem;
+class ToolbarModel;
 
 // The toolbar editor: categories and their tags in a tree, each with its image from the image
-// strip. Edits stay in the tree until OK writes the whole file.
+// strip. Edits stay in the model until OK writes the whole file.
 class ToolbarEditorWindow : public Form
 {
     Q_OBJECT
@@ -29,6 +30,7 @@ protected:
 
 private:
     void loadImageStrip();
+    void loadToolbar();
 
     void btnNewTagClick();
     void btnNewCategoryClick();
@@ -38,15 +40,15 @@ private:
     void btnEditGlypsClick();
     void btnViewGlyphsClick();
 
-    QTreeWidgetItem* selectedNode() const;
-    void editCategory(QTreeWidgetItem& node);
-    void editTag(QTreeWidgetItem& node);
+    TreePosition selectedNode() const;
+    void editCategory(int row);
+    void editTag(TreePosition at);
 
     std::unique_ptr<Ui::ToolbarEditorWindow> ui;
-    const HostOptions& options;
+    const HostOptions& m_options;
     ImageList* m_images;
+    ToolbarModel* m_model;
+    EditedFile m_file;
     // The strip's path as the last loadImageStrip read it, also when that load failed.
     QString m_stripPath;
-    ReadExtent toolbarExtent = ReadExtent::Whole;
-    QString loadedPath; // the file that toolbarExtent is about
 };

@@ -1,7 +1,7 @@
 #include "toolbar/ToolbarItemDelegate.h"
 
 #include "toolbar/ImageList.h"
-#include "toolbar/ToolbarFile.h"
+#include "toolbar/ToolbarModel.h"
 
 #include <QPainter>
 
@@ -28,5 +28,5 @@ void ToolbarItemDelegate::initStyleOption(QStyleOptionViewItem* option,
     QStyledItemDelegate::initStyleOption(option, index);
     option->features |= QStyleOptionViewItem::HasDecoration;
     option->decorationSize = QSize(ImageList::imageSize, ImageList::imageSize);
-    option->icon = m_images.icon(index.data(ImageIndexRole).toInt());
+    option->icon = m_images.icon(index.data(ToolbarModel::ImageIndexRole).toInt());
 }

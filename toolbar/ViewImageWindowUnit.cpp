@@ -51,7 +51,7 @@ QSize ViewImageWindow::frameExtent() const
 void showImage(QWidget* owner, const QString& fileName)
 {
     ViewImageWindow viewer(owner);
-    viewer.create();
+    viewer.runCreateHandler();
     viewer.loadImage(fileName);
     Modal::exec(viewer);
 }

@@ -2,6 +2,7 @@
 #include "app/HostSettings.h"
 #include "common/LineFile.h"
 #include "maintenance/DefaultLines.h"
+#include "platform/WholeFile.h"
 #include "support/TestMain.h"
 #include "support/TestProfile.h"
 
@@ -22,11 +23,13 @@ void TestDemoProfile::settingsPointAtReadyFiles()
     TestProfile profile;
     writeDemoProfile(profile.folder());
     HostSettings settings;
-    settings.Open();
-    QCOMPARE(readLineFile(settings.readString(Opt_HTMLToolbarCFG)).lines,
+    settings.open();
+    QCOMPARE(splitLineFile(WholeFile::read(settings.readString(Opt_HTMLToolbarCFG))).lines,
              defaultHTMLToolbarLines());
-    QCOMPARE(readLineFile(proceduresFilePath(settings)).lines, defaultCstProcsLines());
-    QCOMPARE(readLineFile(settings.readString(Opt_MIMEPraserCFG)).lines, defaultMIMETypesLines());
+    QCOMPARE(splitLineFile(WholeFile::read(proceduresFilePath(settings))).lines,
+             defaultCstProcsLines());
+    QCOMPARE(splitLineFile(WholeFile::read(settings.readString(Opt_MIMEPraserCFG))).lines,
+             defaultMIMETypesLines());
     const QImage strip(settings.readString(Opt_HTMLToolbarGlyphs));
     QCOMPARE(strip.size(), QSize(192, 16));
     // Every image is drawn: none is left plain background.

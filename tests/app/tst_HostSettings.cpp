@@ -43,7 +43,7 @@ void TestHostSettings::valuesAreTakenVerbatim()
     TestProfile profile;
     profile.setValues({{Opt_AppPath, value}});
     HostSettings settings;
-    settings.Open();
+    settings.open();
     QCOMPARE(settings.readString(Opt_AppPath), value);
 }
 
@@ -78,7 +78,7 @@ void TestHostSettings::lookup()
     TestProfile profile;
     profile.setSettingsText(file);
     HostSettings settings;
-    settings.Open();
+    settings.open();
     QCOMPARE(settings.readString(Opt_AppPath), expected);
 }
 
@@ -87,7 +87,7 @@ void TestHostSettings::openCreatesAnEmptyFileWhenMissing()
     TestProfile profile;
     HostSettings settings;
     QVERIFY(!QFileInfo::exists(profile.settingsFile()));
-    settings.Open();
+    settings.open();
     QCOMPARE(fileBytes(profile.settingsFile()), QByteArray());
     QCOMPARE(settings.readString(Opt_HTMLToolbarCFG), QString());
 }
@@ -98,7 +98,7 @@ void TestHostSettings::openKeepsAnExistingFile()
     profile.setValues({{Opt_MIMEPraserCFG, QStringLiteral("/m.cfg")}});
     const QByteArray before = fileBytes(profile.settingsFile());
     HostSettings settings;
-    settings.Open();
+    settings.open();
     QCOMPARE(fileBytes(profile.settingsFile()), before);
 }
 
@@ -107,7 +107,7 @@ void TestHostSettings::changedValueIsSeenAtTheNextRead()
     TestProfile profile;
     profile.setValues({{Opt_HTMLToolbarCFG, QStringLiteral("/old.cfg")}});
     HostSettings settings;
-    settings.Open();
+    settings.open();
     QCOMPARE(settings.readString(Opt_HTMLToolbarCFG), QStringLiteral("/old.cfg"));
     profile.setValues({{Opt_HTMLToolbarCFG, QStringLiteral("/new.cfg")}});
     QCOMPARE(settings.readString(Opt_HTMLToolbarCFG), QStringLiteral("/new.cfg"));
@@ -138,7 +138,7 @@ void TestHostSettings::unusableSettingsFileReadsEmpty()
     else
         writeBytes(path, "[TMainWindow]\nOpt_AppPath=/a/\n" + QByteArray(2 << 20, ' '));
     HostSettings settings;
-    settings.Open();
+    settings.open();
     QCOMPARE(settings.readString(Opt_AppPath), QString());
 }
 

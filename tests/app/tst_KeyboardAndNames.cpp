@@ -1,22 +1,9 @@
-#include "app/DemoProfile.h"
 #include "app/StartWindowUnit.h"
 #include "common/Glyphs.h"
 #include "common/Modal.h"
-#include "maintenance/AboutWindowUnit.h"
-#include "maintenance/AdditionalFunctionsWindowUnit.h"
-#include "mime/MimeTypePropertiesWindowUnit.h"
-#include "mime/MimeTypesEditorWindowUnit.h"
-#include "procedures/ProcedurePropertiesWindowUnit.h"
-#include "procedures/ProceduresEditorWindowUnit.h"
 #include "support/DialogAnswerer.h"
+#include "support/EveryWindow.h"
 #include "support/TestMain.h"
-#include "support/TestProfile.h"
-#include "toolbar/CategoryPropertiesWindowUnit.h"
-#include "toolbar/ToolbarEditorWindowUnit.h"
-#include "toolbar/ImageList.h"
-#include "toolbar/TagPropertiesWindowUnit.h"
-#include "toolbar/UpdateImagesWindowUnit.h"
-#include "toolbar/ViewImageWindowUnit.h"
 
 #include <QAbstractItemView>
 #include <QAbstractSpinBox>
@@ -30,70 +17,6 @@
 #include <memory>
 
 namespace {
-
-// The demo profile: the built-in files, a drawn image strip and the host settings naming them.
-struct Host
-{
-    TestProfile profile;
-    FakeOptions options;
-    ImageList images;
-    QString files = profile.folder() + QStringLiteral("/Tarvel Halvex/");
-
-    Host()
-    {
-        writeDemoProfile(profile.folder());
-        options.values[Opt_HTMLToolbarCFG] = files + QStringLiteral("HTMLToolbar.cfg");
-        options.values[Opt_HTMLToolbarGlyphs] = files + QStringLiteral("HTMLToolbar.bmp");
-        options.values[Opt_MIMEPraserCFG] = files + QStringLiteral("MIMETypes.cfg");
-        options.values[Opt_AppPath] = files;
-        images.addStrip(drawDemoStrip());
-    }
-};
-
-std::unique_ptr<Form> makeWindow(const QString& name, Host& host)
-{
-    std::unique_ptr<Form> window;
-    if (name == QLatin1String("TStartWindow"))
-        window = std::make_unique<StartWindow>();
-    else if (name == QLatin1String("THTMLToolbarEditorWindow"))
-        window = std::make_unique<ToolbarEditorWindow>(nullptr, host.options);
-    else if (name == QLatin1String("TTagPropertiesWindow"))
-        window = std::make_unique<TagPropertiesWindow>(nullptr, host.images);
-    else if (name == QLatin1String("TCategoryProperiesWindow"))
-        window = std::make_unique<CategoryPropertiesWindow>(nullptr, host.images);
-    else if (name == QLatin1String("TUpdateGlyphsWindow"))
-        window = std::make_unique<UpdateImagesWindow>(nullptr);
-    else if (name == QLatin1String("TViewImageWindow"))
-        window = std::make_unique<ViewImageWindow>(nullptr);
-    else if (name == QLatin1String("TStdProcsPanelEditorWindow"))
-        window = std::make_unique<ProceduresEditorWindow>(nullptr, host.options);
-    else if (name == QLatin1String("TCstProcProprtiesWindow"))
-        window = std::make_unique<ProcedurePropertiesWindow>(nullptr, QString(), QString());
-    else if (name == QLatin1String("TMIMETypesEditor"))
-        window = std::make_unique<MimeTypesEditorWindow>(nullptr, host.options);
-    else if (name == QLatin1String("TMIMETypePropertiesWindow"))
-        window = std::make_unique<MimeTypePropertiesWindow>(nullptr);
-    else if (name == QLatin1String("TAdditionalFunctionsWindow"))
-        window = std::make_unique<AdditionalFunctionsWindow>(nullptr, host.options);
-    else if (name == QLatin1String("TAboutWindow"))
-        window = std::make_unique<AboutWindow>(nullptr);
-    if (window)
-        window->create();
-    return window;
-}
-
-const QStringList everyWindow = {"TStartWindow",
-                                 "THTMLToolbarEditorWindow",
-                                 "TTagPropertiesWindow",
-                                 "TCategoryProperiesWindow",
-                                 "TUpdateGlyphsWindow",
-                                 "TViewImageWindow",
-                                 "TStdProcsPanelEditorWindow",
-                                 "TCstProcProprtiesWindow",
-                                 "TMIMETypesEditor",
-                                 "TMIMETypePropertiesWindow",
-                                 "TAdditionalFunctionsWindow",
-                                 "TAboutWindow"};
 
 QString accessibleName(QWidget* widget)
 {
@@ -206,7 +129,7 @@ void TestKeyboardAndNames::tabVisitsTheControlsInOrder()
 {
     QFETCH(QString, window);
     QFETCH(QStringList, order);
-    Host host;
+    DemoHost host;
     std::unique_ptr<Form> shown = makeWindow(window, host);
     QVERIFY(shown);
     shown->show();
@@ -236,7 +159,7 @@ void TestKeyboardAndNames::everyFieldIsNamed_data()
 void TestKeyboardAndNames::everyFieldIsNamed()
 {
     QFETCH(QString, window);
-    Host host;
+    DemoHost host;
     std::unique_ptr<Form> shown = makeWindow(window, host);
     QVERIFY(shown);
     QStringList unnamed;
@@ -312,7 +235,7 @@ void TestKeyboardAndNames::fieldNames()
     QFETCH(QString, window);
     QFETCH(QString, field);
     QFETCH(QString, name);
-    Host host;
+    DemoHost host;
     std::unique_ptr<Form> shown = makeWindow(window, host);
     QVERIFY(shown);
     QWidget* found = shown->findChild<QWidget*>(field);
@@ -379,7 +302,7 @@ void TestKeyboardAndNames::buttonPictures()
     QFETCH(QString, window);
     QFETCH(QString, button);
     QFETCH(int, glyph);
-    Host host;
+    DemoHost host;
     std::unique_ptr<Form> shown = makeWindow(window, host);
     QVERIFY(shown);
     auto* found = shown->findChild<QPushButton*>(button);
@@ -392,7 +315,7 @@ void TestKeyboardAndNames::buttonPictures()
 
 void TestKeyboardAndNames::aboutBoxShowsTheProgramIcon()
 {
-    Host host;
+    DemoHost host;
     std::unique_ptr<Form> about = makeWindow(QStringLiteral("TAboutWindow"), host);
     auto* icon = about->findChild<QLabel*>(QStringLiteral("ProgramIcon"));
     QVERIFY(icon);
@@ -428,7 +351,7 @@ void TestKeyboardAndNames::keysRunTheFocusedButton()
     QFETCH(QString, button);
     QFETCH(int, key);
     QFETCH(QString, opened);
-    Host host;
+    DemoHost host;
     std::unique_ptr<Form> shown = makeWindow(window, host);
     QVERIFY(shown);
     shown->show();
@@ -475,7 +398,7 @@ void TestKeyboardAndNames::enterInAFieldPressesOk()
 {
     QFETCH(QString, window);
     QFETCH(QString, field);
-    Host host;
+    DemoHost host;
     std::unique_ptr<Form> shown = makeWindow(window, host);
     QVERIFY(shown);
     DialogAnswerer answerer;
@@ -494,7 +417,7 @@ void TestKeyboardAndNames::enterInAFieldPressesOk()
 // Selected text button and the spin edit, remove a category with Delete, save with Enter.
 void TestKeyboardAndNames::wholeEditByKeyboard()
 {
-    Host host;
+    DemoHost host;
     const QString cfg = host.options.values[Opt_HTMLToolbarCFG];
     DialogAnswerer answerer;
     answerer.expect([&](QDialog& editor) {
@@ -542,7 +465,7 @@ void TestKeyboardAndNames::wholeEditByKeyboard()
     });
 
     StartWindow start;
-    start.create();
+    start.runCreateHandler();
     start.show();
     QVERIFY(QTest::qWaitForWindowActive(&start));
     QCOMPARE(focusedName(), QStringLiteral("btnEditHTML"));

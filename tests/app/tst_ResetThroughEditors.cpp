@@ -1,23 +1,24 @@
 #include "app/DemoProfile.h"
 #include "app/StartWindowUnit.h"
+#include "support/Controls.h"
 #include "support/DialogAnswerer.h"
 #include "support/TestMain.h"
 #include "support/TestProfile.h"
-#include "support/WindowDriver.h"
+#include "support/TreeDriver.h"
 
 #include <QAbstractItemView>
 #include <QPushButton>
-#include <QTreeWidget>
+#include <QTreeView>
 
 namespace {
 
 // "Caption:count, ..." of a two-level tree.
-QString outline(const QTreeWidget& tree)
+QString outline(const QTreeView& tree)
 {
     QStringList parts;
-    for (int i = 0; i < tree.topLevelItemCount(); ++i)
-        parts << tree.topLevelItem(i)->text(0) + QLatin1Char(':') +
-                     QString::number(tree.topLevelItem(i)->childCount());
+    for (int i = 0; i < childCount(tree); ++i)
+        parts << textAt(tree, QString::number(i)) + QLatin1Char(':') +
+                     QString::number(childCount(tree, QString::number(i)));
     return parts.join(QStringLiteral(", "));
 }
 
@@ -57,7 +58,7 @@ void TestResetThroughEditors::editorsShowTheDefaultsAfterReset()
         writeBytes(folder + QString::fromLatin1(file), "SECTION_9\r\nX/Y\r\n1:0:x:y\r\n");
 
     StartWindow start;
-    start.create();
+    start.runCreateHandler();
     start.show();
     DialogAnswerer answerer;
     answerer.expect([](QDialog& additional) {
@@ -72,12 +73,12 @@ void TestResetThroughEditors::editorsShowTheDefaultsAfterReset()
 
     QString toolbar, procedures, mime;
     answerer.expect([&](QDialog& editor) {
-        toolbar = outline(*editor.findChild<QTreeWidget*>(QStringLiteral("tvItems")));
+        toolbar = outline(*editor.findChild<QTreeView*>(QStringLiteral("tvItems")));
         click(editor, "btnCancel");
     });
     click(start, "btnEditHTML");
     answerer.expect([&](QDialog& editor) {
-        procedures = outline(*editor.findChild<QTreeWidget*>(QStringLiteral("tvItems")));
+        procedures = outline(*editor.findChild<QTreeView*>(QStringLiteral("tvItems")));
         click(editor, "btnCancel");
     });
     click(start, "btnStdProcsEditor");

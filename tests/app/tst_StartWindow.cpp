@@ -28,7 +28,7 @@ struct StartedWindow
     StartWindow window;
     StartedWindow()
     {
-        window.create();
+        window.runCreateHandler();
         window.show();
     }
 };
@@ -158,7 +158,8 @@ void TestStartWindow::createOpensHostSettings()
     QVERIFY(!QFileInfo::exists(profile.settingsFile()));
     StartedWindow started;
     QVERIFY(QFileInfo::exists(profile.settingsFile()));
-    PlacementStore* storage = started.window.findChild<PlacementStore*>(QStringLiteral("FormStorage1"));
+    PlacementStore* storage =
+        started.window.findChild<PlacementStore*>(QStringLiteral("FormStorage1"));
     QCOMPARE(storage->keyPath(),
              QStringLiteral("Software\\TarvelSoftware\\Tarvel Halvex configuration\\TStartWindow"));
 }

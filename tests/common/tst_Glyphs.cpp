@@ -6,28 +6,6 @@
 
 namespace {
 
-const QList<QPair<Glyph, QString>> everyGlyph = {
-    {Glyph::Ok, "ok"},
-    {Glyph::Cancel, "cancel"},
-    {Glyph::NewTag, "new-tag"},
-    {Glyph::NewCategory, "new-category"},
-    {Glyph::NewCode, "new-code"},
-    {Glyph::NewType, "new-type"},
-    {Glyph::Edit, "edit"},
-    {Glyph::Remove, "remove"},
-    {Glyph::EditImages, "edit-images"},
-    {Glyph::ViewImages, "view-images"},
-    {Glyph::SelectedTextMacro, "selected-text"},
-    {Glyph::NewLineMacro, "new-line"},
-    {Glyph::Update, "update"},
-    {Glyph::HtmlToolbar, "html-toolbar"},
-    {Glyph::Procedures, "procedures"},
-    {Glyph::MimeTypes, "mime-types"},
-    {Glyph::Additional, "additional"},
-    {Glyph::Exit, "exit"},
-    {Glyph::Close, "close"},
-};
-
 QImage render(const QString& name, int size)
 {
     return QImage(QStringLiteral(":/icons/%1/%2.png").arg(size).arg(name))
@@ -63,8 +41,8 @@ void TestGlyphs::glyphShowsItsOwnRenders_data()
 {
     QTest::addColumn<int>("glyph");
     QTest::addColumn<QString>("name");
-    for (const auto& [glyph, name] : everyGlyph)
-        QTest::newRow(qPrintable(name)) << int(glyph) << name;
+    for (const GlyphFile& entry : everyGlyph)
+        QTest::newRow(entry.file) << int(entry.glyph) << QString::fromLatin1(entry.file);
 }
 
 // At 200 % a 16-pixel button takes the 32-pixel render, not the 16-pixel one blown up.
@@ -73,7 +51,10 @@ void TestGlyphs::glyphShowsItsOwnRenders()
     QFETCH(int, glyph);
     QFETCH(QString, name);
     const QIcon icon = glyphIcon(Glyph(glyph));
-    QCOMPARE(icon.availableSizes(), (QList<QSize>{{16, 16}, {24, 24}, {32, 32}, {48, 48}}));
+    QList<QSize> sizes;
+    for (const int size : glyphSizes)
+        sizes.append(QSize(size, size));
+    QCOMPARE(icon.availableSizes(), sizes);
     for (const auto& [size, scale, device] :
          {std::tuple{16, 1.0, 16}, {16, 1.5, 24}, {16, 2.0, 32}, {24, 2.0, 48}, {16, 3.0, 48}}) {
         const QImage expected = render(name, device);
@@ -84,19 +65,21 @@ void TestGlyphs::glyphShowsItsOwnRenders()
 
 void TestGlyphs::everyCommandHasItsOwnPicture()
 {
-    for (qsizetype i = 0; i < everyGlyph.size(); ++i) {
-        const QImage one = shown(glyphIcon(everyGlyph[i].first), 16, 1.0);
-        QVERIFY2(!one.isNull(), qPrintable(everyGlyph[i].second));
-        for (qsizetype j = i + 1; j < everyGlyph.size(); ++j)
-            QVERIFY2(one != shown(glyphIcon(everyGlyph[j].first), 16, 1.0),
-                     qPrintable(everyGlyph[i].second + " looks like " + everyGlyph[j].second));
+    const qsizetype count = std::size(everyGlyph);
+    for (qsizetype i = 0; i < count; ++i) {
+        const QImage one = shown(glyphIcon(everyGlyph[i].glyph), 16, 1.0);
+        QVERIFY2(!one.isNull(), everyGlyph[i].file);
+        for (qsizetype j = i + 1; j < count; ++j)
+            QVERIFY2(one != shown(glyphIcon(everyGlyph[j].glyph), 16, 1.0),
+                     qPrintable(QStringLiteral("%1 looks like %2")
+                                    .arg(everyGlyph[i].file, everyGlyph[j].file)));
     }
 }
 
 void TestGlyphs::programIconHasEveryRender_data()
 {
     QTest::addColumn<int>("size");
-    for (const int size : {16, 24, 32, 48, 64, 128, 256})
+    for (const int size : programIconSizes)
         QTest::addRow("%d pixels", size) << size;
 }
 

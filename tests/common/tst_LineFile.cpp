@@ -1,5 +1,6 @@
 #include "common/LineFile.h"
 #include "platform/AppError.h"
+#include "platform/WholeFile.h"
 #include "support/TestProfile.h"
 
 #include <QTemporaryDir>
@@ -18,8 +19,6 @@ private slots:
     void joinRefusesWhatTheFileCannotHold_data();
     void joinRefusesWhatTheFileCannotHold();
     void refusedWriteLeavesFileUntouched();
-    void extentTellsWhatWasRead_data();
-    void extentTellsWhatWasRead();
     void largeFile();
 };
 
@@ -133,34 +132,10 @@ void TestLineFile::refusedWriteLeavesFileUntouched()
     const QString path = dir.path() + QStringLiteral("/t.cfg");
     writeBytes(path, "old\r\n");
     QVERIFY_THROWS_EXCEPTION(
-        AppError, writeLineFile(path, {QStringLiteral("a"), QString::fromUtf8("\u0100")}));
+        AppError,
+        WholeFile::write(path,
+                         joinLineFile({QStringLiteral("a"), QString::fromUtf8("\u0100")}, path)));
     QCOMPARE(fileBytes(path), QByteArray("old\r\n"));
-}
-
-void TestLineFile::extentTellsWhatWasRead_data()
-{
-    QTest::addColumn<QByteArray>("bytes"); // "-" for no file
-    QTest::addColumn<int>("extent");
-
-    QTest::newRow("no file") << QByteArray("-") << int(ReadExtent::NoFile);
-    QTest::newRow("whole file") << QByteArray("a\r\n") << int(ReadExtent::Whole);
-    QTest::newRow("stopped at NUL") << QByteArray("a\0b", 3) << int(ReadExtent::Partial);
-}
-
-void TestLineFile::extentTellsWhatWasRead()
-{
-    QFETCH(QByteArray, bytes);
-    QFETCH(int, extent);
-    QTemporaryDir dir;
-    const QString path = dir.path() + QStringLiteral("/t.cfg");
-    if (bytes != "-")
-        writeBytes(path, bytes);
-    ReadExtent read = ReadExtent::Whole;
-    try {
-        readLineFile(path, read);
-    } catch (const AppError&) {
-    }
-    QCOMPARE(int(read), extent);
 }
 
 void TestLineFile::largeFile()
@@ -170,8 +145,8 @@ void TestLineFile::largeFile()
     QStringList lines;
     for (int i = 0; i < 100000; ++i)
         lines.append(QStringLiteral("1:%1:Tag %1:<T%1>").arg(i));
-    writeLineFile(path, lines);
-    QCOMPARE(readLineFile(path).lines, lines);
+    WholeFile::write(path, joinLineFile(lines, path));
+    QCOMPARE(splitLineFile(WholeFile::read(path)).lines, lines);
 }
 
 QTEST_GUILESS_MAIN(TestLineFile)

@@ -8,7 +8,7 @@
 #include "common/Form.h"
 #include "mime/MimeTypePropertiesWindowUnit.h"
 #include "mime/MimeTypesEditorWindowUnit.h"
-#include "support/WindowDriver.h"
+#include "support/Controls.h"
 
 #include <QAbstractItemModel>
 #include <QApplication>
@@ -58,7 +58,7 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     setUpApplication(application);
     HostSettings settings;
-    settings.Open();
+    settings.open();
     Modal::setHook(answer);
     for (;;) {
         if (showModalWindow<MimeTypesEditorWindow>(nullptr, settings) != QDialog::Accepted)

@@ -1,7 +1,7 @@
 #include "app/StartWindowUnit.h"
+#include "support/Controls.h"
 #include "support/TestMain.h"
 #include "support/TestProfile.h"
-#include "support/WindowDriver.h"
 
 #include <QDir>
 #include <QMessageBox>
@@ -84,7 +84,7 @@ void TestBadHostSettings::everyCommandReportsAndTheProgramGoesOn()
         }
     });
     StartWindow start;
-    start.create();
+    start.runCreateHandler();
     start.show();
     for (const char* command : {"btnEditHTML", "btnStdProcsEditor", "btnMIMETypes", "btnMore"})
         click(start, command);
@@ -99,8 +99,10 @@ void TestBadHostSettings::everyCommandReportsAndTheProgramGoesOn()
         QVERIFY2(error.size() < 700, qPrintable(error.left(700)));
         QVERIFY2(!holdsControlCharacter(error), qPrintable(error));
     }
+    // The strip, toolbar and MIME types loads name the cause; the resets of a file that every
+    // setting names are refused before it is looked at, as it is another role's file.
     if (!cause.isEmpty())
-        QVERIFY2(errors.filter(cause).size() >= 4, qPrintable(errors.join('\n')));
+        QVERIFY2(errors.filter(cause).size() >= 3, qPrintable(errors.join('\n')));
 }
 
 HALVEX_TEST_MAIN(TestBadHostSettings)

@@ -5,9 +5,10 @@
 #include "mime/MimeTypesEditorWindowUnit.h"
 #include "platform/WholeFile.h"
 #include "procedures/ProceduresEditorWindowUnit.h"
+#include "support/Controls.h"
 #include "support/TestMain.h"
 #include "support/TestProfile.h"
-#include "support/WindowDriver.h"
+#include "support/TreeDriver.h"
 #include "toolbar/ToolbarEditorWindowUnit.h"
 
 #include <QAbstractItemView>
@@ -18,7 +19,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <QTreeWidget>
+#include <QTreeView>
 
 #include <csignal>
 #include <functional>
@@ -66,9 +67,9 @@ struct Target
     const char* resetButton = nullptr; // set for the Additional window
 };
 
-QTreeWidget& tree(QDialog& editor)
+QTreeView& tree(QDialog& editor)
 {
-    return *editor.findChild<QTreeWidget*>(QStringLiteral("tvItems"));
+    return *control<QTreeView>(editor, QStringLiteral("tvItems"));
 }
 
 Target toolbarTarget()
@@ -89,9 +90,9 @@ Target toolbarTarget()
         click(dialog, "btnOk");
     };
     target.showsEdit = [](QDialog& editor, QString text) {
-        QTreeWidget& items = tree(editor);
-        const int count = items.topLevelItemCount();
-        return count > 0 && items.topLevelItem(count - 1)->text(0) == text;
+        const QTreeView& items = tree(editor);
+        const int count = childCount(items);
+        return count > 0 && textAt(items, QString::number(count - 1)) == text;
     };
     return target;
 }
@@ -105,10 +106,10 @@ Target proceduresTarget()
     };
     // A file that could not be read leaves no section to add a procedure to.
     target.startEdit = [](QDialog& editor) {
-        QTreeWidget& items = tree(editor);
-        if (items.topLevelItemCount() == 0)
+        QTreeView& items = tree(editor);
+        if (childCount(items) == 0)
             return;
-        items.setCurrentItem(items.topLevelItem(0));
+        select(items, QStringLiteral("0"));
         click(editor, "btnNewCode");
     };
     target.fillIn = [](QDialog& dialog, QString text) {
@@ -117,11 +118,11 @@ Target proceduresTarget()
         click(dialog, "btnOk");
     };
     target.showsEdit = [](QDialog& editor, QString text) {
-        QTreeWidgetItem* section = tree(editor).topLevelItem(0);
-        if (!section)
+        const QTreeView& items = tree(editor);
+        if (childCount(items) == 0)
             return true;
-        return section->childCount() > 0 &&
-               section->child(section->childCount() - 1)->text(0) == text;
+        const int count = childCount(items, QStringLiteral("0"));
+        return count > 0 && textAt(items, QStringLiteral("0/%1").arg(count - 1)) == text;
     };
     return target;
 }
@@ -318,7 +319,7 @@ void TestFaultInjection::failedSaveKeepsEditsAndOldBytes()
             shown.reject();
         }
     });
-    window->create();
+    window->runCreateHandler();
     errors.clear(); // load errors of a file that is not there are not what is tested here
     Modal::exec(*window);
     Modal::setHook({});

@@ -14,7 +14,7 @@ fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 DESTDIR="$stage" cmake --install "$build" --prefix /usr >/dev/null
 root=$stage/usr
 
-sizes=(16 24 32 48 64 128 256)
+read -r -a sizes <<< "$(sed -n 's/^program //p' "$source/common/icons/sizes.txt")"
 expected=(bin/halvex-config share/applications/halvex-config.desktop
           share/icons/hicolor/scalable/apps/halvex-config.svg)
 for size in "${sizes[@]}"; do

@@ -130,9 +130,10 @@ void TestMimeTypePropertiesWindow::fieldsComeBackOnlyWithOk()
             window.findChild<QPushButton*>(close == 0 ? "btnOk" : "btnCancel")->click();
     });
     const std::optional<MimeType> answer =
-        MimeTypePropertiesWindow::ask(nullptr, MimeType{shownType, QString()});
+        MimeTypePropertiesWindow::ask(nullptr, MimeType{DocumentText(shownType), {}});
     QVERIFY2(answerer.surprises().isEmpty(), qPrintable(answerer.surprises().join('\n')));
-    QCOMPARE(answer ? answer->type + QLatin1Char('|') + answer->suffix : QStringLiteral("-"),
+    QCOMPARE(answer ? answer->type.toString() + QLatin1Char('|') + answer->suffix.toString()
+                    : QStringLiteral("-"),
              result);
     QVERIFY((centre - QGuiApplication::primaryScreen()->availableGeometry().center())
                 .manhattanLength() <= 2);

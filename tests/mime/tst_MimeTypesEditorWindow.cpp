@@ -53,7 +53,7 @@ struct EditorOnFile
     MimeTypesEditorWindow& create()
     {
         editor = std::make_unique<MimeTypesEditorWindow>(nullptr, options);
-        editor->create();
+        editor->runCreateHandler();
         return *editor;
     }
 };
@@ -522,7 +522,7 @@ void TestMimeTypesEditorWindow::startWindowOpensTheEditor()
     profile.setValues({{Opt_MIMEPraserCFG, profile.hostPath(QStringLiteral("MIME; types.cfg"))}});
     writeBytes(profile.hostPath(QStringLiteral("MIME; types.cfg")), threeTypes);
     StartWindow start;
-    start.create();
+    start.runCreateHandler();
     DialogAnswerer answerer;
     QString opened;
     int rows = 0;

@@ -1,7 +1,7 @@
 #include "procedures/ProcedurePropertiesWindowUnit.h"
+#include "support/Controls.h"
 #include "support/DialogAnswerer.h"
 #include "support/TestMain.h"
-#include "WindowControls.h"
 
 #include <QFontInfo>
 #include <QLabel>
@@ -34,9 +34,9 @@ void TestProcedurePropertiesWindow::windowFrame()
     QCOMPARE(dialog.size(), QSize(315, 213));
     QCOMPARE(dialog.minimumSize(), dialog.maximumSize());
     QCOMPARE(dialog.objectName(), QStringLiteral("TCstProcProprtiesWindow"));
-    QCOMPARE(child<QLabel>(dialog, "Label1")->text(), QStringLiteral("Caption"));
-    QCOMPARE(child<QLabel>(dialog, "Label2")->text(), QStringLiteral("Code"));
-    auto* code = child<QPlainTextEdit>(dialog, "txtCode");
+    QCOMPARE(control<QLabel>(dialog, "Label1")->text(), QStringLiteral("Caption"));
+    QCOMPARE(control<QLabel>(dialog, "Label2")->text(), QStringLiteral("Code"));
+    auto* code = control<QPlainTextEdit>(dialog, "txtCode");
     QVERIFY(QFontInfo(code->font()).fixedPitch());
     QCOMPARE(code->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
     QCOMPARE(code->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
@@ -67,10 +67,10 @@ void TestProcedurePropertiesWindow::controls()
     QFETCH(QString, caption);
     QFETCH(QRect, geometry);
     ProcedurePropertiesWindow dialog(nullptr, {}, {});
-    QWidget* control = child<QWidget>(dialog, qPrintable(name));
-    QCOMPARE(control->geometry(), geometry);
-    QVERIFY(QRect(QPoint(0, 0), dialog.size()).contains(control->geometry()));
-    if (auto* button = qobject_cast<QPushButton*>(control)) {
+    QWidget* found = control<QWidget>(dialog, qPrintable(name));
+    QCOMPARE(found->geometry(), geometry);
+    QVERIFY(QRect(QPoint(0, 0), dialog.size()).contains(found->geometry()));
+    if (auto* button = qobject_cast<QPushButton*>(found)) {
         QCOMPARE(button->text(), caption);
         QVERIFY(!button->icon().isNull());
         QVERIFY(button->fontMetrics().horizontalAdvance(caption) + button->iconSize().width() + 8 <
@@ -87,10 +87,10 @@ void TestProcedurePropertiesWindow::tabOrderAndFirstFocus()
     answerer.expect([&](QDialog& window) {
         QVERIFY(QTest::qWaitForWindowActive(&window));
         focused = window.focusWidget()->objectName();
-        order = tabOrder(child<QWidget>(window, "txtCaption"), 6);
+        order = tabOrder(control<QWidget>(window, "txtCaption"), 6);
         window.reject();
     });
-    dialog.create();
+    dialog.runCreateHandler();
     Modal::exec(dialog);
     QCOMPARE(focused, QStringLiteral("txtCaption"));
     QCOMPARE(order, (QStringList{"txtCaption", "txtCode", "btnOk", "btnCancel",
@@ -100,9 +100,9 @@ void TestProcedurePropertiesWindow::tabOrderAndFirstFocus()
 void TestProcedurePropertiesWindow::fieldsGoInAndComeOut()
 {
     ProcedurePropertiesWindow dialog(nullptr, QStringLiteral("print <<EOF;"),
-                                   QStringLiteral("print <<EOF;\r\n%1\r\nEOF"));
-    QCOMPARE(child<QLineEdit>(dialog, "txtCaption")->text(), QStringLiteral("print <<EOF;"));
-    QCOMPARE(child<QPlainTextEdit>(dialog, "txtCode")->blockCount(), 3);
+                                     QStringLiteral("print <<EOF;\r\n%1\r\nEOF"));
+    QCOMPARE(control<QLineEdit>(dialog, "txtCaption")->text(), QStringLiteral("print <<EOF;"));
+    QCOMPARE(control<QPlainTextEdit>(dialog, "txtCode")->blockCount(), 3);
     QCOMPARE(dialog.caption(), QStringLiteral("print <<EOF;"));
     QCOMPARE(dialog.code(), QStringLiteral("print <<EOF;\r\n%1\r\nEOF"));
     const QString longCaption(40000, QLatin1Char('x'));
@@ -150,8 +150,8 @@ void TestProcedurePropertiesWindow::okRefusesSomeCaptions()
     bool stayedOpen = false;
     QString keptCaption;
     answerer.expect([&](QDialog& window) {
-        child<QLineEdit>(window, "txtCaption")->setText(caption);
-        child<QPushButton>(window, "btnOk")->click();
+        control<QLineEdit>(window, "txtCaption")->setText(caption);
+        control<QPushButton>(window, "btnOk")->click();
         stayedOpen = window.isVisible();
         keptCaption = dialog.caption();
         if (stayedOpen)
@@ -159,7 +159,7 @@ void TestProcedurePropertiesWindow::okRefusesSomeCaptions()
     });
     if (!refusal.isEmpty())
         answerer.expectMessage();
-    dialog.create();
+    dialog.runCreateHandler();
     const int result = Modal::exec(dialog);
     QCOMPARE(stayedOpen, !refusal.isEmpty());
     QCOMPARE(result == QDialog::Accepted, refusal.isEmpty());
@@ -187,12 +187,12 @@ void TestProcedurePropertiesWindow::selectedTextMacro()
     QFETCH(int, to);
     QFETCH(QString, code);
     ProcedurePropertiesWindow dialog(nullptr, {}, QStringLiteral("print();\r\nx"));
-    auto* field = child<QPlainTextEdit>(dialog, "txtCode");
+    auto* field = control<QPlainTextEdit>(dialog, "txtCode");
     QTextCursor cursor = field->textCursor();
     cursor.setPosition(from);
     cursor.setPosition(to, QTextCursor::KeepAnchor);
     field->setTextCursor(cursor);
-    child<QPushButton>(dialog, "btnSelectedTextMacro")->click();
+    control<QPushButton>(dialog, "btnSelectedTextMacro")->click();
     QCOMPARE(dialog.code(), code);
 }
 
@@ -224,7 +224,7 @@ void TestProcedurePropertiesWindow::keysInTheDialog()
     QString focusAfter;
     answerer.expect([&](QDialog& window) {
         QVERIFY(QTest::qWaitForWindowActive(&window));
-        auto* target = child<QWidget>(window, qPrintable(focused));
+        auto* target = control<QWidget>(window, qPrintable(focused));
         target->setFocus();
         if (auto* field = qobject_cast<QPlainTextEdit*>(target))
             field->moveCursor(QTextCursor::End);
@@ -234,7 +234,7 @@ void TestProcedurePropertiesWindow::keysInTheDialog()
         if (open)
             window.reject();
     });
-    dialog.create();
+    dialog.runCreateHandler();
     const int closedWith = Modal::exec(dialog);
     QCOMPARE(open, result < 0);
     if (result >= 0)

@@ -3,10 +3,11 @@
 #include "procedures/ProcedurePropertiesWindowUnit.h"
 #include "procedures/ProceduresEditorWindowUnit.h"
 #include "ProcsSamples.h"
+#include "support/Controls.h"
 #include "support/DialogAnswerer.h"
 #include "support/TestMain.h"
 #include "support/TestProfile.h"
-#include "WindowControls.h"
+#include "support/TreeDriver.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,7 +16,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <QTreeWidget>
+#include <QTreeView>
 
 namespace {
 
@@ -39,7 +40,7 @@ struct HostFolder
 struct Panel
 {
     QDialog& window;
-    QTreeWidget* tree;
+    QTreeView* tree;
     QPlainTextEdit* preview;
     QPushButton* newCode;
     QPushButton* edit;
@@ -48,29 +49,31 @@ struct Panel
     QPushButton* cancel;
 
     explicit Panel(QDialog& editor)
-        : window(editor), tree(child<QTreeWidget>(editor, "tvItems")),
-          preview(child<QPlainTextEdit>(editor, "txtCode")),
-          newCode(child<QPushButton>(editor, "btnNewCode")),
-          edit(child<QPushButton>(editor, "btnEdit")),
-          remove(child<QPushButton>(editor, "btnRemove")), ok(child<QPushButton>(editor, "btnOk")),
-          cancel(child<QPushButton>(editor, "btnCancel"))
+        : window(editor), tree(control<QTreeView>(editor, "tvItems")),
+          preview(control<QPlainTextEdit>(editor, "txtCode")),
+          newCode(control<QPushButton>(editor, "btnNewCode")),
+          edit(control<QPushButton>(editor, "btnEdit")),
+          remove(control<QPushButton>(editor, "btnRemove")),
+          ok(control<QPushButton>(editor, "btnOk")),
+          cancel(control<QPushButton>(editor, "btnCancel"))
     {
     }
 
-    QTreeWidgetItem* node(int section, int procedure = -1) const
+    QModelIndex node(int section, int procedure = -1) const
     {
-        QTreeWidgetItem* item = tree->topLevelItem(section);
-        return procedure < 0 ? item : item->child(procedure);
+        const QModelIndex item = tree->model()->index(section, 0);
+        return procedure < 0 ? item : tree->model()->index(procedure, 0, item);
     }
+    QString text(int section, int procedure = -1) const
+    {
+        return node(section, procedure).data().toString();
+    }
+    int procedures(int section) const { return tree->model()->rowCount(node(section)); }
     void select(int section, int procedure = -1) const
     {
-        tree->setCurrentItem(node(section, procedure));
+        tree->setCurrentIndex(node(section, procedure));
     }
-    QString selected() const
-    {
-        const QList<QTreeWidgetItem*> items = tree->selectedItems();
-        return items.isEmpty() ? QStringLiteral("<none>") : items.first()->text(0);
-    }
+    QString selected() const { return selectedText(*tree); }
     QString shown() const { return preview->toPlainText(); }
 };
 
@@ -87,9 +90,9 @@ DialogAnswerer::Answer fillProcedure(const QString& caption, const QString& code
         auto& dialog = dynamic_cast<ProcedurePropertiesWindow&>(window);
         if (openedWith)
             *openedWith = QStringList{dialog.caption(), dialog.code()};
-        child<QLineEdit>(dialog, "txtCaption")->setText(caption);
-        child<QPlainTextEdit>(dialog, "txtCode")->setPlainText(code);
-        child<QPushButton>(dialog, "btnOk")->click();
+        control<QLineEdit>(dialog, "txtCaption")->setText(caption);
+        control<QPlainTextEdit>(dialog, "txtCode")->setPlainText(code);
+        control<QPushButton>(dialog, "btnOk")->click();
     };
 }
 
@@ -99,13 +102,13 @@ DialogAnswerer::Answer acceptProcedure(QStringList* openedWith = nullptr)
         auto& dialog = dynamic_cast<ProcedurePropertiesWindow&>(window);
         if (openedWith)
             *openedWith = QStringList{dialog.caption(), dialog.code()};
-        child<QPushButton>(dialog, "btnOk")->click();
+        control<QPushButton>(dialog, "btnOk")->click();
     };
 }
 
 DialogAnswerer::Answer cancelProcedure()
 {
-    return [](QDialog& window) { child<QPushButton>(window, "btnCancel")->click(); };
+    return [](QDialog& window) { control<QPushButton>(window, "btnCancel")->click(); };
 }
 
 void checkAllAnswered(const DialogAnswerer& answerer)
@@ -220,9 +223,9 @@ void TestProceduresEditorWindow::controls()
     QFETCH(QRect, geometry);
     HostFolder host(workedExample);
     ProceduresEditorWindow window(nullptr, host.options);
-    QWidget* control = child<QWidget>(window, qPrintable(name));
-    QCOMPARE(control->geometry(), geometry);
-    if (auto* button = qobject_cast<QPushButton*>(control)) {
+    QWidget* found = control<QWidget>(window, qPrintable(name));
+    QCOMPARE(found->geometry(), geometry);
+    if (auto* button = qobject_cast<QPushButton*>(found)) {
         QCOMPARE(button->text(), caption);
         QVERIFY(!button->icon().isNull());
         QVERIFY(button->fontMetrics().horizontalAdvance(caption) + button->iconSize().width() + 8 <
@@ -239,7 +242,7 @@ void TestProceduresEditorWindow::tabOrderAndFirstFocus()
     answerer.expect([&](QDialog& window) {
         QVERIFY(QTest::qWaitForWindowActive(&window));
         focused = window.focusWidget()->objectName();
-        order = tabOrder(child<QWidget>(window, "tvItems"), 8);
+        order = tabOrder(control<QWidget>(window, "tvItems"), 8);
         window.reject();
     });
     showEditor(host.options);
@@ -258,10 +261,10 @@ void TestProceduresEditorWindow::opensWithSectionsClosed()
     QString shown = QStringLiteral("?");
     answerer.expect([&](QDialog& window) {
         Panel panel(window);
-        for (int i = 0; i < panel.tree->topLevelItemCount(); ++i) {
-            sections.append(panel.node(i)->text(0) + QLatin1Char('/') +
-                            QString::number(panel.node(i)->childCount()));
-            expanded += panel.node(i)->isExpanded();
+        for (int i = 0; i < panel.tree->model()->rowCount(); ++i) {
+            sections.append(panel.text(i) + QLatin1Char('/') +
+                            QString::number(panel.procedures(i)));
+            expanded += panel.tree->isExpanded(panel.node(i));
         }
         shown = panel.shown();
         window.reject();
@@ -338,7 +341,8 @@ void TestProceduresEditorWindow::newCodeGoesLastInItsSection()
         panel.newCode->click();
         selectedAfter = panel.selected();
         shownAfter = panel.shown();
-        expandedAfter = panel.node(2)->isExpanded() || panel.node(3)->isExpanded();
+        expandedAfter =
+            panel.tree->isExpanded(panel.node(2)) || panel.tree->isExpanded(panel.node(3));
         panel.ok->click();
     });
     answerer.expect(fillProcedure(QStringLiteral("new"), QStringLiteral("l1\r\nl2"), &openedWith));
@@ -362,7 +366,7 @@ void TestProceduresEditorWindow::typedMacroShowsAsTypedUntilTheSelectionMoves()
         panel.select(2);
         panel.newCode->click();
         shown.append(panel.shown());
-        panel.tree->setCurrentItem(panel.node(2)->child(1));
+        panel.tree->setCurrentIndex(panel.node(2, 1));
         shown.append(panel.shown());
         panel.ok->click();
     });
@@ -396,15 +400,15 @@ void TestProceduresEditorWindow::multiLineCodeIsOneLineInTheFile()
     });
     answerer.expect([&](QDialog& dialog) {
         QVERIFY(QTest::qWaitForWindowActive(&dialog));
-        QTest::keyClicks(child<QLineEdit>(dialog, "txtCaption"), "two lines");
-        auto* code = child<QPlainTextEdit>(dialog, "txtCode");
+        QTest::keyClicks(control<QLineEdit>(dialog, "txtCaption"), "two lines");
+        auto* code = control<QPlainTextEdit>(dialog, "txtCode");
         code->setFocus();
         QTest::keyClicks(code, "if (1) {");
         QTest::keyClick(code, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
         QTest::keyClicks(code, "  %1");
         QTest::keyClick(code, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
         QTest::keyClicks(code, "}");
-        child<QPushButton>(dialog, "btnOk")->click();
+        control<QPushButton>(dialog, "btnOk")->click();
     });
     showEditor(host.options);
     QCOMPARE(host.bytes(), QByteArray("SECTION_0\r\ntwo lines\r\n#if (1) {%2  %1%2}\r\n"));
@@ -422,7 +426,7 @@ void TestProceduresEditorWindow::editChangesCaptionAndCode()
         Panel panel(window);
         panel.select(1, 1);
         panel.edit->click();
-        caption = panel.node(1, 1)->text(0);
+        caption = panel.text(1, 1);
         shown = panel.shown();
         panel.ok->click();
     });
@@ -473,9 +477,9 @@ void TestProceduresEditorWindow::procedureWithHashCaptionNeedsAnotherCaption()
     });
     bool stayedOpen = false;
     answerer.expect([&](QDialog& dialog) {
-        child<QPushButton>(dialog, "btnOk")->click();
+        control<QPushButton>(dialog, "btnOk")->click();
         stayedOpen = dialog.isVisible();
-        child<QPushButton>(dialog, "btnCancel")->click();
+        control<QPushButton>(dialog, "btnCancel")->click();
     });
     answerer.expectMessage();
     answerer.expect(fillProcedure(QStringLiteral("x"), QStringLiteral("code")));
@@ -508,7 +512,7 @@ void TestProceduresEditorWindow::commandsWithoutTheirNodeDoNothing()
         Panel panel(window);
         if (!selected.isEmpty())
             panel.select(selected[0]);
-        child<QPushButton>(window, qPrintable(command))->click();
+        control<QPushButton>(window, qPrintable(command))->click();
         panel.ok->click();
     });
     showEditor(host.options);
@@ -691,7 +695,7 @@ void TestProceduresEditorWindow::failedSaveKeepsTheEditorOpenWithItsEdits()
         panel.newCode->click();
         panel.ok->click();
         stayedOpen = window.isVisible();
-        kept = panel.node(1)->child(2)->text(0);
+        kept = panel.text(1, 2);
         QFile::setPermissions(host.path(), QFile::ReadOwner | QFile::WriteOwner);
         panel.ok->click();
     });
@@ -715,7 +719,7 @@ void TestProceduresEditorWindow::missingFileOpensEmpty()
     int nodes = -1;
     answerer.expect([&](QDialog& window) {
         Panel panel(window);
-        nodes = panel.tree->topLevelItemCount();
+        nodes = panel.tree->model()->rowCount();
         panel.newCode->click();
         panel.edit->click();
         panel.remove->click();
@@ -736,8 +740,8 @@ void TestProceduresEditorWindow::doubleClickEditsAndDeleteKeyRemoves()
         Panel panel(window);
         QVERIFY(QTest::qWaitForWindowActive(&window));
         panel.tree->expandAll();
-        const auto doubleClick = [&](QTreeWidgetItem* item) {
-            const QPoint at = panel.tree->visualItemRect(item).center();
+        const auto doubleClick = [&](const QModelIndex& item) {
+            const QPoint at = panel.tree->visualRect(item).center();
             QTest::mouseClick(panel.tree->viewport(), Qt::LeftButton, {}, at);
             QTest::mouseDClick(panel.tree->viewport(), Qt::LeftButton, {}, at);
         };
@@ -771,7 +775,7 @@ void TestProceduresEditorWindow::collapsingMovesTheSelectionToTheSection()
     answerer.expect([&](QDialog& window) {
         Panel panel(window);
         panel.select(0, 2);
-        panel.tree->collapseItem(panel.node(0));
+        panel.tree->collapse(panel.node(0));
         selected = panel.selected();
         shown = panel.shown();
         panel.remove->click();
@@ -794,12 +798,12 @@ void TestProceduresEditorWindow::startWindowOpensTheEditor()
     int sections = 0;
     answerer.expect([&](QDialog& window) {
         opened = window.objectName();
-        sections = Panel(window).tree->topLevelItemCount();
+        sections = Panel(window).tree->model()->rowCount();
         window.reject();
     });
     StartWindow start;
-    start.create();
-    child<QPushButton>(start, "btnStdProcsEditor")->click();
+    start.runCreateHandler();
+    control<QPushButton>(start, "btnStdProcsEditor")->click();
     QCOMPARE(opened, QStringLiteral("TStdProcsPanelEditorWindow"));
     QCOMPARE(sections, 2);
     checkAllAnswered(answerer);

@@ -35,7 +35,9 @@ class FakeOptions : public HostOptions
 {
 public:
     QMap<QString, QString> values;
+    QString settingsFile;
     QString readString(const QString& name) const override { return values.value(name); }
+    QString settingsFilePath() const override { return settingsFile; }
 };
 
 QByteArray fileBytes(const QString& path);

@@ -34,20 +34,6 @@ QString geometryOf(const QWidget& widget)
     return QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
 }
 
-QStringList tabOrder(QWidget* first, int count)
-{
-    QStringList order;
-    QWidget* widget = first;
-    for (int i = 0; i < count; ++i) {
-        order.append(widget->objectName());
-        do
-            widget = widget->nextInFocusChain();
-        while (!(widget->focusPolicy() & Qt::TabFocus) || !widget->isEnabled() ||
-               widget->objectName().startsWith(QLatin1String("qt_")));
-    }
-    return order;
-}
-
 bool captionFits(const QPushButton& button)
 {
     QStyleOptionButton option;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "support/Controls.h"
+
 #include <QColor>
 #include <QImage>
 #include <QString>
@@ -14,20 +16,9 @@ QImage testStrip(int width, int height, int variant = 0);
 void writeStrip(const QString& path, int width, int height, int variant = 0,
                 const char* format = "BMP");
 
-// The control of that objectName; the test stops when there is none.
-template <class Widget = QWidget> Widget* control(const QWidget& window, const QString& name)
-{
-    auto* found = window.findChild<Widget*>(name);
-    if (!found)
-        qFatal("no control %s in %s", qPrintable(name), qPrintable(window.objectName()));
-    return found;
-}
-
 class QPushButton;
 
 // Whether the button's picture and caption fit inside its frame, as the style draws them.
 bool captionFits(const QPushButton& button);
 // "x,y wxh", the geometry as the forms give it.
 QString geometryOf(const QWidget& widget);
-// The objectNames met by pressing Tab from first, first included.
-QStringList tabOrder(QWidget* first, int count);

@@ -82,7 +82,7 @@ void TestCategoryPropertiesWindow::controls()
 void TestCategoryPropertiesWindow::enterConfirmsAtOnce()
 {
     CategoryPropertiesWindow dialog(nullptr, m_images);
-    dialog.create();
+    dialog.runCreateHandler();
     dialog.setFields({QStringLiteral("Lists"), 8});
     DialogAnswerer answerer;
     answerer.expect([&](QDialog&) {
@@ -121,7 +121,7 @@ void TestCategoryPropertiesWindow::colonIsRefused()
     QFETCH(QString, caption);
     QFETCH(bool, refused);
     CategoryPropertiesWindow dialog(nullptr, m_images);
-    dialog.create();
+    dialog.runCreateHandler();
     dialog.setFields({caption, 0});
     DialogAnswerer answerer;
     QString kept;

@@ -116,7 +116,7 @@ void TestTagPropertiesWindow::controls()
 void TestTagPropertiesWindow::windowTabOrderAndFocus()
 {
     TagPropertiesWindow dialog(nullptr, m_images);
-    dialog.create();
+    dialog.runCreateHandler();
     dialog.setFields({});
     DialogAnswerer answerer;
     answerer.expect([&](QDialog&) {
@@ -174,7 +174,7 @@ void TestTagPropertiesWindow::macrosGoIntoTheTagAtItsCaret()
     QFETCH(QString, result);
     QFETCH(int, caret);
     TagPropertiesWindow dialog(nullptr, m_images);
-    dialog.create();
+    dialog.runCreateHandler();
     dialog.setFields({QStringLiteral("Cap"), tag, 0});
     DialogAnswerer answerer;
     answerer.expect([&](QDialog&) {
@@ -232,7 +232,7 @@ void TestTagPropertiesWindow::colonIsRefused()
     QFETCH(QString, corrected);
     QFETCH(int, refusals);
     TagPropertiesWindow dialog(nullptr, m_images);
-    dialog.create();
+    dialog.runCreateHandler();
     dialog.setFields({caption, tag, 4});
     DialogAnswerer answerer;
     QStringList keptAfterRefusal;

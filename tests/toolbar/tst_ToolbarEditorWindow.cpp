@@ -3,8 +3,9 @@
 #include "support/DialogAnswerer.h"
 #include "support/TestMain.h"
 #include "support/TestProfile.h"
-#include "toolbar/ToolbarEditorWindowUnit.h"
+#include "support/TreeDriver.h"
 #include "toolbar/ImageList.h"
+#include "toolbar/ToolbarEditorWindowUnit.h"
 #include "ToolbarTestSupport.h"
 
 #include <QApplication>
@@ -16,7 +17,7 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QSpinBox>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <QUrl>
 
 namespace {
@@ -53,39 +54,19 @@ int runEditor(const HostOptions& options, DialogAnswerer& answerer,
               const std::function<void(Editor&)>& use)
 {
     Editor editor(nullptr, options);
-    editor.create();
+    editor.runCreateHandler();
     answerer.expect([&](QDialog&) { use(editor); });
     return Modal::exec(editor);
 }
 
-QTreeWidget* tree(const QWidget& editor)
+QTreeView* tree(const QWidget& editor)
 {
-    return control<QTreeWidget>(editor, QStringLiteral("tvItems"));
+    return control<QTreeView>(editor, QStringLiteral("tvItems"));
 }
 
 const ImageList& images(const QWidget& editor)
 {
     return *control<ImageList>(editor, QStringLiteral("ImageList1"));
-}
-
-void click(const QWidget& window, const char* name)
-{
-    control<QAbstractButton>(window, QString::fromLatin1(name))->click();
-}
-
-// "1/0" is the first tag of the second category.
-QTreeWidgetItem* nodeAt(QTreeWidget* tv, const QString& path)
-{
-    const QStringList steps = path.split(QLatin1Char('/'));
-    QTreeWidgetItem* node = tv->topLevelItem(steps[0].toInt());
-    return steps.size() > 1 ? node->child(steps[1].toInt()) : node;
-}
-
-void select(QTreeWidget* tv, const QString& path)
-{
-    tv->clearSelection();
-    if (!path.isEmpty())
-        nodeAt(tv, path)->setSelected(true);
 }
 
 // A property dialog filled in and closed: "caption|tag|number|ok" for a tag,
@@ -105,9 +86,9 @@ DialogAnswerer::Answer fillIn(const QString& answer)
 
 void runCommand(Editor& editor, const QString& command)
 {
-    QTreeWidget* tv = tree(editor);
+    QTreeView* tv = tree(editor);
     if (command == QLatin1String("double-click")) {
-        const QPoint centre = tv->visualItemRect(tv->selectedItems().first()).center();
+        const QPoint centre = tv->visualRect(tv->currentIndex()).center();
         // What a person's double-click sends.
         QTest::mouseClick(tv->viewport(), Qt::LeftButton, {}, centre);
         QTest::mouseDClick(tv->viewport(), Qt::LeftButton, {}, centre);
@@ -122,10 +103,10 @@ void runCommand(Editor& editor, const QString& command)
 }
 
 // Whether the node's row on screen holds a pixel of that colour.
-bool rowShows(QTreeWidget* tv, QTreeWidgetItem* node, const QColor& colour)
+bool rowShows(QTreeView* tv, const QModelIndex& node, const QColor& colour)
 {
     const QImage shot = tv->viewport()->grab().toImage();
-    const QRect row = tv->visualItemRect(node);
+    const QRect row = tv->visualRect(node);
     for (int y = row.top(); y <= row.bottom(); ++y) {
         for (int x = row.left(); x <= row.right(); ++x) {
             if (shot.pixelColor(x, y) == colour)
@@ -296,15 +277,15 @@ void TestToolbarEditorWindow::startWindowOpensTheEditor()
     writeBytes(cfg, twoCategories);
     writeStrip(strip, 64, 16);
     StartWindow start;
-    start.create();
+    start.runCreateHandler();
     start.show();
     DialogAnswerer answerer;
     int categories = 0;
     int imageCount = 0;
     answerer.expect([&](QDialog& editor) {
-        categories = tree(editor)->topLevelItemCount();
+        categories = childCount(*tree(editor));
         imageCount = images(editor).count();
-        select(tree(editor), QStringLiteral("1"));
+        select(*tree(editor), QStringLiteral("1"));
         click(editor, "btnRemove");
         click(editor, "btnOk");
     });
@@ -332,11 +313,11 @@ void TestToolbarEditorWindow::createLoadsStripAndToolbar()
     QFETCH(int, count);
     Host host(twoCategories, stripWidth);
     Editor editor(nullptr, host.options);
-    editor.create();
+    editor.runCreateHandler();
     QCOMPARE(images(editor).count(), count);
     QCOMPARE(images(editor).image(count - 1).toImage().pixelColor(8, 8), stripColour(count - 1));
-    QCOMPARE(tree(editor)->topLevelItemCount(), 2);
-    QCOMPARE(nodeAt(tree(editor), "0/0")->text(0), QStringLiteral("A1:a1"));
+    QCOMPARE(childCount(*tree(editor)), 2);
+    QCOMPARE(textAt(*tree(editor), "0/0"), QStringLiteral("A1:a1"));
 }
 
 void TestToolbarEditorWindow::stripFailureStillLoadsTheToolbar_data()
@@ -391,7 +372,7 @@ void TestToolbarEditorWindow::stripFailureStillLoadsTheToolbar()
     }
     int categories = -1;
     runEditor(host.options, answerer, [&](Editor& editor) {
-        categories = tree(editor)->topLevelItemCount();
+        categories = childCount(*tree(editor));
         QCOMPARE(images(editor).count(), 0);
         click(editor, "btnOk");
     });
@@ -406,23 +387,23 @@ void TestToolbarEditorWindow::nodesShowTheirImages()
     Host host("2:1:A\r\n1:2:T:t\r\n2:99:B\r\n2:-1:C\r\n");
     DialogAnswerer answerer;
     runEditor(host.options, answerer, [&](Editor& editor) {
-        QTreeWidget* tv = tree(editor);
+        QTreeView* tv = tree(editor);
         tv->expandAll();
-        QVERIFY(rowShows(tv, nodeAt(tv, "0"), stripColour(1)));
-        QVERIFY(rowShows(tv, nodeAt(tv, "0/0"), stripColour(2)));
-        QVERIFY(!rowShows(tv, nodeAt(tv, "0"), stripColour(2)));
+        QVERIFY(rowShows(tv, nodeAt(*tv, "0"), stripColour(1)));
+        QVERIFY(rowShows(tv, nodeAt(*tv, "0/0"), stripColour(2)));
+        QVERIFY(!rowShows(tv, nodeAt(*tv, "0"), stripColour(2)));
         for (int i = 0; i < 12; ++i) {
-            QVERIFY(!rowShows(tv, nodeAt(tv, "1"), stripColour(i)));
-            QVERIFY(!rowShows(tv, nodeAt(tv, "2"), stripColour(i)));
+            QVERIFY(!rowShows(tv, nodeAt(*tv, "1"), stripColour(i)));
+            QVERIFY(!rowShows(tv, nodeAt(*tv, "2"), stripColour(i)));
         }
         // Selected, the node shows the same image.
-        select(tv, QStringLiteral("0"));
-        QVERIFY(rowShows(tv, nodeAt(tv, "0"), stripColour(1)));
+        select(*tv, QStringLiteral("0"));
+        QVERIFY(rowShows(tv, nodeAt(*tv, "0"), stripColour(1)));
         writeStrip(host.strip, 192, 16, 1);
         answerer.expect([](QDialog& prompt) { click(prompt, "btnUpdate"); });
         click(editor, "btnEditGlyps");
-        QVERIFY(rowShows(tv, nodeAt(tv, "0/0"), stripColour(2, 1)));
-        QVERIFY(!rowShows(tv, nodeAt(tv, "0/0"), stripColour(2)));
+        QVERIFY(rowShows(tv, nodeAt(*tv, "0/0"), stripColour(2, 1)));
+        QVERIFY(!rowShows(tv, nodeAt(*tv, "0/0"), stripColour(2)));
         click(editor, "btnCancel");
     });
     QVERIFY2(answerer.surprises().isEmpty(), qPrintable(answerer.surprises().join('\n')));
@@ -516,7 +497,7 @@ void TestToolbarEditorWindow::commands()
     DialogAnswerer answerer;
     const bool question = answer == QLatin1String("yes") || answer == QLatin1String("no");
     runEditor(host.options, answerer, [&](Editor& editor) {
-        select(tree(editor), selected);
+        select(*tree(editor), selected);
         if (question)
             answerer.expectMessage(answer == QLatin1String("yes") ? QMessageBox::Yes
                                                                   : QMessageBox::No);
@@ -588,7 +569,7 @@ void TestToolbarEditorWindow::imageIndexThroughTheDialogs()
         answerer.expectMessage();
     QString shown;
     runEditor(host.options, answerer, [&](Editor& editor) {
-        select(tree(editor), file.contains("\n1:") ? QStringLiteral("0/0") : QStringLiteral("0"));
+        select(*tree(editor), file.contains("\n1:") ? QStringLiteral("0/0") : QStringLiteral("0"));
         answerer.expect([&](QDialog& dialog) {
             auto* spinEdit = control<QSpinBox>(dialog, QStringLiteral("spnImageIndex"));
             shown = spinEdit->isEnabled() ? QStringLiteral("%1 %2..%3")
@@ -622,7 +603,7 @@ void TestToolbarEditorWindow::closingWithoutOkWritesNothing()
     const int result = runEditor(host.options, answerer, [&](Editor& editor) {
         answerer.expect(fillIn(QStringLiteral("C|1|ok")));
         click(editor, "btnNewCategory");
-        select(tree(editor), QStringLiteral("0"));
+        select(*tree(editor), QStringLiteral("0"));
         answerer.expectMessage(QMessageBox::Yes);
         click(editor, "btnRemove");
         if (how == QLatin1String("Cancel"))
@@ -715,7 +696,7 @@ void TestToolbarEditorWindow::failedSaveKeepsTheEditorOpen()
         answerer.expectMessage();
         click(editor, "btnOk");
         stayedOpen = editor.isVisible();
-        categoriesAfterError = tree(editor)->topLevelItemCount();
+        categoriesAfterError = childCount(*tree(editor));
         QFile::setPermissions(host.cfg, QFile::ReadOwner | QFile::WriteOwner);
         host.options.values[Opt_HTMLToolbarCFG] = host.cfg;
         click(editor, cause.isEmpty() ? "btnCancel" : "btnOk");

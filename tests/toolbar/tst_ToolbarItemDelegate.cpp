@@ -1,7 +1,7 @@
 #include "support/TestMain.h"
 #include "toolbar/ImageList.h"
-#include "toolbar/ToolbarFile.h"
 #include "toolbar/ToolbarItemDelegate.h"
+#include "toolbar/ToolbarModel.h"
 #include "ToolbarTestSupport.h"
 
 #include <QPainter>
@@ -40,7 +40,7 @@ void TestToolbarItemDelegate::drawsImageAndLight()
     ToolbarItemDelegate delegate(images, nullptr);
     QStandardItemModel model;
     auto* item = new QStandardItem(QString());
-    item->setData(imageIndex, ImageIndexRole);
+    item->setData(imageIndex, ToolbarModel::ImageIndexRole);
     model.appendRow(item);
     QStyleOptionViewItem option;
     option.rect = QRect(0, 0, 100, 20);

@@ -21,7 +21,7 @@ private slots:
 void TestUpdateImagesWindow::window()
 {
     UpdateImagesWindow prompt;
-    prompt.create();
+    prompt.runCreateHandler();
     DialogAnswerer answerer;
     answerer.expect([&](QDialog&) {
         QCOMPARE(prompt.pos(), QPoint(205, 121));

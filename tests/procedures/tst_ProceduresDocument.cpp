@@ -1,62 +1,37 @@
-#include "common/HostOptions.h"
-#include "procedures/ProcsFile.h"
+#include "procedures/ProceduresDocument.h"
 #include "ProcsSamples.h"
-#include "support/TestMain.h"
-#include "support/TestProfile.h"
 
-#include <QDir>
 #include <QRandomGenerator>
-#include <QTemporaryDir>
-#include <QTreeWidget>
+#include <QTest>
 
 namespace {
 
-// "Caption[entry](caption=code, ...); ..." walking the nodes in pre-order, so that a Codes
-// entry out of step with its node shows.
-QString describe(const ProcsModel& model)
+// "Caption[number](caption=code, ...); ..."
+QString describe(const ProceduresDocument& document)
 {
     QStringList sections;
-    qsizetype entry = 0;
-    for (const ProcsSection& section : model.sections) {
-        QString text =
-            section.caption + QLatin1Char('[') + model.Codes.value(entry++) + QStringLiteral("](");
+    for (const ProcedureSection& section : document.sections) {
         QStringList procedures;
-        for (const QString& caption : section.procedures)
-            procedures.append(caption + QLatin1Char('=') + model.Codes.value(entry++));
-        sections.append(text + procedures.join(QStringLiteral(", ")) + QLatin1Char(')'));
+        for (const Procedure& procedure : section.procedures)
+            procedures.append(procedure.caption.toString() + QLatin1Char('=') +
+                              procedure.code.toString());
+        sections.append(sectionCaption(section.number) + QLatin1Char('[') +
+                        QString::number(section.number) + QStringLiteral("](") +
+                        procedures.join(QStringLiteral(", ")) + QLatin1Char(')'));
     }
-    if (entry != model.Codes.size())
-        sections.append(
-            QStringLiteral("%1 entries for %2 nodes").arg(model.Codes.size()).arg(entry));
     return sections.join(QStringLiteral("; "));
 }
 
 const QString fileName = QStringLiteral("/procs/CstProcs.dat");
 
-ProcsParse parseBytes(const QByteArray& bytes)
+ProceduresRead parseBytes(const QByteArray& bytes)
 {
-    return parseProcsLines(splitLineFile(bytes).lines, fileName);
+    return readProcedures(bytes, fileName);
 }
 
-QByteArray savedBytes(const ProcsModel& model)
+QByteArray savedBytes(const ProceduresDocument& document)
 {
-    return joinLineFile(procsLines(model), fileName);
-}
-
-// Misc with three procedures, Output with two, Input with one: absolute indexes 0 to 8.
-ProcsModel threeSections()
-{
-    ProcsModel model;
-    AddSection(model, 0).procedures = QStringList{"m1", "m2", "m3"};
-    model.Codes << "c-m1"
-                << "c-m2"
-                << "c-m3";
-    AddSection(model, 1).procedures = QStringList{"o1", "o2"};
-    model.Codes << "c-o1"
-                << "c-o2";
-    AddSection(model, 2).procedures = QStringList{"i1"};
-    model.Codes << "c-i1";
-    return model;
+    return writeProcedures(document, fileName);
 }
 
 // Texts from characters that mean something in the format, so that random models meet the
@@ -96,24 +71,24 @@ QString randomCaption(QRandomGenerator& random)
     return caption;
 }
 
-ProcsModel randomModel(QRandomGenerator& random)
+ProceduresDocument randomDocument(QRandomGenerator& random)
 {
-    ProcsModel model;
+    ProceduresDocument document;
     const int sections = random.bounded(6);
     for (int s = 0; s < sections; ++s) {
-        ProcsSection& section = AddSection(model, random.bounded(10));
+        ProcedureSection section{random.bounded(10), {}};
         const int procedures = random.bounded(6);
-        for (int p = 0; p < procedures; ++p) {
-            section.procedures.append(randomCaption(random));
-            model.Codes.append(randomText(random, 8));
-        }
+        for (int p = 0; p < procedures; ++p)
+            section.procedures.append(
+                {DocumentText(randomCaption(random)), DocumentText(randomText(random, 8))});
+        document.sections.append(section);
     }
-    return model;
+    return document;
 }
 
 } // namespace
 
-class TestProcsFile : public QObject
+class TestProceduresDocument : public QObject
 {
     Q_OBJECT
 
@@ -125,17 +100,10 @@ private slots:
     void newLineMacro_data();
     void newLineMacro();
     void saveThenLoadGivesTheSameModel();
-    void absoluteIndexesOfTheExample();
-    void newProcedureGoesLastInItsSection();
-    void removingPairsTreeAndCodes();
-    void loadTellsHowMuchWasRead_data();
-    void loadTellsHowMuchWasRead();
-    void pathIsGluedAndReadAfresh();
-    void emptyAppPathNamesNoFile();
-    void codesOutOfStepAreNotWritten();
+    void nulEndsTheReadAsNotWhole();
 };
 
-void TestProcsFile::readAndWriteBack_data()
+void TestProceduresDocument::readAndWriteBack_data()
 {
     QTest::addColumn<QByteArray>("file");
     QTest::addColumn<QString>("model");
@@ -205,19 +173,20 @@ void TestProcsFile::readAndWriteBack_data()
         << QByteArray("SECTION_0\r\n caf\xe9 \x80 \r\n# %1\t\xa0 \r\n");
 }
 
-void TestProcsFile::readAndWriteBack()
+void TestProceduresDocument::readAndWriteBack()
 {
     QFETCH(QByteArray, file);
     QFETCH(QString, model);
     QFETCH(QByteArray, written);
-    const ProcsParse parsed = parseBytes(file);
+    const ProceduresRead parsed = parseBytes(file);
     QVERIFY2(!parsed.stoppedBy, qPrintable(parsed.stoppedBy ? parsed.stoppedBy->message() : ""));
-    QCOMPARE(describe(parsed.model), model);
-    QCOMPARE(savedBytes(parsed.model), written);
-    QCOMPARE(parseBytes(written).model, parsed.model);
+    QVERIFY(parsed.whole);
+    QCOMPARE(describe(parsed.document), model);
+    QCOMPARE(savedBytes(parsed.document), written);
+    QCOMPARE(parseBytes(written).document, parsed.document);
 }
 
-void TestProcsFile::badLineStopsTheRead_data()
+void TestProceduresDocument::badLineStopsTheRead_data()
 {
     QTest::addColumn<QByteArray>("file");
     QTest::addColumn<QString>("modelBefore");
@@ -250,18 +219,19 @@ void TestProcsFile::badLineStopsTheRead_data()
                "...\" is not";
 }
 
-void TestProcsFile::badLineStopsTheRead()
+void TestProceduresDocument::badLineStopsTheRead()
 {
     QFETCH(QByteArray, file);
     QFETCH(QString, modelBefore);
     QFETCH(QString, named);
-    const ProcsParse parsed = parseBytes(file);
+    const ProceduresRead parsed = parseBytes(file);
     QVERIFY(parsed.stoppedBy);
-    QCOMPARE(describe(parsed.model), modelBefore);
+    QVERIFY(!parsed.whole);
+    QCOMPARE(describe(parsed.document), modelBefore);
     QVERIFY2(parsed.stoppedBy->message().contains(named), qPrintable(parsed.stoppedBy->message()));
 }
 
-void TestProcsFile::newLineMacro_data()
+void TestProceduresDocument::newLineMacro_data()
 {
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("file");
@@ -282,169 +252,43 @@ void TestProcsFile::newLineMacro_data()
                                             << "print <<EOF;%2%1%2EOF";
 }
 
-void TestProcsFile::newLineMacro()
+void TestProceduresDocument::newLineMacro()
 {
     QFETCH(QString, window);
     QFETCH(QString, file);
-    QCOMPARE(EncodeNewLines(window), file);
-    QCOMPARE(DecodeNewLines(file), window);
+    QCOMPARE(encodeNewLines(window), file);
+    QCOMPARE(decodeNewLines(file), window);
 }
 
-void TestProcsFile::saveThenLoadGivesTheSameModel()
+void TestProceduresDocument::saveThenLoadGivesTheSameModel()
 {
     QRandomGenerator random(20240604);
     for (int round = 0; round < 2000; ++round) {
-        const ProcsModel model = randomModel(random);
-        const QByteArray bytes = savedBytes(model);
-        const ProcsParse parsed = parseBytes(bytes);
-        QVERIFY2(!parsed.stoppedBy && parsed.model == model,
+        const ProceduresDocument document = randomDocument(random);
+        const QByteArray bytes = savedBytes(document);
+        const ProceduresRead parsed = parseBytes(bytes);
+        QVERIFY2(!parsed.stoppedBy && parsed.document == document,
                  qPrintable(QStringLiteral("round %1: %2\nread back as %3")
                                 .arg(round)
-                                .arg(describe(model), describe(parsed.model))));
+                                .arg(describe(document), describe(parsed.document))));
         // Window form and back, as an Edit closed with OK does.
-        for (const QString& code : model.Codes)
-            QCOMPARE(EncodeNewLines(DecodeNewLines(code)), code);
-        if (round % 50 == 0) {
-            QTreeWidget tree;
-            fillProcsTree(tree, parsed.model);
-            QCOMPARE(readProcsTree(tree, parsed.model.Codes), model);
+        for (const ProcedureSection& section : document.sections) {
+            for (const Procedure& procedure : section.procedures) {
+                const QString code = procedure.code.toString();
+                QCOMPARE(encodeNewLines(decodeNewLines(code)), code);
+            }
         }
     }
 }
 
-void TestProcsFile::absoluteIndexesOfTheExample()
+void TestProceduresDocument::nulEndsTheReadAsNotWhole()
 {
-    QTreeWidget tree;
-    fillProcsTree(tree, threeSections());
-    QStringList seen;
-    int walked = 0;
-    for (QTreeWidgetItemIterator it(&tree); *it; ++it, ++walked)
-        seen.append(QStringLiteral("%1:%2").arg((*it)->text(0)).arg(absoluteIndex(**it)));
-    QCOMPARE(walked, 9);
-    QCOMPARE(seen, (QStringList{"Misc:0", "m1:1", "m2:2", "m3:3", "Output:4", "o1:5", "o2:6",
-                                "Input:7", "i1:8"}));
+    const ProceduresRead read =
+        parseBytes(QByteArray("SECTION_0\r\nA\r\n#a\0b\r\nSECTION_1\r\n", 29));
+    QVERIFY(!read.whole);
+    QVERIFY(!read.stoppedBy);
+    QCOMPARE(describe(read.document), QStringLiteral("Misc[0](A=a)"));
 }
 
-void TestProcsFile::newProcedureGoesLastInItsSection()
-{
-    ProcsModel model = threeSections();
-    QTreeWidget tree;
-    fillProcsTree(tree, model);
-    QTreeWidgetItem* added = appendProcedure(*tree.topLevelItem(1), model.Codes, "new", "c-new");
-    QCOMPARE(absoluteIndex(*added), 7);
-    QCOMPARE(model.Codes.indexOf("c-new"), 7);
-    QCOMPARE(absoluteIndex(*tree.topLevelItem(2)), 8);
-    QCOMPARE(describe(readProcsTree(tree, model.Codes)),
-             QStringLiteral("Misc[0](m1=c-m1, m2=c-m2, m3=c-m3); Output[1](o1=c-o1, o2=c-o2, "
-                            "new=c-new); Input[2](i1=c-i1)"));
-}
-
-void TestProcsFile::removingPairsTreeAndCodes()
-{
-    ProcsModel model = threeSections();
-    QTreeWidget tree;
-    fillProcsTree(tree, model);
-    removeProcedure(tree.topLevelItem(0)->child(1), model.Codes);
-    removeProcedure(tree.topLevelItem(2)->child(0), model.Codes);
-    QCOMPARE(describe(readProcsTree(tree, model.Codes)),
-             QStringLiteral("Misc[0](m1=c-m1, m3=c-m3); Output[1](o1=c-o1, o2=c-o2); Input[2]()"));
-}
-
-void TestProcsFile::loadTellsHowMuchWasRead_data()
-{
-    QTest::addColumn<QByteArray>("file"); // "-" for none
-    QTest::addColumn<int>("extent");
-    QTest::addColumn<bool>("throws");
-    QTest::addColumn<QString>("model");
-
-    QTest::newRow("whole") << QByteArray("SECTION_0\r\nA\r\n#a\r\n") << int(ReadExtent::Whole)
-                           << false << "Misc[0](A=a)";
-    QTest::newRow("no file: empty tree")
-        << QByteArray("-") << int(ReadExtent::NoFile) << true << "";
-    QTest::newRow("bad header: the part before it, paired")
-        << QByteArray("SECTION_0\r\nA\r\n#a\r\nSECTION_\r\nB\r\n") << int(ReadExtent::Partial)
-        << true << "Misc[0](A=a)";
-    QTest::newRow("procedure before the first header: nothing")
-        << QByteArray("A\r\nSECTION_0\r\n") << int(ReadExtent::Partial) << true << "";
-    QTest::newRow("NUL byte: the lines before it")
-        << QByteArray("SECTION_0\r\nA\r\n#a\0b\r\nSECTION_1\r\n", 29) << int(ReadExtent::Partial)
-        << false << "Misc[0](A=a)";
-}
-
-void TestProcsFile::loadTellsHowMuchWasRead()
-{
-    QFETCH(QByteArray, file);
-    QFETCH(int, extent);
-    QFETCH(bool, throws);
-    QFETCH(QString, model);
-    QTemporaryDir dir;
-    FakeOptions options;
-    options.values[Opt_AppPath] = dir.path() + QLatin1Char('/');
-    if (file != "-")
-        writeBytes(dir.filePath("CstProcs.dat"), file);
-    QTreeWidget tree;
-    tree.addTopLevelItem(new QTreeWidgetItem(QStringList{"stale"}));
-    QStringList codes{"stale"};
-    ReadExtent read = ReadExtent::Whole;
-    bool thrown = false;
-    try {
-        LoadProcs(tree, codes, options, read);
-    } catch (const AppError&) {
-        thrown = true;
-    }
-    QCOMPARE(thrown, throws);
-    QCOMPARE(int(read), extent);
-    QCOMPARE(describe(readProcsTree(tree, codes)), model);
-}
-
-void TestProcsFile::pathIsGluedAndReadAfresh()
-{
-    QTemporaryDir dir;
-    FakeOptions options;
-    options.values[Opt_AppPath] = dir.path() + QStringLiteral("/old ");
-    writeBytes(dir.filePath("old CstProcs.dat"), workedExample);
-    QTreeWidget tree;
-    QStringList codes;
-    ReadExtent extent;
-    LoadProcs(tree, codes, options, extent);
-    QCOMPARE(extent, ReadExtent::Whole);
-    options.values[Opt_AppPath] = dir.path() + QStringLiteral("/new-");
-    SaveProcs(tree, codes, options);
-    QCOMPARE(fileBytes(dir.filePath("new-CstProcs.dat")), workedExampleWritten);
-    QCOMPARE(fileBytes(dir.filePath("old CstProcs.dat")), workedExample);
-}
-
-void TestProcsFile::emptyAppPathNamesNoFile()
-{
-    QTemporaryDir dir;
-    const QString previous = QDir::currentPath();
-    QVERIFY(QDir::setCurrent(dir.path()));
-    writeBytes(dir.filePath("CstProcs.dat"), "SECTION_2\r\nA\r\n");
-    FakeOptions options;
-    QTreeWidget tree;
-    QStringList codes;
-    ReadExtent extent;
-    QVERIFY_THROWS_EXCEPTION(AppError, LoadProcs(tree, codes, options, extent));
-    QCOMPARE(tree.topLevelItemCount(), 0);
-    QVERIFY_THROWS_EXCEPTION(AppError, SaveProcs(tree, codes, options));
-    QDir::setCurrent(previous);
-    QCOMPARE(fileBytes(dir.filePath("CstProcs.dat")), QByteArray("SECTION_2\r\nA\r\n"));
-}
-
-void TestProcsFile::codesOutOfStepAreNotWritten()
-{
-    QTemporaryDir dir;
-    FakeOptions options;
-    options.values[Opt_AppPath] = dir.path() + QLatin1Char('/');
-    writeBytes(dir.filePath("CstProcs.dat"), workedExample);
-    QTreeWidget tree;
-    const ProcsModel model = threeSections();
-    fillProcsTree(tree, model);
-    QStringList codes = model.Codes;
-    codes.removeLast();
-    QVERIFY_THROWS_EXCEPTION(AppError, SaveProcs(tree, codes, options));
-    QCOMPARE(fileBytes(dir.filePath("CstProcs.dat")), workedExample);
-}
-
-HALVEX_TEST_MAIN(TestProcsFile)
-#include "tst_ProcsFile.moc"
+QTEST_APPLESS_MAIN(TestProceduresDocument)
+#include "tst_ProceduresDocument.moc"

@@ -1,27 +1,33 @@
-#include "mime/MimeTypeTable.h"
-#include "support/TestMain.h"
+#include "mime/MimeTypesModel.h"
 
+#include <QAbstractItemModelTester>
 #include <QSignalSpy>
+#include <QTest>
 
 namespace {
 
-MimeTypeList typesOf(const QString& rows)
+MimeType typeOf(const QString& row)
 {
-    MimeTypeList types;
+    return {DocumentText(row.section(QLatin1Char('|'), 0, 0)),
+            DocumentText(row.section(QLatin1Char('|'), 1))};
+}
+
+MimeTypesDocument typesOf(const QString& rows)
+{
+    MimeTypesDocument types;
     for (const QString& row : rows.split(QStringLiteral("; ")))
-        types.append(
-            MimeType{row.section(QLatin1Char('|'), 0, 0), row.section(QLatin1Char('|'), 1)});
+        types.rows.append(typeOf(row));
     return types;
 }
 
 // Per row "type mark|suffix mark", a mark being the other row (from 1) that the tooltip names,
 // or "-" for an unmarked cell.
-QString marks(const MimeTypeTable& table)
+QString marks(const MimeTypesModel& table)
 {
     QStringList rows;
     for (int row = 0; row < table.rowCount(); ++row) {
         QStringList cells;
-        for (int column = 0; column < MimeTypeTable::ColumnCount; ++column) {
+        for (int column = 0; column < MimeTypesModel::ColumnCount; ++column) {
             const QModelIndex cell = table.index(row, column);
             const QString tip = cell.data(Qt::ToolTipRole).toString();
             const bool coloured = cell.data(Qt::ForegroundRole).isValid();
@@ -37,7 +43,7 @@ QString marks(const MimeTypeTable& table)
 
 } // namespace
 
-class TestMimeTypeTable : public QObject
+class TestMimeTypesModel : public QObject
 {
     Q_OBJECT
 
@@ -48,7 +54,7 @@ private slots:
     void tooltipNamesTheOtherRow();
 };
 
-void TestMimeTypeTable::duplicatesAreMarked_data()
+void TestMimeTypesModel::duplicatesAreMarked_data()
 {
     QTest::addColumn<QString>("rows");
     QTest::addColumn<QString>("marks");
@@ -71,20 +77,21 @@ void TestMimeTypeTable::duplicatesAreMarked_data()
                                                 << "2|2; 1|1";
 }
 
-void TestMimeTypeTable::duplicatesAreMarked()
+void TestMimeTypesModel::duplicatesAreMarked()
 {
     QFETCH(QString, rows);
     QFETCH(QString, marks);
-    MimeTypeTable table;
-    table.append(typesOf(rows));
+    MimeTypesModel table;
+    table.setDocument(typesOf(rows));
     QCOMPARE(::marks(table), marks);
 }
 
 // A change on one row can mark or unmark another row: the views must hear of that row too.
-void TestMimeTypeTable::marksFollowEveryChange()
+void TestMimeTypesModel::marksFollowEveryChange()
 {
-    MimeTypeTable table;
-    table.append(typesOf(QStringLiteral("A/B|.a; C/D|.c; E/F|.e")));
+    MimeTypesModel table;
+    QAbstractItemModelTester tester(&table, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    table.setDocument(typesOf(QStringLiteral("A/B|.a; C/D|.c; E/F|.e")));
     QSignalSpy changed(&table, &QAbstractItemModel::dataChanged);
     const auto heard = [&](int row) {
         for (const QList<QVariant>& signal : changed) {
@@ -94,34 +101,38 @@ void TestMimeTypeTable::marksFollowEveryChange()
         return false;
     };
 
-    table.replace(2, MimeType{QStringLiteral("a/b"), QStringLiteral(".c")});
+    table.setRow(2, typeOf(QStringLiteral("a/b|.c")));
     QCOMPARE(marks(table), QStringLiteral("3|-; -|3; 1|2"));
     QVERIFY(heard(0) && heard(1));
     changed.clear();
-    table.remove(0);
+    table.takeRow(0);
     QCOMPARE(marks(table), QStringLiteral("-|2; -|1"));
     QVERIFY(heard(1));
     changed.clear();
-    table.replace(0, MimeType{QStringLiteral("C/D"), QStringLiteral(".d")});
+    table.setRow(0, typeOf(QStringLiteral("C/D|.d")));
     QCOMPARE(marks(table), QStringLiteral("-|-; -|-"));
     QVERIFY(heard(1));
-    table.append(typesOf(QStringLiteral("c/d|.e")));
+    table.insertRow(2, typeOf(QStringLiteral("c/d|.e")));
     QCOMPARE(marks(table), QStringLiteral("3|-; -|-; 1|-"));
+    table.moveRow(2, 0);
+    QCOMPARE(marks(table), QStringLiteral("2|-; 1|-; -|-"));
+    QCOMPARE(writeMimeTypes(table.document(), QStringLiteral("t")),
+             QByteArray("C/D\r\n.e\r\nC/D\r\n.d\r\nA/B\r\n.c\r\n"));
 }
 
-void TestMimeTypeTable::tooltipNamesTheOtherRow()
+void TestMimeTypesModel::tooltipNamesTheOtherRow()
 {
-    MimeTypeTable table;
-    table.append(typesOf(QStringLiteral("A/B|.x; C/D|.x; a/b|.y")));
-    QCOMPARE(table.index(2, MimeTypeTable::TypeColumn).data(Qt::ToolTipRole).toString(),
+    MimeTypesModel table;
+    table.setDocument(typesOf(QStringLiteral("A/B|.x; C/D|.x; a/b|.y")));
+    QCOMPARE(table.index(2, MimeTypesModel::TypeColumn).data(Qt::ToolTipRole).toString(),
              QStringLiteral("The same MIME type stands on row 1."));
-    QCOMPARE(table.index(0, MimeTypeTable::SuffixColumn).data(Qt::ToolTipRole).toString(),
+    QCOMPARE(table.index(0, MimeTypesModel::SuffixColumn).data(Qt::ToolTipRole).toString(),
              QStringLiteral("The same extension stands on row 2."));
-    QCOMPARE(table.index(0, MimeTypeTable::TypeColumn).data(Qt::DisplayRole).toString(),
+    QCOMPARE(table.index(0, MimeTypesModel::TypeColumn).data(Qt::DisplayRole).toString(),
              QStringLiteral("A/B"));
-    QCOMPARE(table.index(2, MimeTypeTable::TypeColumn).data(Qt::DisplayRole).toString(),
+    QCOMPARE(table.index(2, MimeTypesModel::TypeColumn).data(Qt::DisplayRole).toString(),
              QStringLiteral("a/b"));
 }
 
-HALVEX_TEST_MAIN(TestMimeTypeTable)
-#include "tst_MimeTypeTable.moc"
+QTEST_APPLESS_MAIN(TestMimeTypesModel)
+#include "tst_MimeTypesModel.moc"

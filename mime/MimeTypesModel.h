@@ -1,6 +1,6 @@
 #pragma once
 
-#include "mime/MIMETypesFile.h"
+#include "mime/MimeTypesDocument.h"
 
 #include <QAbstractTableModel>
 #include <QHash>
@@ -9,20 +9,25 @@
 
 // The rows of the MIME types list: the type in column 0, the suffix in column 1, in file order.
 // A type or suffix that also stands on another row is marked (a colour and a tooltip naming
-// that row); types are compared as they are written, in upper case.
-class MimeTypeTable : public QAbstractTableModel
+// that row); types are compared as they are written, in capitals.
+class MimeTypesModel : public QAbstractTableModel
 {
     Q_OBJECT
 
 public:
     enum Column { TypeColumn, SuffixColumn, ColumnCount };
 
-    explicit MimeTypeTable(QObject* parent = nullptr);
+    explicit MimeTypesModel(QObject* parent = nullptr);
 
-    const MimeTypeList& rows() const { return m_rows; }
-    void append(const MimeTypeList& types);
-    void replace(int row, const MimeType& type);
-    void remove(int row);
+    const MimeTypesDocument& document() const { return m_document; }
+    void setDocument(MimeTypesDocument document);
+    const MimeType& row(int row) const { return m_document.rows.at(row); }
+
+    void insertRow(int row, MimeType type);
+    void setRow(int row, MimeType type);
+    MimeType takeRow(int row);
+    // to counts as after the move.
+    void moveRow(int from, int to);
 
     // Whether the cell's text also stands on another row.
     bool isDuplicate(int row, int column) const;
@@ -36,12 +41,13 @@ public:
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
 private:
-    QString key(const MimeType& type, int column) const;
+    QByteArray key(const MimeType& type, int column) const;
     void count(const MimeType& type, int change);
+    void countAll();
     QString duplicateNote(int row, int column) const;
     void marksMayHaveChanged();
 
-    MimeTypeList m_rows;
+    MimeTypesDocument m_document;
     QHash<size_t, int> m_typeCounts;
     QHash<size_t, int> m_suffixCounts;
 };

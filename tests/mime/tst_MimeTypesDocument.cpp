@@ -1,38 +1,33 @@
-#include "common/HostOptions.h"
-#include "mime/MIMETypesFile.h"
-#include "mime/MimeTypeTable.h"
-#include "platform/AppError.h"
-#include "support/TestMain.h"
-#include "support/TestProfile.h"
+#include "common/LineFile.h"
+#include "mime/MimeTypesDocument.h"
 
-#include <QFile>
 #include <QRandomGenerator>
-#include <QTemporaryDir>
+#include <QTest>
 
 namespace {
 
 // "type|suffix; type|suffix": the rows in one line, for comparing.
-QString describe(const MimeTypeList& types)
+QString describe(const MimeTypesDocument& types)
 {
     QStringList rows;
-    for (const MimeType& entry : types)
-        rows.append(entry.type + QLatin1Char('|') + entry.suffix);
+    for (const MimeType& entry : types.rows)
+        rows.append(entry.type.toString() + QLatin1Char('|') + entry.suffix.toString());
     return rows.join(QStringLiteral("; "));
 }
 
-MimeTypeList parseBytes(const QByteArray& bytes)
+MimeTypesDocument parseBytes(const QByteArray& bytes)
 {
-    return parseMimeTypeLines(splitLineFile(bytes).lines);
+    return readMimeTypes(bytes).document;
 }
 
-QByteArray savedBytes(const MimeTypeList& types)
+QByteArray savedBytes(const MimeTypesDocument& types)
 {
-    return joinLineFile(mimeTypeLines(types), QStringLiteral("x"));
+    return writeMimeTypes(types, QStringLiteral("x"));
 }
 
 } // namespace
 
-class TestMIMETypesFile : public QObject
+class TestMimeTypesDocument : public QObject
 {
     Q_OBJECT
 
@@ -42,11 +37,10 @@ private slots:
     void upperCaseTouchesOnlyAToZ_data();
     void upperCaseTouchesOnlyAToZ();
     void anyFileReadsBackToItsRows();
-    void loadAppendsAndTellsHowMuchWasRead_data();
-    void loadAppendsAndTellsHowMuchWasRead();
+    void nulEndsTheReadAsNotWhole();
 };
 
-void TestMIMETypesFile::readAndWriteBack_data()
+void TestMimeTypesDocument::readAndWriteBack_data()
 {
     QTest::addColumn<QByteArray>("file");
     QTest::addColumn<QString>("rows");
@@ -83,17 +77,17 @@ void TestMIMETypesFile::readAndWriteBack_data()
         << QByteArray("\r\n\r\n") << "|" << QByteArray("\r\n\r\n");
 }
 
-void TestMIMETypesFile::readAndWriteBack()
+void TestMimeTypesDocument::readAndWriteBack()
 {
     QFETCH(QByteArray, file);
     QFETCH(QString, rows);
     QFETCH(QByteArray, written);
-    const MimeTypeList types = parseBytes(file);
+    const MimeTypesDocument types = parseBytes(file);
     QCOMPARE(describe(types), rows);
     QCOMPARE(savedBytes(types), written);
 }
 
-void TestMIMETypesFile::upperCaseTouchesOnlyAToZ_data()
+void TestMimeTypesDocument::upperCaseTouchesOnlyAToZ_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("upper");
@@ -110,16 +104,16 @@ void TestMIMETypesFile::upperCaseTouchesOnlyAToZ_data()
     QTest::newRow("full-width letters stay") << QString::fromUtf8("ａ") << QString::fromUtf8("ａ");
 }
 
-void TestMIMETypesFile::upperCaseTouchesOnlyAToZ()
+void TestMimeTypesDocument::upperCaseTouchesOnlyAToZ()
 {
     QFETCH(QString, text);
     QFETCH(QString, upper);
-    QCOMPARE(upperCaseAscii(text), upper);
+    QCOMPARE(QString::fromUtf8(upperCaseAscii(text.toUtf8())), upper);
 }
 
 // Random files of the bytes that matter here (letters of both cases, line ends, blanks):
 // writing the rows and reading them again gives the same rows, types in capitals.
-void TestMIMETypesFile::anyFileReadsBackToItsRows()
+void TestMimeTypesDocument::anyFileReadsBackToItsRows()
 {
     static const char alphabet[] = "aZz\r\n .\xe9\xff/";
     QRandomGenerator random(20261207);
@@ -128,62 +122,21 @@ void TestMIMETypesFile::anyFileReadsBackToItsRows()
         const int size = random.bounded(40);
         for (int i = 0; i < size; ++i)
             file += alphabet[random.bounded(int(sizeof alphabet) - 1)];
-        const MimeTypeList types = parseBytes(file);
-        QCOMPARE(types.size(), splitLineFile(file).lines.size() / 2);
-        MimeTypeList expected = types;
-        for (MimeType& entry : expected)
-            entry.type = upperCaseAscii(entry.type);
+        const MimeTypesDocument types = parseBytes(file);
+        QCOMPARE(types.rows.size(), splitLineFile(file).lines.size() / 2);
+        MimeTypesDocument expected = types;
+        for (MimeType& entry : expected.rows)
+            entry.type = DocumentText::fromUtf8(upperCaseAscii(entry.type.utf8()));
         QCOMPARE(parseBytes(savedBytes(types)), expected);
     }
 }
 
-void TestMIMETypesFile::loadAppendsAndTellsHowMuchWasRead_data()
+void TestMimeTypesDocument::nulEndsTheReadAsNotWhole()
 {
-    QTest::addColumn<QByteArray>("file"); // "-": none; "dir": a folder at the path
-    QTest::addColumn<int>("extent");
-    QTest::addColumn<bool>("throws");
-    QTest::addColumn<QString>("rows");
-
-    QTest::newRow("whole file after the rows there")
-        << QByteArray("A/B\r\n.b\r\n") << int(ReadExtent::Whole) << false << "old|.o; A/B|.b";
-    QTest::newRow("no file: error, rows kept")
-        << QByteArray("-") << int(ReadExtent::NoFile) << true << "old|.o";
-    QTest::newRow("NUL byte: pairs before it, read in part")
-        << QByteArray("A/B\r\n.b\r\nC/D\0\r\n.d\r\n", 19) << int(ReadExtent::Partial) << false
-        << "old|.o; A/B|.b";
-    QTest::newRow("folder at the path: error, read in part")
-        << QByteArray("dir") << int(ReadExtent::Partial) << true << "old|.o";
+    const MimeTypesRead read = readMimeTypes(QByteArray("A/B\r\n.b\r\nC/D\0\r\n.d\r\n", 19));
+    QVERIFY(!read.whole);
+    QCOMPARE(describe(read.document), QStringLiteral("A/B|.b"));
 }
 
-void TestMIMETypesFile::loadAppendsAndTellsHowMuchWasRead()
-{
-    QFETCH(QByteArray, file);
-    QFETCH(int, extent);
-    QFETCH(bool, throws);
-    QFETCH(QString, rows);
-    QTemporaryDir dir;
-    FakeOptions options;
-    const QString path = dir.path() + QStringLiteral("/mime types, ü.cfg");
-    options.values[Opt_MIMEPraserCFG] = path;
-    if (file == "dir")
-        QDir(dir.path()).mkdir(QStringLiteral("mime types, ü.cfg"));
-    else if (file != "-")
-        writeBytes(path, file);
-    MimeTypeTable table;
-    table.append({MimeType{QStringLiteral("old"), QStringLiteral(".o")}});
-    ReadExtent read = ReadExtent::Whole;
-    bool thrown = false;
-    try {
-        LoadTypes(table, options, read);
-    } catch (const AppError& error) {
-        thrown = true;
-        QVERIFY2(error.message().contains(QDir::toNativeSeparators(path)),
-                 qPrintable(error.message()));
-    }
-    QCOMPARE(thrown, throws);
-    QCOMPARE(int(read), extent);
-    QCOMPARE(describe(table.rows()), rows);
-}
-
-HALVEX_TEST_MAIN(TestMIMETypesFile)
-#include "tst_MIMETypesFile.moc"
+QTEST_APPLESS_MAIN(TestMimeTypesDocument)
+#include "tst_MimeTypesDocument.moc"

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+class HostOptions;
+
+// The host's files that this program reads or writes, each named by the host's settings. No two
+// of them may be one file: each is written in its own format.
+enum class HostFile { Toolbar, ImageStrip, Procedures, MimeTypes };
+
+inline constexpr HostFile everyHostFile[] = {HostFile::Toolbar, HostFile::ImageStrip,
+                                             HostFile::Procedures, HostFile::MimeTypes};
+
+// What the file is, for messages: "HTML toolbar file".
+QString hostFileTitle(HostFile file);
+// The file's path as the host's settings name it now; empty when they name none.
+QString hostFilePath(HostFile file, const HostOptions& options);
+
+// Throws when path, about to be written as file, is also another of the host's files or the
+// host's settings file, naming both.
+void requireOwnFile(HostFile file, const QString& path, const HostOptions& options);

@@ -1,0 +1,139 @@
+#include "common/TwoLevelModel.h"
+
+namespace {
+
+// A top-level index carries 0, a child the row of its parent plus one.
+constexpr quintptr topId = 0;
+
+} // namespace
+
+QModelIndex TwoLevelModel::index(int row, int column, const QModelIndex& parent) const
+{
+    if (!hasIndex(row, column, parent))
+        return {};
+    return createIndex(row, column, parent.isValid() ? quintptr(parent.row()) + 1 : topId);
+}
+
+QModelIndex TwoLevelModel::parent(const QModelIndex& child) const
+{
+    if (!child.isValid() || child.internalId() == topId)
+        return {};
+    return createIndex(int(child.internalId() - 1), 0, topId);
+}
+
+int TwoLevelModel::rowCount(const QModelIndex& parent) const
+{
+    if (!parent.isValid())
+        return topCount();
+    if (parent.internalId() != topId || parent.column() != 0)
+        return 0;
+    return childCount(parent.row());
+}
+
+int TwoLevelModel::columnCount(const QModelIndex&) const
+{
+    return 1;
+}
+
+QModelIndex TwoLevelModel::indexOf(TreePosition position) const
+{
+    if (!contains(position))
+        return {};
+    if (position.isTop())
+        return createIndex(position.top, 0, topId);
+    return createIndex(position.child, 0, quintptr(position.top) + 1);
+}
+
+TreePosition TwoLevelModel::positionOf(const QModelIndex& index)
+{
+    if (!index.isValid())
+        return {};
+    if (index.internalId() == topId)
+        return {index.row(), -1};
+    return {int(index.internalId() - 1), index.row()};
+}
+
+bool TwoLevelModel::contains(TreePosition position) const
+{
+    if (position.top < 0 || position.top >= topCount())
+        return false;
+    return position.isTop() || position.child < childCount(position.top);
+}
+
+void TwoLevelModel::insertTops(int first, int count, const std::function<void()>& change)
+{
+    beginInsertRows({}, first, first + count - 1);
+    change();
+    moveChildIndexes([=](int top) { return top >= first ? top + count : top; });
+    endInsertRows();
+}
+
+// The children of the removed row lose their indexes in Qt's own bookkeeping.
+void TwoLevelModel::removeTop(int row, const std::function<void()>& change)
+{
+    beginRemoveRows({}, row, row);
+    change();
+    moveChildIndexes([=](int top) { return top > row ? top - 1 : top; });
+    endRemoveRows();
+}
+
+void TwoLevelModel::moveTop(int from, int to, const std::function<void()>& change)
+{
+    // Qt counts the destination as before the move: the row that the moved one goes before.
+    beginMoveRows({}, from, from, {}, to > from ? to + 1 : to);
+    change();
+    moveChildIndexes([=](int top) {
+        if (top == from)
+            return to;
+        if (from < to && top > from && top <= to)
+            return top - 1;
+        if (to < from && top >= to && top < from)
+            return top + 1;
+        return top;
+    });
+    endMoveRows();
+}
+
+void TwoLevelModel::insertChild(TreePosition at, const std::function<void()>& change)
+{
+    beginInsertRows(indexOf(at.parent()), at.child, at.child);
+    change();
+    endInsertRows();
+}
+
+void TwoLevelModel::removeChild(TreePosition at, const std::function<void()>& change)
+{
+    beginRemoveRows(indexOf(at.parent()), at.child, at.child);
+    change();
+    endRemoveRows();
+}
+
+void TwoLevelModel::moveChild(TreePosition from, TreePosition to,
+                              const std::function<void()>& change)
+{
+    const bool sameParent = from.top == to.top;
+    const int destination = sameParent && to.child > from.child ? to.child + 1 : to.child;
+    beginMoveRows(indexOf(from.parent()), from.child, from.child, indexOf(to.parent()),
+                  destination);
+    change();
+    endMoveRows();
+}
+
+void TwoLevelModel::changed(TreePosition at)
+{
+    const QModelIndex index = indexOf(at);
+    emit dataChanged(index, index);
+}
+
+void TwoLevelModel::moveChildIndexes(const std::function<int(int)>& newTop)
+{
+    for (const QModelIndex& index : persistentIndexList()) {
+        if (index.internalId() == topId)
+            continue;
+        const int top = int(index.internalId() - 1);
+        const int moved = newTop(top);
+        if (moved != top)
+            changePersistentIndex(index,
+                                  createIndex(index.row(), index.column(), quintptr(moved) + 1));
+    }
+}

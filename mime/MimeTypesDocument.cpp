@@ -1,0 +1,63 @@
+#include "mime/MimeTypesDocument.h"
+
+#include "common/LineFile.h"
+
+#include <algorithm>
+
+// UTF-8 keeps every byte of a character outside ASCII above 0x7F, so only real a to z change.
+QByteArray upperCaseAscii(QByteArrayView utf8)
+{
+    QByteArray upper = utf8.toByteArray();
+    for (char& c : upper) {
+        if (c >= 'a' && c <= 'z')
+            c = char(c - 'a' + 'A');
+    }
+    return upper;
+}
+
+// A line is copied before the next is asked for: each is valid only until then.
+MimeTypesRead readMimeTypes(LineSource& lines)
+{
+    MimeTypesRead result;
+    QByteArrayView line;
+    while (lines.next(line)) {
+        const DocumentText type = DocumentText::fromUtf8(line);
+        if (!lines.next(line))
+            break;
+        result.document.rows.append(MimeType{type, DocumentText::fromUtf8(line)});
+    }
+    result.document.rows.squeeze();
+    return result;
+}
+
+MimeTypesRead readMimeTypes(QByteArrayView bytes)
+{
+    return readLineFileBytes<MimeTypesRead>(bytes,
+                                            [](LineSource& lines) { return readMimeTypes(lines); });
+}
+
+void writeMimeType(LineSink& lines, const MimeType& type)
+{
+    // Copied only when it holds a small letter: most types are already in capitals.
+    const QByteArrayView utf8 = type.type.utf8();
+    const bool hasSmall =
+        std::any_of(utf8.begin(), utf8.end(), [](char c) { return c >= 'a' && c <= 'z'; });
+    if (hasSmall)
+        lines.add(upperCaseAscii(utf8));
+    else
+        lines.add(utf8);
+    lines.endLine();
+    lines.add(type.suffix.utf8());
+    lines.endLine();
+}
+
+void writeMimeTypes(LineSink& lines, const MimeTypesDocument& document)
+{
+    for (const MimeType& type : document.rows)
+        writeMimeType(lines, type);
+}
+
+QByteArray writeMimeTypes(const MimeTypesDocument& document, const QString& fileName)
+{
+    return lineFileBytes(fileName, [&](LineSink& lines) { writeMimeTypes(lines, document); });
+}

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "common/DocumentText.h"
+
+#include <QList>
+
+class LineSink;
+class LineSource;
+
+// One entry of the MIME types file: a type and the file-name suffix that belongs to it, each
+// exactly as read or typed. The type is written in capitals.
+struct MimeType
+{
+    DocumentText type;
+    DocumentText suffix;
+
+    friend bool operator==(const MimeType&, const MimeType&) = default;
+};
+
+// Kept in lists of a million: moved as plain memory when a list grows.
+Q_DECLARE_TYPEINFO(MimeType, Q_RELOCATABLE_TYPE);
+
+struct MimeTypesDocument
+{
+    QList<MimeType> rows;
+
+    friend bool operator==(const MimeTypesDocument&, const MimeTypesDocument&) = default;
+};
+
+struct MimeTypesRead
+{
+    MimeTypesDocument document;
+    // False when the file's bytes stopped at a NUL.
+    bool whole = true;
+};
+
+// The letters a to z become A to Z; every other character stays, letters outside ASCII too.
+QByteArray upperCaseAscii(QByteArrayView utf8);
+
+// Lines 2k and 2k+1 form entry k; a last line without a partner is left out.
+MimeTypesRead readMimeTypes(LineSource& lines);
+MimeTypesRead readMimeTypes(QByteArrayView bytes);
+
+// An entry as two lines: its type in capitals, its suffix as it stands.
+void writeMimeType(LineSink& lines, const MimeType& type);
+void writeMimeTypes(LineSink& lines, const MimeTypesDocument& document);
+QByteArray writeMimeTypes(const MimeTypesDocument& document, const QString& fileName);

@@ -1,0 +1,194 @@
+#include "mime/MimeTypesModel.h"
+
+#include <QColor>
+
+#include <algorithm>
+
+namespace {
+
+const QColor duplicateColour(0xb0, 0x10, 0x10);
+
+// Counted by the text's 64-bit hash rather than the text: on long lists a table of numbers stays
+// in the processor's cache where one of strings does not. Two different texts would have to
+// share a hash to be marked alike.
+size_t hashOf(QByteArrayView key)
+{
+    return qHash(key, size_t(0x5bd1e995));
+}
+
+bool hasSmallLetter(QByteArrayView utf8)
+{
+    return std::any_of(utf8.begin(), utf8.end(), [](char c) { return c >= 'a' && c <= 'z'; });
+}
+
+// A type is copied in capitals only when it holds a small letter.
+size_t keyHash(const MimeType& type, int column)
+{
+    if (column != MimeTypesModel::TypeColumn)
+        return hashOf(type.suffix.utf8());
+    const QByteArrayView utf8 = type.type.utf8();
+    return hashOf(hasSmallLetter(utf8) ? QByteArrayView(upperCaseAscii(utf8)) : utf8);
+}
+
+void add(QHash<size_t, int>& counts, size_t hash, int change)
+{
+    int& n = counts[hash];
+    n += change;
+    if (n <= 0)
+        counts.remove(hash);
+}
+
+} // namespace
+
+MimeTypesModel::MimeTypesModel(QObject* parent) : QAbstractTableModel(parent)
+{
+}
+
+void MimeTypesModel::setDocument(MimeTypesDocument document)
+{
+    beginResetModel();
+    m_document = std::move(document);
+    countAll();
+    endResetModel();
+}
+
+void MimeTypesModel::insertRow(int row, MimeType type)
+{
+    beginInsertRows({}, row, row);
+    count(type, +1);
+    m_document.rows.insert(row, std::move(type));
+    endInsertRows();
+    marksMayHaveChanged();
+}
+
+void MimeTypesModel::setRow(int row, MimeType type)
+{
+    count(m_document.rows[row], -1);
+    count(type, +1);
+    m_document.rows[row] = std::move(type);
+    marksMayHaveChanged();
+}
+
+MimeType MimeTypesModel::takeRow(int row)
+{
+    beginRemoveRows({}, row, row);
+    MimeType taken = m_document.rows.takeAt(row);
+    count(taken, -1);
+    endRemoveRows();
+    marksMayHaveChanged();
+    return taken;
+}
+
+void MimeTypesModel::moveRow(int from, int to)
+{
+    if (from == to)
+        return;
+    // Qt counts the destination as before the move: the row that the moved one goes before.
+    beginMoveRows({}, from, from, {}, to > from ? to + 1 : to);
+    m_document.rows.move(from, to);
+    endMoveRows();
+    marksMayHaveChanged();
+}
+
+bool MimeTypesModel::isDuplicate(int row, int column) const
+{
+    const QHash<size_t, int>& counts = column == TypeColumn ? m_typeCounts : m_suffixCounts;
+    return counts.value(keyHash(m_document.rows[row], column)) > 1;
+}
+
+std::optional<int> MimeTypesModel::otherRowWithSame(int row, int column) const
+{
+    if (!isDuplicate(row, column))
+        return std::nullopt;
+    const QByteArray wanted = key(m_document.rows[row], column);
+    for (int other = 0; other < m_document.rows.size(); ++other) {
+        if (other != row && key(m_document.rows[other], column) == wanted)
+            return other;
+    }
+    return std::nullopt;
+}
+
+int MimeTypesModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : int(m_document.rows.size());
+}
+
+int MimeTypesModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QVariant MimeTypesModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || index.row() >= m_document.rows.size())
+        return {};
+    const MimeType& entry = m_document.rows[index.row()];
+    switch (role) {
+    case Qt::DisplayRole:
+        return (index.column() == TypeColumn ? entry.type : entry.suffix).toString();
+    case Qt::ForegroundRole:
+        if (isDuplicate(index.row(), index.column()))
+            return duplicateColour;
+        return {};
+    case Qt::ToolTipRole:
+        return duplicateNote(index.row(), index.column());
+    default:
+        return {};
+    }
+}
+
+QVariant MimeTypesModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return {};
+    return section == TypeColumn ? QStringLiteral("MIME type") : QStringLiteral("Extension");
+}
+
+Qt::ItemFlags MimeTypesModel::flags(const QModelIndex& index) const
+{
+    return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
+}
+
+QByteArray MimeTypesModel::key(const MimeType& type, int column) const
+{
+    return column == TypeColumn ? upperCaseAscii(type.type.utf8())
+                                : type.suffix.utf8().toByteArray();
+}
+
+void MimeTypesModel::count(const MimeType& type, int change)
+{
+    add(m_typeCounts, keyHash(type, TypeColumn), change);
+    add(m_suffixCounts, keyHash(type, SuffixColumn), change);
+}
+
+// Sized once, so that counting a long list does not rehash again and again.
+void MimeTypesModel::countAll()
+{
+    m_typeCounts.clear();
+    m_suffixCounts.clear();
+    m_typeCounts.reserve(m_document.rows.size());
+    m_suffixCounts.reserve(m_document.rows.size());
+    for (const MimeType& type : m_document.rows)
+        count(type, +1);
+}
+
+// The other row is looked for only when a tooltip is asked for, so that changes stay cheap.
+QString MimeTypesModel::duplicateNote(int row, int column) const
+{
+    const std::optional<int> other = otherRowWithSame(row, column);
+    if (!other)
+        return {};
+    const QString what =
+        column == TypeColumn ? QStringLiteral("MIME type") : QStringLiteral("extension");
+    return QStringLiteral("The same %1 stands on row %2.").arg(what).arg(*other + 1);
+}
+
+// A change can mark or unmark rows anywhere in the list; one change signal over all of them
+// costs the views a repaint of what they show, not a pass over the rows.
+void MimeTypesModel::marksMayHaveChanged()
+{
+    if (m_document.rows.isEmpty())
+        return;
+    emit dataChanged(index(0, 0), index(int(m_document.rows.size()) - 1, ColumnCount - 1),
+                     {Qt::DisplayRole, Qt::ForegroundRole, Qt::ToolTipRole});
+}

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "common/DocumentText.h"
+#include "platform/AppError.h"
+
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+class LineSink;
+class LineSource;
+
+// A procedure of the panel: its caption, and its code in file form, line breaks as "%2".
+struct Procedure
+{
+    DocumentText caption;
+    DocumentText code;
+
+    friend bool operator==(const Procedure&, const Procedure&) = default;
+};
+
+// A section, known by its number (the file keeps nothing else of it), with its procedures.
+struct ProcedureSection
+{
+    int number = 0;
+    QList<Procedure> procedures;
+
+    friend bool operator==(const ProcedureSection&, const ProcedureSection&) = default;
+};
+
+// Kept in lists of a million: moved as plain memory when a list grows.
+Q_DECLARE_TYPEINFO(Procedure, Q_RELOCATABLE_TYPE);
+Q_DECLARE_TYPEINFO(ProcedureSection, Q_RELOCATABLE_TYPE);
+
+struct ProceduresDocument
+{
+    QList<ProcedureSection> sections;
+
+    friend bool operator==(const ProceduresDocument&, const ProceduresDocument&) = default;
+};
+
+struct ProceduresRead
+{
+    ProceduresDocument document;
+    // False when the document does not hold every line: a line stopped the reader, or the
+    // file's bytes stopped at a NUL.
+    bool whole = true;
+    // The line that stopped the reader; the lines before it are in the document.
+    std::optional<AppError> stoppedBy;
+};
+
+// "Misc", "Output", "Input" for 0 to 2, empty for the other numbers.
+QString sectionCaption(int number);
+
+// The first eight characters of a line that opens a section.
+inline const QString sectionHeaderStart = QStringLiteral("SECTION_");
+
+ProceduresRead readProcedures(LineSource& lines, const QString& fileName);
+ProceduresRead readProcedures(QByteArrayView bytes, const QString& fileName);
+
+// Every procedure gets a code line, also when its code equals its caption.
+void writeProcedure(LineSink& lines, const Procedure& procedure);
+void writeSection(LineSink& lines, const ProcedureSection& section);
+void writeProcedures(LineSink& lines, const ProceduresDocument& document);
+QByteArray writeProcedures(const ProceduresDocument& document, const QString& fileName);
+
+// Between a code's window form (line breaks as CR LF) and its file form ("%2").
+QString encodeNewLines(const QString& text);
+QString decodeNewLines(const QString& text);

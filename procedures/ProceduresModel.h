@@ -1,0 +1,39 @@
+#pragma once
+
+#include "common/TwoLevelModel.h"
+#include "procedures/ProceduresDocument.h"
+
+// The procedures panel as a tree: sections at the top level, shown by their captions, and their
+// procedures below. CodeRole gives a procedure's code in file form. Sections neither come nor
+// go nor move: their numbers are what the file keeps of them.
+class ProceduresModel : public TwoLevelModel
+{
+    Q_OBJECT
+
+public:
+    enum Role { CodeRole = Qt::UserRole + 1 };
+
+    explicit ProceduresModel(QObject* parent = nullptr);
+
+    const ProceduresDocument& document() const { return m_document; }
+    void setDocument(ProceduresDocument document);
+
+    const ProcedureSection& section(int row) const;
+    const Procedure& procedure(TreePosition at) const;
+
+    void insertProcedure(TreePosition at, Procedure procedure);
+    void setProcedure(TreePosition at, Procedure procedure);
+    Procedure takeProcedure(TreePosition at);
+    // To any place in any section; to counts as after the move.
+    void moveProcedure(TreePosition from, TreePosition to);
+
+    QVariant data(const QModelIndex& index, int role) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+protected:
+    int topCount() const override;
+    int childCount(int top) const override;
+
+private:
+    ProceduresDocument m_document;
+};

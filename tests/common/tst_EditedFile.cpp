@@ -1,0 +1,230 @@
+#include "common/EditedFile.h"
+#include "common/HostOptions.h"
+#include "common/LineFile.h"
+#include "platform/AppError.h"
+#include "support/DialogAnswerer.h"
+#include "support/TestMain.h"
+#include "support/TestProfile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QPushButton>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <utime.h>
+
+namespace {
+
+const QByteArray readBytes = "READ\r\n";
+const QByteArray other = "OTHER\r\n";
+const QByteArray ours = "OURS\r\n";
+
+// The MIME types file of a private profile, read as an editor reads it, then the world changes
+// as the row says before OK.
+struct Situation
+{
+    TestProfile profile;
+    FakeOptions options;
+    QString first = profile.hostPath(QStringLiteral("first.cfg"));
+    QString second = profile.hostPath(QStringLiteral("second.cfg"));
+    QString third = profile.hostPath(QStringLiteral("third.cfg"));
+
+    Situation() { options.values[Opt_MIMEPraserCFG] = first; }
+    void name(const QString& path) { options.values[Opt_MIMEPraserCFG] = path; }
+};
+
+// Reads every line, as an editor's document does.
+bool readAll(LineSource& lines)
+{
+    QByteArrayView line;
+    while (lines.next(line)) {
+    }
+    return true;
+}
+
+void writeOurs(LineSink& lines)
+{
+    lines.add("OURS");
+    lines.endLine();
+}
+
+// Same size, same modification time: only the hash can tell.
+void rewriteKeepingTime(const QString& path, const QByteArray& bytes)
+{
+    struct stat before;
+    QVERIFY(::stat(QFile::encodeName(path).constData(), &before) == 0);
+    writeBytes(path, bytes);
+    const struct timespec times[2] = {before.st_atim, before.st_mtim};
+    QVERIFY(::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, 0) == 0);
+}
+
+} // namespace
+
+class TestEditedFile : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void okAsksWhatTheFileCallsFor_data();
+    void okAsksWhatTheFileCallsFor();
+    void pathAskedAboutIsThePathWritten();
+    void resetRefusesAnotherRolesFile();
+    void emptyAppPathNamesNoProceduresFile();
+};
+
+void TestEditedFile::okAsksWhatTheFileCallsFor_data()
+{
+    QTest::addColumn<QString>("situation");
+    QTest::addColumn<int>("answer");      // 0: no question may come
+    QTest::addColumn<QString>("asked");   // a part of the question, or of the error
+    QTest::addColumn<QString>("written"); // the file that must hold our bytes; "" for none
+
+    const auto both = [](const char* name, const char* asked, const char* written) {
+        QTest::addRow("%s, Yes", name) << name << int(QMessageBox::Yes) << asked << written;
+        QTest::addRow("%s, No", name) << name << int(QMessageBox::No) << asked << "";
+    };
+    QTest::newRow("read whole, unchanged: no question") << "unchanged" << 0 << ""
+                                                        << "first";
+    QTest::newRow("missing, still missing: created") << "missing" << 0 << ""
+                                                     << "first";
+    QTest::newRow("removed since it was read: written") << "removed" << 0 << ""
+                                                        << "first";
+    both("read in part", "could not be read whole", "first");
+    both("setting names another file", "now name", "second");
+    both("changed on disk", "was changed on disk", "first");
+    both("changed on disk, same size and time", "was changed on disk", "first");
+    both("replaced by another file", "was changed on disk", "first");
+    both("created since it was found missing", "has been created since", "first");
+    QTest::newRow("another role's file: refused") << "role clash" << 0 << "HTML toolbar file"
+                                                  << "";
+    QTest::newRow("the host's settings file: refused")
+        << "settings file" << 0 << "the host's settings file"
+        << "";
+}
+
+void TestEditedFile::okAsksWhatTheFileCallsFor()
+{
+    QFETCH(QString, situation);
+    QFETCH(int, answer);
+    QFETCH(QString, asked);
+    QFETCH(QString, written);
+    Situation world;
+    const bool missing = situation.contains(QLatin1String("missing"));
+    if (!missing)
+        writeBytes(world.first, situation == QLatin1String("read in part")
+                                    ? QByteArray("R\0AD\r\n", 6)
+                                    : readBytes);
+    EditedFile file(HostFile::MimeTypes, world.options);
+    try {
+        file.read(readAll);
+    } catch (const AppError&) {
+        QVERIFY(missing);
+    }
+
+    if (situation == QLatin1String("removed"))
+        QFile::remove(world.first);
+    if (situation == QLatin1String("setting names another file")) {
+        writeBytes(world.second, other);
+        world.name(world.second);
+    }
+    if (situation == QLatin1String("changed on disk") ||
+        situation == QLatin1String("created since it was found missing"))
+        writeBytes(world.first, other);
+    if (situation == QLatin1String("changed on disk, same size and time"))
+        rewriteKeepingTime(world.first, "RAED\r\n");
+    if (situation == QLatin1String("replaced by another file")) {
+        writeBytes(world.second, readBytes);
+        QFile::remove(world.first);
+        QVERIFY(QFile::rename(world.second, world.first));
+    }
+    if (situation == QLatin1String("role clash"))
+        world.options.values[Opt_HTMLToolbarCFG] = world.first;
+    if (situation == QLatin1String("settings file"))
+        world.options.settingsFile = world.first;
+
+    DialogAnswerer answerer;
+    QString question;
+    bool noIsTheDefault = false;
+    if (answer)
+        answerer.expect([&](QDialog& window) {
+            auto* box = qobject_cast<QMessageBox*>(&window);
+            question = box->text();
+            noIsTheDefault = box->defaultButton() == box->button(QMessageBox::No);
+            pressButton(window, QMessageBox::StandardButton(answer));
+        });
+    QString error;
+    bool saved = false;
+    try {
+        saved = file.save(nullptr, writeOurs);
+    } catch (const AppError& refusal) {
+        error = refusal.message();
+    }
+    QVERIFY2(answerer.surprises().isEmpty(), qPrintable(answerer.surprises().join('\n')));
+    QVERIFY(answerer.allAnswered());
+    QCOMPARE(saved, !written.isEmpty());
+    if (answer) {
+        QVERIFY2(question.contains(asked), qPrintable(question));
+        QVERIFY(noIsTheDefault);
+    } else {
+        QVERIFY2(asked.isEmpty() ? error.isEmpty() : error.contains(asked), qPrintable(error));
+    }
+    const QString target = written == QLatin1String("second") ? world.second : world.first;
+    if (!written.isEmpty())
+        QCOMPARE(fileBytes(target), ours);
+    else
+        QVERIFY(fileBytes(world.first) != ours && fileBytes(world.second) != ours);
+}
+
+// The host names another file while the question about the second one is open: Yes writes the
+// file that the question named, never a third one.
+void TestEditedFile::pathAskedAboutIsThePathWritten()
+{
+    Situation world;
+    writeBytes(world.first, readBytes);
+    EditedFile file(HostFile::MimeTypes, world.options);
+    file.read(readAll);
+    writeBytes(world.second, other);
+    world.name(world.second);
+    DialogAnswerer answerer;
+    answerer.expect([&](QDialog& box) {
+        world.name(world.third);
+        pressButton(box, QMessageBox::Yes);
+    });
+    QVERIFY(file.save(nullptr, writeOurs));
+    QCOMPARE(fileBytes(world.second), ours);
+    QVERIFY(!QFile::exists(world.third));
+    QCOMPARE(fileBytes(world.first), readBytes);
+}
+
+void TestEditedFile::resetRefusesAnotherRolesFile()
+{
+    Situation world;
+    world.options.values[Opt_AppPath] = world.profile.hostPath(QString());
+    world.name(world.profile.hostPath(QStringLiteral("CstProcs.dat")));
+    writeBytes(world.options.values[Opt_MIMEPraserCFG], readBytes);
+    DialogAnswerer answerer;
+    QVERIFY_THROWS_EXCEPTION(AppError,
+                             EditedFile::reset(nullptr, HostFile::MimeTypes, world.options,
+                                               QStringLiteral("Reset?"), writeOurs));
+    QVERIFY(answerer.surprises().isEmpty());
+    QCOMPARE(fileBytes(world.options.values[Opt_MIMEPraserCFG]), readBytes);
+}
+
+// Without a folder there is no file, rather than one in whatever folder the program started in.
+void TestEditedFile::emptyAppPathNamesNoProceduresFile()
+{
+    QTemporaryDir dir;
+    const QString previous = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(dir.path()));
+    writeBytes(dir.filePath("CstProcs.dat"), readBytes);
+    FakeOptions options;
+    EditedFile file(HostFile::Procedures, options);
+    QVERIFY_THROWS_EXCEPTION(AppError, file.read(readAll));
+    QVERIFY_THROWS_EXCEPTION(AppError, file.save(nullptr, writeOurs));
+    QDir::setCurrent(previous);
+    QCOMPARE(fileBytes(dir.filePath("CstProcs.dat")), readBytes);
+}
+
+HALVEX_TEST_MAIN(TestEditedFile)
+#include "tst_EditedFile.moc"

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QAbstractButton>
+#include <QString>
+#include <QStringList>
+#include <QWidget>
+
+// A window's control by its objectName; a missing one ends the test run, since every check
+// after it would fail for that one reason.
+template <class Widget = QWidget> Widget* control(const QWidget& window, const QString& name)
+{
+    auto* found = window.findChild<Widget*>(name);
+    if (!found)
+        qFatal("no control %s in %s", qPrintable(name), qPrintable(window.objectName()));
+    return found;
+}
+
+// Clicks a window's button found by its name, as a person would.
+inline void click(const QWidget& window, const char* name)
+{
+    control<QAbstractButton>(window, QString::fromLatin1(name))->click();
+}
+
+// The objectNames met by moving the focus with Tab from first, first included, as the focus
+// chain gives them (no key presses, so no window need be shown).
+QStringList tabOrder(QWidget* first, int count);

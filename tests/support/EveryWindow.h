@@ -1,0 +1,27 @@
+#pragma once
+
+#include "support/TestProfile.h"
+#include "toolbar/ImageList.h"
+
+#include <QStringList>
+
+#include <memory>
+
+class Form;
+
+// The demo profile in a private test profile: the built-in files, a drawn image strip, and the
+// options that name them.
+struct DemoHost
+{
+    DemoHost();
+
+    TestProfile profile;
+    FakeOptions options;
+    ImageList images;
+};
+
+// Every window of the program, by its objectName.
+extern const QStringList everyWindow;
+
+// The window of that name, created as its opener creates it (create handler run), not shown.
+std::unique_ptr<Form> makeWindow(const QString& name, DemoHost& host);

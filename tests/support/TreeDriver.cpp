@@ -1,0 +1,36 @@
+#include "support/TreeDriver.h"
+
+#include <QStringList>
+#include <QTreeView>
+
+QModelIndex nodeAt(const QTreeView& tree, const QString& path)
+{
+    QModelIndex node;
+    for (const QString& step : path.split(QLatin1Char('/'), Qt::SkipEmptyParts))
+        node = tree.model()->index(step.toInt(), 0, node);
+    return node;
+}
+
+QString textAt(const QTreeView& tree, const QString& path)
+{
+    return nodeAt(tree, path).data().toString();
+}
+
+int childCount(const QTreeView& tree, const QString& path)
+{
+    return tree.model()->rowCount(nodeAt(tree, path));
+}
+
+void select(QTreeView& tree, const QString& path)
+{
+    if (path.isEmpty())
+        tree.selectionModel()->clear();
+    else
+        tree.setCurrentIndex(nodeAt(tree, path));
+}
+
+QString selectedText(const QTreeView& tree)
+{
+    const QModelIndexList selected = tree.selectionModel()->selectedIndexes();
+    return selected.isEmpty() ? QStringLiteral("<none>") : selected.first().data().toString();
+}
