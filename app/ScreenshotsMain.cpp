@@ -6,9 +6,12 @@
 #include "toolbar/UpdateImagesWindowUnit.h"
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
+#include <QMenu>
+#include <QPainter>
 #include <QPushButton>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -31,8 +34,13 @@ public:
     explicit Tour(const QString& folder) : m_folder(folder)
     {
         Modal::setHook([this](QDialog& window) { arrive(window); });
+        Modal::setMenuHook([this](QMenu& menu, const QPoint& at) { return pictureMenu(menu, at); });
     }
-    ~Tour() { Modal::setHook({}); }
+    ~Tour()
+    {
+        Modal::setHook({});
+        Modal::setMenuHook({});
+    }
 
     // The next window that opens gets this visit.
     void then(Visit visit) { m_visits.push_back(std::move(visit)); }
@@ -40,11 +48,14 @@ public:
     void picture(QWidget& window, const char* name)
     {
         settle(window);
-        const QString path = m_folder + QLatin1Char('/') + QLatin1String(name) + ".png";
-        if (window.grab().save(path))
-            std::printf("%s\n", qPrintable(QDir::toNativeSeparators(path)));
-        else
-            m_problems.append(QStringLiteral("Cannot write \"%1\".").arg(path));
+        save(window.grab(), name);
+    }
+
+    // The next context menu is pictured over its window, as it shows there, and then closed.
+    void pictureNextMenu(QWidget& window, const char* name)
+    {
+        m_menuWindow = &window;
+        m_menuPicture = name;
     }
 
     template <class Widget> Widget* control(QWidget& window, const char* name)
@@ -92,6 +103,45 @@ public:
     }
 
 private:
+    void save(const QPixmap& picture, const char* name)
+    {
+        const QString path = m_folder + QLatin1Char('/') + QLatin1String(name) + ".png";
+        if (picture.save(path))
+            std::printf("%s\n", qPrintable(QDir::toNativeSeparators(path)));
+        else
+            m_problems.append(QStringLiteral("Cannot write \"%1\".").arg(path));
+    }
+
+    QAction* pictureMenu(QMenu& menu, const QPoint& at)
+    {
+        if (!m_menuWindow) {
+            m_problems.append(QStringLiteral("Unexpected menu."));
+            return nullptr;
+        }
+        QWidget& window = *m_menuWindow;
+        settle(window);
+        const QPixmap under = window.grab();
+        menu.popup(at);
+        QCoreApplication::processEvents();
+        const QPixmap over = menu.grab();
+        // The menu may reach past the window: the picture takes in both.
+        const qreal ratio = under.devicePixelRatio();
+        const QPoint menuAt = window.mapFromGlobal(at);
+        const QRect both =
+            window.rect().united(QRect(menuAt, over.deviceIndependentSize().toSize()));
+        QPixmap shot(both.size() * ratio);
+        shot.setDevicePixelRatio(ratio);
+        shot.fill(Qt::transparent);
+        QPainter painter(&shot);
+        painter.drawPixmap(QPoint(0, 0), under);
+        painter.drawPixmap(menuAt, over);
+        painter.end();
+        menu.hide();
+        save(shot, m_menuPicture);
+        m_menuWindow = nullptr;
+        return nullptr;
+    }
+
     void arrive(QDialog& window)
     {
         if (!m_visits.empty()) {
@@ -117,6 +167,8 @@ private:
     }
 
     QString m_folder;
+    QWidget* m_menuWindow = nullptr;
+    const char* m_menuPicture = nullptr;
     std::deque<Visit> m_visits;
     QStringList m_problems;
 };
@@ -128,6 +180,10 @@ void toolbarTour(Tour& tour, QDialog& editor)
         return;
     tour.select(*tree, 0, QStringLiteral("Bold"));
     tour.picture(editor, "toolbar-editor");
+    tour.pictureNextMenu(editor, "toolbar-context-menu");
+    QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(),
+                              tree->viewport()->mapToGlobal(QPoint()));
+    QCoreApplication::sendEvent(tree->viewport(), &menuKey);
     tour.then([&](QDialog& tag) { tour.picture(tag, "tag-properties"); });
     tour.click(editor, "btnEdit");
     tree->setCurrentIndex(tree->model()->index(2, 0));
@@ -183,10 +239,19 @@ void tourEveryWindow(Tour& tour)
     tour.click(start, "btnMore");
 }
 
-const QStringList everyPicture = {
-    "start-window",      "toolbar-editor",       "tag-properties",    "category-properties",
-    "view-image",        "update-images",        "procedures-editor", "procedure-properties",
-    "mime-types-editor", "mime-type-properties", "additional",        "about"};
+const QStringList everyPicture = {"start-window",
+                                  "toolbar-editor",
+                                  "toolbar-context-menu",
+                                  "tag-properties",
+                                  "category-properties",
+                                  "view-image",
+                                  "update-images",
+                                  "procedures-editor",
+                                  "procedure-properties",
+                                  "mime-types-editor",
+                                  "mime-type-properties",
+                                  "additional",
+                                  "about"};
 
 } // namespace
 

@@ -40,13 +40,24 @@ QString breakingCharacter(char c)
 
 } // namespace
 
-FileLines::FileLines(QByteArrayView bytes)
+namespace {
+
+QString fileOrigin(const QString& fileName)
 {
+    return QLatin1Char('"') + displayPath(fileName) + QLatin1Char('"');
+}
+
+} // namespace
+
+FileLines::FileLines(QByteArrayView bytes, const QString& fileName)
+{
+    m_origin = fileOrigin(fileName);
     takePiece(bytes);
 }
 
 FileLines::FileLines(WholeFile::Reader& file) : m_file(&file), m_allIn(false)
 {
+    m_origin = fileOrigin(file.path());
 }
 
 // A line ends at CR, LF or CR LF; a CR that ends what is in so far may be the first half of a
@@ -106,8 +117,14 @@ void FileLines::takePiece(QByteArrayView piece)
     }
 }
 
-TextLines::TextLines(QStringView text) : m_utf8(text.toUtf8())
+TextLines::TextLines(QStringView text, const QString& origin) : m_utf8(text.toUtf8())
 {
+    m_origin = origin;
+}
+
+QString TextLines::clipboardOrigin()
+{
+    return QStringLiteral("the clipboard");
 }
 
 bool TextLines::next(QByteArrayView& line)

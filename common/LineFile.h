@@ -24,9 +24,12 @@ public:
     virtual bool next(QByteArrayView& line) = 0;
     // The number of the line last handed out, counted from 1.
     qsizetype lineNumber() const { return m_lineNumber; }
+    // Where the lines come from, as messages name it: "\"/home/ann/toolbar.cfg\"".
+    const QString& origin() const { return m_origin; }
 
 protected:
     qsizetype m_lineNumber = 0;
+    QString m_origin;
 };
 
 // The lines of a line file: of its bytes in memory, or of the file itself, read piece by piece.
@@ -34,7 +37,7 @@ protected:
 class FileLines : public LineSource
 {
 public:
-    explicit FileLines(QByteArrayView bytes);
+    explicit FileLines(QByteArrayView bytes, const QString& fileName = QString());
     explicit FileLines(WholeFile::Reader& file);
     bool next(QByteArrayView& line) override;
     // False once the lines stopped at a NUL.
@@ -58,7 +61,8 @@ private:
 class TextLines : public LineSource
 {
 public:
-    explicit TextLines(QStringView text);
+    explicit TextLines(QStringView text, const QString& origin = clipboardOrigin());
+    static QString clipboardOrigin();
     bool next(QByteArrayView& line) override;
 
 private:
@@ -121,9 +125,10 @@ private:
 
 // A reader of lines run over a file's bytes held in memory: what it read counts as whole only
 // when no NUL cut the bytes short.
-template <class Read, class Reader> Read readLineFileBytes(QByteArrayView bytes, Reader reader)
+template <class Read, class Reader>
+Read readLineFileBytes(QByteArrayView bytes, const QString& fileName, Reader reader)
 {
-    FileLines lines(bytes);
+    FileLines lines(bytes, fileName);
     Read read = reader(lines);
     read.whole = read.whole && lines.whole();
     return read;

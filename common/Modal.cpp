@@ -1,6 +1,8 @@
 #include "common/Modal.h"
 
+#include <QAction>
 #include <QCoreApplication>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPointer>
 #include <QTimer>
@@ -8,6 +10,7 @@
 namespace {
 
 Modal::Hook testHook;
+Modal::MenuHook menuHook;
 
 QString boxTitle()
 {
@@ -28,6 +31,16 @@ int exec(QDialog& window)
         });
     }
     return window.exec();
+}
+
+void showMenu(QMenu& menu, const QPoint& at)
+{
+    if (!menuHook) {
+        menu.exec(at);
+        return;
+    }
+    if (QAction* chosen = menuHook(menu, at))
+        chosen->trigger();
 }
 
 void refuse(QWidget* parent, const QString& message)
@@ -58,6 +71,11 @@ void showError(QWidget* parent, const QString& message)
 void setHook(Hook hook)
 {
     testHook = std::move(hook);
+}
+
+void setMenuHook(MenuHook hook)
+{
+    menuHook = std::move(hook);
 }
 
 } // namespace Modal

@@ -5,6 +5,9 @@
 
 #include <functional>
 
+class QAction;
+class QMenu;
+class QPoint;
 class QWidget;
 
 // The one place through which every modal window and every message box is shown, so that
@@ -13,6 +16,9 @@ namespace Modal {
 
 // Shows the window modally and returns the result it closed with.
 int exec(QDialog& window);
+
+// Shows a popup menu at a point on the screen and runs the action chosen, if any.
+void showMenu(QMenu& menu, const QPoint& at);
 
 // Refusal of input: the warning icon and one OK button.
 void refuse(QWidget* parent, const QString& message);
@@ -29,5 +35,8 @@ void showError(QWidget* parent, const QString& message);
 // The hook closes the window (or leaves it open, which the test then has to notice).
 using Hook = std::function<void(QDialog&)>;
 void setHook(Hook hook);
+// Tests only: picks the action of each popup menu instead of a person, or none.
+using MenuHook = std::function<QAction*(QMenu&, const QPoint& at)>;
+void setMenuHook(MenuHook hook);
 
 } // namespace Modal

@@ -1,5 +1,7 @@
 #include "common/TwoLevelModel.h"
 
+#include "common/NodeDrag.h"
+
 namespace {
 
 // A top-level index carries 0, a child the row of its parent plus one.
@@ -58,6 +60,76 @@ bool TwoLevelModel::contains(TreePosition position) const
     if (position.top < 0 || position.top >= topCount())
         return false;
     return position.isTop() || position.child < childCount(position.top);
+}
+
+Qt::ItemFlags TwoLevelModel::flags(const QModelIndex& index) const
+{
+    if (!index.isValid())
+        return Qt::ItemIsDropEnabled;
+    Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    const TreePosition at = positionOf(index);
+    if (!at.isTop() || topsMove())
+        flags |= Qt::ItemIsDragEnabled;
+    if (at.isTop())
+        flags |= Qt::ItemIsDropEnabled;
+    return flags;
+}
+
+Qt::DropActions TwoLevelModel::supportedDropActions() const
+{
+    return Qt::MoveAction;
+}
+
+QStringList TwoLevelModel::mimeTypes() const
+{
+    return NodeDrag::mimeTypes();
+}
+
+QMimeData* TwoLevelModel::mimeData(const QModelIndexList& indexes) const
+{
+    if (indexes.size() != 1)
+        return nullptr;
+    return NodeDrag::mimeData(*this, positionOf(indexes.first()));
+}
+
+bool TwoLevelModel::canDropMimeData(const QMimeData* data, Qt::DropAction action, int row, int,
+                                    const QModelIndex& parent) const
+{
+    const std::optional<TreePosition> from = NodeDrag::draggedFrom(*this, data);
+    return action == Qt::MoveAction && from && contains(*from) &&
+           dropTarget(*from, row, parent).has_value();
+}
+
+// The view then asks to remove the dragged rows, as after a drag to another place; the models
+// keep QAbstractItemModel's removeRows, which removes nothing, so the move is the only change.
+bool TwoLevelModel::dropMimeData(const QMimeData* data, Qt::DropAction action, int row, int column,
+                                 const QModelIndex& parent)
+{
+    if (!canDropMimeData(data, action, row, column, parent))
+        return false;
+    const TreePosition from = *NodeDrag::draggedFrom(*this, data);
+    const TreePosition to = *dropTarget(from, row, parent);
+    if (to != from)
+        emit moveRequested(from, to);
+    return true;
+}
+
+// A drop on a top-level node makes the child its last; a drop between two nodes puts the node
+// there. Rows count as before the move, so a node that goes down lands one row higher.
+std::optional<TreePosition> TwoLevelModel::dropTarget(TreePosition from, int row,
+                                                      const QModelIndex& parent) const
+{
+    const TreePosition into = positionOf(parent);
+    if (from.isTop()) {
+        if (!topsMove() || into.isValid())
+            return std::nullopt;
+        const int to = row < 0 ? topCount() : row;
+        return TreePosition{to > from.top ? to - 1 : to, -1};
+    }
+    if (!into.isValid() || !into.isTop())
+        return std::nullopt;
+    const int to = row < 0 ? childCount(into.top) : row;
+    return TreePosition{into.top, into.top == from.top && to > from.child ? to - 1 : to};
 }
 
 void TwoLevelModel::insertTops(int first, int count, const std::function<void()>& change)

@@ -3,6 +3,7 @@
 #include <QAbstractItemModel>
 
 #include <functional>
+#include <optional>
 
 // Where a node stands in a tree of two levels: the row of its top-level node, and its row among
 // that node's children, or -1 for the top-level node itself.
@@ -17,6 +18,7 @@ struct TreePosition
 
     friend bool operator==(const TreePosition&, const TreePosition&) = default;
 };
+Q_DECLARE_METATYPE(TreePosition)
 
 // The shape of a tree model of two levels (categories and tags, sections and procedures) over a
 // document that the subclass keeps: indexes, parents and counts. A child's index carries its
@@ -39,9 +41,29 @@ public:
     static TreePosition positionOf(const QModelIndex& index);
     bool contains(TreePosition position) const;
 
+    // Dragging and dropping moves a node: a top-level node among the top level (where the model
+    // lets them move), a child to any place under any top-level node. The model does not move
+    // it itself: it asks, so that the move is a step that can be undone.
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    Qt::DropActions supportedDropActions() const override;
+    QStringList mimeTypes() const override;
+    QMimeData* mimeData(const QModelIndexList& indexes) const override;
+    bool canDropMimeData(const QMimeData* data, Qt::DropAction action, int row, int column,
+                         const QModelIndex& parent) const override;
+    bool dropMimeData(const QMimeData* data, Qt::DropAction action, int row, int column,
+                      const QModelIndex& parent) override;
+    // Where a node dropped at row under parent goes, counted as after the move; nothing where
+    // the file could not hold it there.
+    std::optional<TreePosition> dropTarget(TreePosition from, int row,
+                                           const QModelIndex& parent) const;
+
+signals:
+    void moveRequested(TreePosition from, TreePosition to);
+
 protected:
     virtual int topCount() const = 0;
     virtual int childCount(int top) const = 0;
+    virtual bool topsMove() const = 0;
 
     // Each runs change, which alters the document, between the model's signals.
     void insertTops(int first, int count, const std::function<void()>& change);

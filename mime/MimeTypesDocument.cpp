@@ -32,8 +32,25 @@ MimeTypesRead readMimeTypes(LineSource& lines)
 
 MimeTypesRead readMimeTypes(QByteArrayView bytes)
 {
-    return readLineFileBytes<MimeTypesRead>(bytes,
+    return readLineFileBytes<MimeTypesRead>(bytes, QString(),
                                             [](LineSource& lines) { return readMimeTypes(lines); });
+}
+
+MimeTypesPaste readMimeTypesPaste(QStringView text)
+{
+    TextLines lines(text);
+    MimeTypesPaste paste{readMimeTypes(lines).document.rows, {}};
+    if (paste.types.isEmpty())
+        paste.refusal = QStringLiteral("The clipboard holds no MIME types: a type and its "
+                                       "suffix are two lines.");
+    return paste;
+}
+
+QString mimeTypeText(const MimeType& type)
+{
+    TextLineWriter lines;
+    writeMimeType(lines, type);
+    return lines.text();
 }
 
 void writeMimeType(LineSink& lines, const MimeType& type)

@@ -41,6 +41,17 @@ QByteArray upperCaseAscii(QByteArrayView utf8);
 MimeTypesRead readMimeTypes(LineSource& lines);
 MimeTypesRead readMimeTypes(QByteArrayView bytes);
 
+// What a text in the file's own lines holds for pasting: pairs of lines; or why it cannot be
+// pasted.
+struct MimeTypesPaste
+{
+    QList<MimeType> types;
+    QString refusal;
+};
+MimeTypesPaste readMimeTypesPaste(QStringView text);
+// An entry as the file's two lines, for the clipboard.
+QString mimeTypeText(const MimeType& type);
+
 // An entry as two lines: its type in capitals, its suffix as it stands.
 void writeMimeType(LineSink& lines, const MimeType& type);
 void writeMimeTypes(LineSink& lines, const MimeTypesDocument& document);

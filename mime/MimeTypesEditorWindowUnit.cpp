@@ -4,18 +4,22 @@
 #include "common/Glyphs.h"
 #include "common/HostOptions.h"
 #include "common/LineFile.h"
+#include "common/ListCommands.h"
 #include "common/Modal.h"
 #include "common/PlacementKeys.h"
 #include "mime/MimeTypePropertiesWindowUnit.h"
 #include "mime/MimeTypesModel.h"
 #include "ui_MimeTypesEditorWindowUnit.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QHeaderView>
-#include <QShortcut>
+#include <QUndoStack>
 
 MimeTypesEditorWindow::MimeTypesEditorWindow(QWidget* parent, const HostOptions& options)
     : Form(parent), ui(std::make_unique<Ui::MimeTypesEditorWindow>()),
-      m_types(new MimeTypesModel(this)), m_file(HostFile::MimeTypes, options)
+      m_types(new MimeTypesModel(this)), m_undo(new QUndoStack(this)),
+      m_file(HostFile::MimeTypes, options)
 {
     ui->setupUi(this);
     ui->btnOk->setIcon(glyphIcon(Glyph::Ok));
@@ -24,20 +28,48 @@ MimeTypesEditorWindow::MimeTypesEditorWindow(QWidget* parent, const HostOptions&
     ui->btnEdit->setIcon(glyphIcon(Glyph::Edit));
     ui->btnRemove->setIcon(glyphIcon(Glyph::Remove));
     setUpList();
+    keepPlacement(PlacementKey::mimeTypesEditor, PlacementStore::Keeps::PositionAndState);
+    connectButtons();
+    setUpCommands();
+}
+
+void MimeTypesEditorWindow::connectButtons()
+{
+    using W = MimeTypesEditorWindow;
     setOkButton(ui->btnOk, [this] { btnOkClick(); });
     setCancelButton(ui->btnCancel);
-    keepPlacement(PlacementKey::mimeTypesEditor, PlacementStore::Keeps::PositionAndState);
+    connectGuarded(ui->btnNewType, &QPushButton::clicked, this, &W::btnNewTypeClick);
+    connectGuarded(ui->btnEdit, &QPushButton::clicked, this, &W::btnEditClick);
+    connectGuarded(ui->btnRemove, &QPushButton::clicked, this, &W::btnRemoveClick);
+    connectGuarded(ui->lvItems, &QAbstractItemView::doubleClicked, this, &W::btnEditClick);
+    connect(m_types, &MimeTypesModel::moveRequested, this,
+            [this](TreePosition from, TreePosition to) {
+                push(new MoveNode<MimeTypesModel>(*m_types, from, to, selector()));
+            });
+}
 
-    connectGuarded(ui->btnNewType, &QPushButton::clicked, this,
-                   &MimeTypesEditorWindow::btnNewTypeClick);
-    connectGuarded(ui->btnEdit, &QPushButton::clicked, this, &MimeTypesEditorWindow::btnEditClick);
-    connectGuarded(ui->btnRemove, &QPushButton::clicked, this,
-                   &MimeTypesEditorWindow::btnRemoveClick);
-    connectGuarded(ui->lvItems, &QAbstractItemView::doubleClicked, this,
-                   &MimeTypesEditorWindow::btnEditClick);
-    auto* removeKey = new QShortcut(QKeySequence::Delete, ui->lvItems);
-    removeKey->setContext(Qt::WidgetShortcut);
-    connectGuarded(removeKey, &QShortcut::activated, this, &MimeTypesEditorWindow::btnRemoveClick);
+void MimeTypesEditorWindow::setUpCommands()
+{
+    using W = MimeTypesEditorWindow;
+    auto& c = *new ListCommands(ui->lvItems, this);
+    const auto always = [] { return true; };
+    const auto row = [this] { return selectedRow().has_value(); };
+    c.add(tr("New type..."), {EditKeys::newNode()}, handler(this, &W::btnNewTypeClick), always);
+    c.add(tr("Edit..."), {EditKeys::edit()}, handler(this, &W::btnEditClick), row);
+    c.add(tr("Remove"), {QKeySequence::Delete}, handler(this, &W::btnRemoveClick), row);
+    ListCommands::Editing editing;
+    editing.cut = handler(this, &W::cutClick);
+    editing.copy = handler(this, &W::copyClick);
+    editing.canCopy = row;
+    editing.paste = handler(this, &W::pasteClick);
+    editing.canPaste = [] { return !QGuiApplication::clipboard()->text().isEmpty(); };
+    editing.move = [this](int by) { moveClick(by); };
+    editing.canMove = [this](int by) { return canMove(by); };
+    editing.undo = m_undo;
+    c.addEditing(editing);
+    showKeysInToolTip(ui->btnNewType, EditKeys::newNode());
+    showKeysInToolTip(ui->btnEdit, EditKeys::edit());
+    showKeysInToolTip(ui->btnRemove, QKeySequence::Delete);
 }
 
 MimeTypesEditorWindow::~MimeTypesEditorWindow() = default;
@@ -57,6 +89,8 @@ void MimeTypesEditorWindow::setUpList()
 {
     QTableView& list = *ui->lvItems;
     list.setModel(m_types);
+    list.setDragDropMode(QAbstractItemView::InternalMove);
+    list.setDefaultDropAction(Qt::MoveAction);
     QHeaderView& header = *list.horizontalHeader();
     header.setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     header.resizeSection(MimeTypesModel::TypeColumn, 150);
@@ -85,10 +119,13 @@ void MimeTypesEditorWindow::btnOkClick()
         keepOpen();
 }
 
+// A new row goes last and leaves the selection where it was.
 void MimeTypesEditorWindow::btnNewTypeClick()
 {
-    if (std::optional<MimeType> added = MimeTypePropertiesWindow::ask(this, {}))
-        m_types->insertRow(m_types->rowCount(), std::move(*added));
+    std::optional<MimeType> added = MimeTypePropertiesWindow::ask(this, {});
+    if (added)
+        push(new InsertNodes<MimeTypesModel>(*m_types, {m_types->rowCount(), -1}, {*added},
+                                             selector(), false));
 }
 
 void MimeTypesEditorWindow::btnEditClick()
@@ -96,8 +133,9 @@ void MimeTypesEditorWindow::btnEditClick()
     const std::optional<int> row = selectedRow();
     if (!row)
         return;
-    if (std::optional<MimeType> edited = MimeTypePropertiesWindow::ask(this, m_types->row(*row)))
-        m_types->setRow(*row, std::move(*edited));
+    const std::optional<MimeType> edited = MimeTypePropertiesWindow::ask(this, m_types->row(*row));
+    if (edited && *edited != m_types->row(*row))
+        push(new ReplaceNode<MimeTypesModel>(*m_types, {*row, -1}, *edited, selector()));
 }
 
 void MimeTypesEditorWindow::btnRemoveClick()
@@ -107,7 +145,63 @@ void MimeTypesEditorWindow::btnRemoveClick()
         return;
     if (!Modal::confirm(this, QStringLiteral("Remove selected type?")))
         return;
-    m_types->takeRow(*row);
-    // No other row takes the selection, so a second Remove cannot hit a row not chosen.
-    ui->lvItems->clearSelection();
+    push(new RemoveNode<MimeTypesModel>(*m_types, {*row, -1}, selector()));
+}
+
+void MimeTypesEditorWindow::cutClick()
+{
+    copyClick();
+    push(new RemoveNode<MimeTypesModel>(*m_types, {*selectedRow(), -1}, selector()));
+}
+
+void MimeTypesEditorWindow::copyClick()
+{
+    QGuiApplication::clipboard()->setText(mimeTypeText(m_types->row(*selectedRow())));
+}
+
+// After the selected row, or last.
+void MimeTypesEditorWindow::pasteClick()
+{
+    const MimeTypesPaste paste = readMimeTypesPaste(QGuiApplication::clipboard()->text());
+    if (!paste.refusal.isEmpty()) {
+        Modal::refuse(this, paste.refusal);
+        return;
+    }
+    const std::optional<int> row = selectedRow();
+    const TreePosition first{row ? *row + 1 : m_types->rowCount(), -1};
+    push(new InsertNodes<MimeTypesModel>(*m_types, first, paste.types, selector(), true));
+}
+
+void MimeTypesEditorWindow::moveClick(int by)
+{
+    const TreePosition from{*selectedRow(), -1};
+    push(new MoveNode<MimeTypesModel>(*m_types, from, shifted(from, by), selector()));
+}
+
+bool MimeTypesEditorWindow::canMove(int by) const
+{
+    const std::optional<int> row = selectedRow();
+    return row && canShift(*m_types, {*row, -1}, by);
+}
+
+void MimeTypesEditorWindow::push(QUndoCommand* step)
+{
+    m_undo->push(step);
+}
+
+SelectNode MimeTypesEditorWindow::selector()
+{
+    return [this](TreePosition at, bool removed) { select(at, removed); };
+}
+
+// A step leaves its row selected and in view. After a removal no other row takes the
+// selection, so that a second Remove cannot hit a row not chosen.
+void MimeTypesEditorWindow::select(TreePosition at, bool removed)
+{
+    if (removed) {
+        ui->lvItems->clearSelection();
+        return;
+    }
+    ui->lvItems->selectRow(at.top);
+    ui->lvItems->scrollTo(m_types->index(at.top, 0));
 }

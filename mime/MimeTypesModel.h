@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/TwoLevelModel.h"
 #include "mime/MimeTypesDocument.h"
 
 #include <QAbstractTableModel>
@@ -29,6 +30,28 @@ public:
     // to counts as after the move.
     void moveRow(int from, int to);
 
+    // Rows as the editing steps take them: a row is a top-level position.
+    using Node = MimeType;
+    MimeType node(TreePosition at) const { return row(at.top); }
+    void insertNode(TreePosition at, MimeType node) { insertRow(at.top, std::move(node)); }
+    MimeType takeNode(TreePosition at) { return takeRow(at.top); }
+    void setNode(TreePosition at, const MimeType& node) { setRow(at.top, node); }
+    void moveNode(TreePosition from, TreePosition to) { moveRow(from.top, to.top); }
+    bool contains(TreePosition at) const
+    {
+        return at.isTop() && at.top >= 0 && at.top < m_document.rows.size();
+    }
+
+    // Dragging and dropping a row moves it; the model asks for the move, so that it is a step
+    // that can be undone.
+    Qt::DropActions supportedDropActions() const override;
+    QStringList mimeTypes() const override;
+    QMimeData* mimeData(const QModelIndexList& indexes) const override;
+    bool canDropMimeData(const QMimeData* data, Qt::DropAction action, int row, int column,
+                         const QModelIndex& parent) const override;
+    bool dropMimeData(const QMimeData* data, Qt::DropAction action, int row, int column,
+                      const QModelIndex& parent) override;
+
     // Whether the cell's text also stands on another row.
     bool isDuplicate(int row, int column) const;
     // The first other row, counted from 0, whose cell holds the same text.
@@ -40,7 +63,11 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
+signals:
+    void moveRequested(TreePosition from, TreePosition to);
+
 private:
+    std::optional<TreePosition> dropTarget(const QMimeData* data, int row) const;
     QByteArray key(const MimeType& type, int column) const;
     void count(const MimeType& type, int change);
     void countAll();

@@ -53,6 +53,7 @@ public:
     // Reads what is left, for the hash.
     void drain();
     quint64 hash() const { return m_hash; }
+    const QString& path() const { return m_path; }
 
 private:
     QString m_path;

@@ -9,24 +9,6 @@
 
 #include <climits>
 
-namespace {
-
-// Why the caption cannot be stored, or empty when it can.
-QString captionRefusal(const QString& caption)
-{
-    if (caption.startsWith(QLatin1Char('#')))
-        return QStringLiteral("First char in caption can't be \"#\"");
-    // Read back, the line would open a section.
-    if (caption.startsWith(sectionHeaderStart))
-        return QStringLiteral("Caption can't begin with \"SECTION_\"");
-    // A pasted line break would split the procedure's line in the file.
-    if (caption.contains(QLatin1Char('\r')) || caption.contains(QLatin1Char('\n')))
-        return QStringLiteral("Caption can't hold a line break");
-    return QString();
-}
-
-} // namespace
-
 ProcedurePropertiesWindow::ProcedurePropertiesWindow(QWidget* parent, const QString& caption,
                                                      const QString& code)
     : Form(parent), ui(std::make_unique<Ui::ProcedurePropertiesWindow>())

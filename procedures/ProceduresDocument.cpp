@@ -21,12 +21,11 @@ QString quoted(QByteArrayView line)
     return QLatin1Char('"') + text.left(shown) + QStringLiteral("...\"");
 }
 
-AppError stoppedAt(const QString& fileName, qsizetype lineNumber, QByteArrayView line,
-                   const QString& why)
+AppError stoppedAt(const LineSource& lines, QByteArrayView line, const QString& why)
 {
-    return AppError(QStringLiteral("Line %1 of \"%2\": %3 %4. Reading stopped at this line.")
-                        .arg(lineNumber)
-                        .arg(displayPath(fileName), quoted(line), why));
+    return AppError(QStringLiteral("Line %1 of %2: %3 %4. Reading stopped at this line.")
+                        .arg(lines.lineNumber())
+                        .arg(lines.origin(), quoted(line), why));
 }
 
 // Only the ninth character counts; whatever follows it is ignored.
@@ -53,9 +52,30 @@ QString sectionCaption(int number)
     return QString();
 }
 
-// A procedure's code is the next line when that begins with "#"; the lines are handed out one at
-// a time, so the caption is kept before the next line is looked at.
-ProceduresRead readProcedures(LineSource& lines, const QString& fileName)
+namespace {
+
+// A procedure's code is the next line when that begins with "#". The lines are handed out one
+// at a time, so the caption is kept before the next line is looked at; line is the next line
+// after the procedure, and more whether there is one.
+Procedure readProcedure(LineSource& lines, QByteArrayView& line, bool& more)
+{
+    Procedure procedure{DocumentText::fromUtf8(line), {}};
+    more = lines.next(line);
+    if (more && line.startsWith(codeMark)) {
+        procedure.code = DocumentText::fromUtf8(line.sliced(1));
+        more = lines.next(line);
+    } else {
+        procedure.code = procedure.caption;
+    }
+    return procedure;
+}
+
+const QString notAHeader = QStringLiteral("is not a valid section header: its ninth character must "
+                                          "be a digit from 0 to 9");
+
+} // namespace
+
+ProceduresRead readProcedures(LineSource& lines)
 {
     ProceduresRead result;
     QList<ProcedureSection>& sections = result.document.sections;
@@ -65,10 +85,7 @@ ProceduresRead readProcedures(LineSource& lines, const QString& fileName)
         if (line.startsWith(headerStart)) {
             const std::optional<int> number = sectionNumber(line);
             if (!number) {
-                result.stoppedBy = stoppedAt(fileName, lines.lineNumber(), line,
-                                             QStringLiteral("is not a valid section header: its "
-                                                            "ninth character must be a digit "
-                                                            "from 0 to 9"));
+                result.stoppedBy = stoppedAt(lines, line, notAHeader);
                 break;
             }
             sections.append(ProcedureSection{*number, {}});
@@ -77,20 +94,11 @@ ProceduresRead readProcedures(LineSource& lines, const QString& fileName)
         }
         // The writer never puts a procedure there, and it has no section to go to.
         if (sections.isEmpty()) {
-            result.stoppedBy = stoppedAt(fileName, lines.lineNumber(), line,
-                                         QStringLiteral("is a procedure before the first "
-                                                        "section header"));
+            result.stoppedBy = stoppedAt(
+                lines, line, QStringLiteral("is a procedure before the first section header"));
             break;
         }
-        Procedure procedure{DocumentText::fromUtf8(line), {}};
-        more = lines.next(line);
-        if (more && line.startsWith(codeMark)) {
-            procedure.code = DocumentText::fromUtf8(line.sliced(1));
-            more = lines.next(line);
-        } else {
-            procedure.code = procedure.caption;
-        }
-        sections.last().procedures.append(std::move(procedure));
+        sections.last().procedures.append(readProcedure(lines, line, more));
     }
     // The room the lists kept for growing is given back: on a large file it is a good part of
     // the memory.
@@ -103,7 +111,49 @@ ProceduresRead readProcedures(LineSource& lines, const QString& fileName)
 ProceduresRead readProcedures(QByteArrayView bytes, const QString& fileName)
 {
     return readLineFileBytes<ProceduresRead>(
-        bytes, [&](LineSource& lines) { return readProcedures(lines, fileName); });
+        bytes, fileName, [](LineSource& lines) { return readProcedures(lines); });
+}
+
+ProceduresPaste readProceduresPaste(QStringView text)
+{
+    TextLines lines(text);
+    ProceduresPaste paste;
+    QByteArrayView line;
+    bool more = lines.next(line);
+    while (more && paste.refusal.isEmpty()) {
+        if (line.startsWith(headerStart)) {
+            paste.refusal = stoppedAt(lines, line,
+                                      QStringLiteral("opens a section, and sections cannot be "
+                                                     "pasted, only procedures"))
+                                .message();
+            break;
+        }
+        paste.procedures.append(readProcedure(lines, line, more));
+        paste.refusal = captionRefusal(paste.procedures.last().caption.toString());
+    }
+    if (paste.refusal.isEmpty() && paste.procedures.isEmpty())
+        paste.refusal = QStringLiteral("The clipboard holds no procedures.");
+    return paste;
+}
+
+QString procedureText(const Procedure& procedure)
+{
+    TextLineWriter lines;
+    writeProcedure(lines, procedure);
+    return lines.text();
+}
+
+QString captionRefusal(const QString& caption)
+{
+    if (caption.startsWith(QLatin1Char('#')))
+        return QStringLiteral("First char in caption can't be \"#\"");
+    // Read back, the line would open a section.
+    if (caption.startsWith(sectionHeaderStart))
+        return QStringLiteral("Caption can't begin with \"SECTION_\"");
+    // A pasted line break would split the procedure's line in the file.
+    if (caption.contains(QLatin1Char('\r')) || caption.contains(QLatin1Char('\n')))
+        return QStringLiteral("Caption can't hold a line break");
+    return QString();
 }
 
 void writeProcedure(LineSink& lines, const Procedure& procedure)

@@ -56,8 +56,22 @@ QString sectionCaption(int number);
 // The first eight characters of a line that opens a section.
 inline const QString sectionHeaderStart = QStringLiteral("SECTION_");
 
-ProceduresRead readProcedures(LineSource& lines, const QString& fileName);
+ProceduresRead readProcedures(LineSource& lines);
 ProceduresRead readProcedures(QByteArrayView bytes, const QString& fileName);
+
+// What a text in the file's own lines holds for pasting: procedures, each a caption line and
+// its code line, without a section header; or why it cannot be pasted. A caption is checked as
+// the procedure dialog checks a typed one.
+struct ProceduresPaste
+{
+    QList<Procedure> procedures;
+    QString refusal;
+};
+ProceduresPaste readProceduresPaste(QStringView text);
+// A procedure as the file's lines, for the clipboard.
+QString procedureText(const Procedure& procedure);
+// Why the dialog refuses a caption; empty when it takes it.
+QString captionRefusal(const QString& caption);
 
 // Every procedure gets a code line, also when its code equals its caption.
 void writeProcedure(LineSink& lines, const Procedure& procedure);

@@ -3,6 +3,7 @@
 #include "common/ErrorGuard.h"
 #include "common/Glyphs.h"
 #include "common/LineFile.h"
+#include "common/ListCommands.h"
 #include "common/Modal.h"
 #include "common/PlacementKeys.h"
 #include "procedures/CodeField.h"
@@ -10,14 +11,19 @@
 #include "procedures/ProceduresModel.h"
 #include "ui_ProceduresEditorWindowUnit.h"
 
-#include <QShortcut>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QUndoStack>
 
 ProceduresEditorWindow::ProceduresEditorWindow(QWidget* parent, const HostOptions& options)
     : Form(parent), ui(std::make_unique<Ui::ProceduresEditorWindow>()),
-      m_model(new ProceduresModel(this)), m_file(HostFile::Procedures, options)
+      m_model(new ProceduresModel(this)), m_undo(new QUndoStack(this)),
+      m_file(HostFile::Procedures, options)
 {
     ui->setupUi(this);
     ui->tvItems->setModel(m_model);
+    ui->tvItems->setDragDropMode(QAbstractItemView::InternalMove);
+    ui->tvItems->setDefaultDropAction(Qt::MoveAction);
     ui->btnNewCode->setIcon(glyphIcon(Glyph::NewCode));
     ui->btnEdit->setIcon(glyphIcon(Glyph::Edit));
     ui->btnRemove->setIcon(glyphIcon(Glyph::Remove));
@@ -27,6 +33,7 @@ ProceduresEditorWindow::ProceduresEditorWindow(QWidget* parent, const HostOption
     setUpCodeField(*ui->txtCode);
     keepPlacement(PlacementKey::proceduresEditor, PlacementStore::Keeps::PositionAndState);
     connectHandlers();
+    setUpCommands();
 }
 
 ProceduresEditorWindow::~ProceduresEditorWindow() = default;
@@ -42,9 +49,10 @@ void ProceduresEditorWindow::connectHandlers()
     connect(ui->tvItems, &QTreeView::collapsed, this, [this](const QModelIndex& section) {
         runGuarded(this, [this, section] { tvItemsCollapsed(section); });
     });
-    auto* deleteKey = new QShortcut(QKeySequence(Qt::Key_Delete), ui->tvItems, nullptr, nullptr,
-                                    Qt::WidgetShortcut);
-    connectGuarded(deleteKey, &QShortcut::activated, this, &W::btnRemoveClick);
+    connect(m_model, &ProceduresModel::moveRequested, this,
+            [this](TreePosition from, TreePosition to) {
+                push(new MoveNode<ProceduresModel>(*m_model, from, to, selector()));
+            });
     connectGuarded(ui->btnNewCode, &QPushButton::clicked, this, &W::btnNewCodeClick);
     connectGuarded(ui->btnEdit, &QPushButton::clicked, this, &W::btnEditClick);
     connectGuarded(ui->btnRemove, &QPushButton::clicked, this, &W::btnRemoveClick);
@@ -52,11 +60,36 @@ void ProceduresEditorWindow::connectHandlers()
     setCancelButton(ui->btnCancel);
 }
 
+void ProceduresEditorWindow::setUpCommands()
+{
+    using W = ProceduresEditorWindow;
+    m_commands = new ListCommands(ui->tvItems, this);
+    ListCommands& c = *m_commands;
+    const auto node = [this] { return selectedNode().isValid(); };
+    const auto procedure = [this] { return selectedProcedure().isValid(); };
+    c.add(tr("New code..."), {EditKeys::newNode()}, handler(this, &W::btnNewCodeClick), node);
+    c.add(tr("Edit..."), {EditKeys::edit()}, handler(this, &W::btnEditClick), procedure);
+    c.add(tr("Remove"), {QKeySequence::Delete}, handler(this, &W::btnRemoveClick), procedure);
+    ListCommands::Editing editing;
+    editing.cut = handler(this, &W::cutClick);
+    editing.copy = handler(this, &W::copyClick);
+    editing.canCopy = procedure;
+    editing.paste = handler(this, &W::pasteClick);
+    editing.canPaste = [node] { return node() && !QGuiApplication::clipboard()->text().isEmpty(); };
+    editing.move = [this](int by) { moveClick(by); };
+    editing.canMove = [this](int by) { return canMove(by); };
+    editing.undo = m_undo;
+    c.addEditing(editing);
+    showKeysInToolTip(ui->btnNewCode, EditKeys::newNode());
+    showKeysInToolTip(ui->btnEdit, EditKeys::edit());
+    showKeysInToolTip(ui->btnRemove, QKeySequence::Delete);
+}
+
 void ProceduresEditorWindow::onCreate()
 {
     std::optional<AppError> stopped;
     m_file.read([&](LineSource& lines) {
-        ProceduresRead read = readProcedures(lines, m_file.readPath());
+        ProceduresRead read = readProcedures(lines);
         m_model->setDocument(std::move(read.document));
         stopped = read.stoppedBy;
         return read.whole;
@@ -102,9 +135,9 @@ void ProceduresEditorWindow::btnNewCodeClick()
     QString code;
     if (!askProcedure(caption, code))
         return;
-    const int count = int(m_model->section(node.top).procedures.size());
-    m_model->insertProcedure({node.top, count},
-                             {DocumentText(caption), DocumentText(encodeNewLines(code))});
+    const TreePosition last{node.top, int(m_model->section(node.top).procedures.size())};
+    const Procedure added{DocumentText(caption), DocumentText(encodeNewLines(code))};
+    push(new InsertNodes<ProceduresModel>(*m_model, last, {added}, selector(), false));
     ui->txtCode->setPlainText(code);
 }
 
@@ -118,7 +151,9 @@ void ProceduresEditorWindow::btnEditClick()
     QString code = decodeNewLines(procedure.code.toString());
     if (!askProcedure(caption, code))
         return;
-    m_model->setProcedure(at, {DocumentText(caption), DocumentText(encodeNewLines(code))});
+    const Procedure edited{DocumentText(caption), DocumentText(encodeNewLines(code))};
+    if (edited != m_model->procedure(at))
+        push(new ReplaceNode<ProceduresModel>(*m_model, at, edited, selector()));
     ui->txtCode->setPlainText(code);
 }
 
@@ -127,8 +162,7 @@ void ProceduresEditorWindow::btnRemoveClick()
     const TreePosition at = selectedProcedure();
     if (!at.isValid() || !Modal::confirm(this, QStringLiteral("Remove selected code?")))
         return;
-    m_model->takeProcedure(at);
-    tvItemsChange();
+    push(new RemoveNode<ProceduresModel>(*m_model, at, selector()));
 }
 
 void ProceduresEditorWindow::btnOkClick()
@@ -136,6 +170,67 @@ void ProceduresEditorWindow::btnOkClick()
     if (!m_file.save(this,
                      [this](LineSink& lines) { writeProcedures(lines, m_model->document()); }))
         keepOpen();
+}
+
+void ProceduresEditorWindow::cutClick()
+{
+    copyClick();
+    push(new RemoveNode<ProceduresModel>(*m_model, selectedProcedure(), selector()));
+}
+
+void ProceduresEditorWindow::copyClick()
+{
+    QGuiApplication::clipboard()->setText(procedureText(m_model->procedure(selectedProcedure())));
+}
+
+// After the selected procedure, or last in the selected section.
+void ProceduresEditorWindow::pasteClick()
+{
+    const ProceduresPaste paste = readProceduresPaste(QGuiApplication::clipboard()->text());
+    if (!paste.refusal.isEmpty()) {
+        Modal::refuse(this, paste.refusal);
+        return;
+    }
+    const TreePosition node = selectedNode();
+    const TreePosition first =
+        node.isTop() ? TreePosition{node.top, int(m_model->section(node.top).procedures.size())}
+                     : shifted(node, 1);
+    push(new InsertNodes<ProceduresModel>(*m_model, first, paste.procedures, selector(), true));
+}
+
+void ProceduresEditorWindow::moveClick(int by)
+{
+    const TreePosition from = selectedProcedure();
+    push(new MoveNode<ProceduresModel>(*m_model, from, shifted(from, by), selector()));
+}
+
+bool ProceduresEditorWindow::canMove(int by) const
+{
+    return canShift(*m_model, selectedProcedure(), by);
+}
+
+void ProceduresEditorWindow::push(QUndoCommand* step)
+{
+    m_undo->push(step);
+}
+
+SelectNode ProceduresEditorWindow::selector()
+{
+    return [this](TreePosition at, bool removed) { select(at, removed); };
+}
+
+// A step leaves its node selected and in view, and the preview showing it, also when the node
+// was selected already; a removal leaves the node that took its place.
+void ProceduresEditorWindow::select(TreePosition at, bool removed)
+{
+    const QModelIndex node = m_model->indexOf(removed ? afterRemoval(*m_model, at) : at);
+    if (node.isValid()) {
+        ui->tvItems->setCurrentIndex(node);
+        ui->tvItems->scrollTo(node);
+    } else {
+        ui->tvItems->selectionModel()->clear();
+    }
+    tvItemsChange();
 }
 
 TreePosition ProceduresEditorWindow::selectedNode() const

@@ -40,7 +40,7 @@ Procedure ProceduresModel::takeProcedure(TreePosition at)
     return taken;
 }
 
-void ProceduresModel::moveProcedure(TreePosition from, TreePosition to)
+void ProceduresModel::moveNode(TreePosition from, TreePosition to)
 {
     if (from == to)
         return;
@@ -64,11 +64,6 @@ QVariant ProceduresModel::data(const QModelIndex& index, int role) const
     if (role == CodeRole && !at.isTop())
         return procedure(at).code.toString();
     return {};
-}
-
-Qt::ItemFlags ProceduresModel::flags(const QModelIndex& index) const
-{
-    return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
 }
 
 int ProceduresModel::topCount() const

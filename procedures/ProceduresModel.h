@@ -25,14 +25,21 @@ public:
     void setProcedure(TreePosition at, Procedure procedure);
     Procedure takeProcedure(TreePosition at);
     // To any place in any section; to counts as after the move.
-    void moveProcedure(TreePosition from, TreePosition to);
+    void moveNode(TreePosition from, TreePosition to);
+
+    // Procedures as the editing steps take them.
+    using Node = Procedure;
+    Procedure node(TreePosition at) const { return procedure(at); }
+    void insertNode(TreePosition at, Procedure node) { insertProcedure(at, std::move(node)); }
+    Procedure takeNode(TreePosition at) { return takeProcedure(at); }
+    void setNode(TreePosition at, const Procedure& node) { setProcedure(at, node); }
 
     QVariant data(const QModelIndex& index, int role) const override;
-    Qt::ItemFlags flags(const QModelIndex& index) const override;
 
 protected:
     int topCount() const override;
     int childCount(int top) const override;
+    bool topsMove() const override { return false; }
 
 private:
     ProceduresDocument m_document;

@@ -13,13 +13,13 @@ namespace {
 constexpr char fieldDelimiter = ':';
 const QByteArrayView tagKind = "1";
 
-AppError badIndex(const QString& fileName, qsizetype lineNumber, QByteArrayView field)
+AppError badIndex(const LineSource& lines, QByteArrayView field)
 {
-    return AppError(QStringLiteral("Line %1 of \"%2\": \"%3\" is not a valid image index (a whole "
+    return AppError(QStringLiteral("Line %1 of %2: \"%3\" is not a valid image index (a whole "
                                    "number from -2147483648 to 2147483647). Reading stopped at "
                                    "this line.")
-                        .arg(lineNumber)
-                        .arg(displayPath(fileName), QString::fromUtf8(field)));
+                        .arg(lines.lineNumber())
+                        .arg(lines.origin(), QString::fromUtf8(field)));
 }
 
 DocumentText textOf(QByteArrayView utf8)
@@ -93,48 +93,95 @@ std::optional<int> toImageIndex(QByteArrayView field)
     return int(value);
 }
 
-// Tag lines before the first category show at the top, each in front of the ones before it.
-ToolbarRead readToolbar(LineSource& lines, const QString& fileName)
+namespace {
+
+// The lines as they stand: the tag lines before the first category apart, in file order.
+struct ToolbarLines
 {
-    ToolbarRead result;
-    QList<ToolbarCategory>& categories = result.document.categories;
-    QList<ToolbarCategory> leading;
+    QList<ToolbarTag> leadingTags;
+    QList<ToolbarCategory> categories;
+    std::optional<AppError> stoppedBy;
+};
+
+ToolbarLines readToolbarLines(LineSource& lines)
+{
+    ToolbarLines result;
     TagGatherer tags;
     QByteArrayView line;
     while (lines.next(line)) {
         const QByteArrayView indexField = extractDelimited(2, line, fieldDelimiter);
         const std::optional<int> image = toImageIndex(indexField);
         if (!image) {
-            result.stoppedBy = badIndex(fileName, lines.lineNumber(), indexField);
-            result.whole = false;
+            result.stoppedBy = badIndex(lines, indexField);
             break;
         }
         const QByteArrayView caption = extractDelimited(3, line, fieldDelimiter);
         if (extractDelimited(1, line, fieldDelimiter) != tagKind) {
-            tags.handTo(categories);
-            categories.append(ToolbarCategory{textOf(caption), *image, {}});
+            tags.handTo(result.categories);
+            result.categories.append(ToolbarCategory{textOf(caption), *image, {}});
             continue;
         }
-        const QByteArrayView tag = extractDelimited(4, line, fieldDelimiter);
-        if (categories.isEmpty())
-            leading.append(ToolbarCategory{leadingTagCaption(caption, tag), *image, {}});
+        ToolbarTag tag{textOf(caption), textOf(extractDelimited(4, line, fieldDelimiter)), *image};
+        if (result.categories.isEmpty())
+            result.leadingTags.append(std::move(tag));
         else
-            tags.add(ToolbarTag{textOf(caption), textOf(tag), *image});
+            tags.add(std::move(tag));
     }
-    tags.handTo(categories);
-    if (!leading.isEmpty()) {
-        std::reverse(leading.begin(), leading.end());
-        leading.append(std::move(categories));
-        categories = std::move(leading);
-    }
-    categories.squeeze();
+    tags.handTo(result.categories);
+    result.categories.squeeze();
+    return result;
+}
+
+} // namespace
+
+// Tag lines before the first category become categories at the top, each in front of the ones
+// before it, their captions holding the tag's caption, ":" and its template.
+ToolbarRead readToolbar(LineSource& lines)
+{
+    ToolbarLines read = readToolbarLines(lines);
+    ToolbarRead result{{}, !read.stoppedBy, read.stoppedBy};
+    QList<ToolbarCategory>& categories = result.document.categories;
+    categories.reserve(read.leadingTags.size() + read.categories.size());
+    for (auto tag = read.leadingTags.crbegin(); tag != read.leadingTags.crend(); ++tag)
+        categories.append(ToolbarCategory{
+            leadingTagCaption(tag->caption.utf8(), tag->tag.utf8()), tag->image, {}});
+    categories.append(std::move(read.categories));
     return result;
 }
 
 ToolbarRead readToolbar(QByteArrayView bytes, const QString& fileName)
 {
-    return readLineFileBytes<ToolbarRead>(
-        bytes, [&](LineSource& lines) { return readToolbar(lines, fileName); });
+    return readLineFileBytes<ToolbarRead>(bytes, fileName,
+                                          [](LineSource& lines) { return readToolbar(lines); });
+}
+
+// Tag lines stand in the reverse of the order the toolbar shows them, alone as in a category.
+ToolbarPaste readToolbarPaste(QStringView text)
+{
+    TextLines lines(text);
+    ToolbarLines read = readToolbarLines(lines);
+    ToolbarPaste paste;
+    if (read.stoppedBy)
+        paste.refusal = read.stoppedBy->message();
+    else if (!read.leadingTags.isEmpty() && !read.categories.isEmpty())
+        paste.refusal = QStringLiteral("The clipboard holds tags and categories together: copy "
+                                       "tags alone, or categories with their tags.");
+    else if (read.leadingTags.isEmpty() && read.categories.isEmpty())
+        paste.refusal = QStringLiteral("The clipboard holds no tags or categories.");
+    std::reverse(read.leadingTags.begin(), read.leadingTags.end());
+    paste.tags = std::move(read.leadingTags);
+    paste.categories = std::move(read.categories);
+    return paste;
+}
+
+QString toolbarNodeText(const ToolbarNode& node)
+{
+    TextLineWriter lines;
+    if (const auto* category = std::get_if<ToolbarCategory>(&node))
+        writeCategory(lines, *category);
+    else
+        writeTag(lines, std::get<ToolbarTag>(node));
+    return lines.text();
 }
 
 void writeTag(LineSink& lines, const ToolbarTag& tag)

@@ -6,6 +6,7 @@
 #include <QList>
 
 #include <optional>
+#include <variant>
 
 class LineSink;
 class LineSource;
@@ -44,6 +45,9 @@ struct ToolbarDocument
     friend bool operator==(const ToolbarDocument&, const ToolbarDocument&) = default;
 };
 
+// One node of the toolbar's tree: a category with its tags, or a tag.
+using ToolbarNode = std::variant<ToolbarCategory, ToolbarTag>;
+
 struct ToolbarRead
 {
     ToolbarDocument document;
@@ -60,8 +64,20 @@ std::optional<int> toImageIndex(QByteArrayView field);
 
 // The toolbar file's lines to a document. A category's tag lines stand in the reverse of the
 // order in which the toolbar shows them. fileName is for the message of a line that stops it.
-ToolbarRead readToolbar(LineSource& lines, const QString& fileName);
+ToolbarRead readToolbar(LineSource& lines);
 ToolbarRead readToolbar(QByteArrayView bytes, const QString& fileName);
+
+// What a text in the file's own lines holds for pasting: tags, or categories with their tags,
+// in the order the toolbar shows them; or why it cannot be pasted.
+struct ToolbarPaste
+{
+    QList<ToolbarCategory> categories;
+    QList<ToolbarTag> tags;
+    QString refusal;
+};
+ToolbarPaste readToolbarPaste(QStringView text);
+// A node as the file's lines, for the clipboard.
+QString toolbarNodeText(const ToolbarNode& node);
 
 // A category line and its tag lines, the last tag first; a tag line alone.
 void writeCategory(LineSink& lines, const ToolbarCategory& category);

@@ -59,7 +59,7 @@ ToolbarTag ToolbarModel::takeTag(TreePosition at)
     return taken;
 }
 
-void ToolbarModel::move(TreePosition from, TreePosition to)
+void ToolbarModel::moveNode(TreePosition from, TreePosition to)
 {
     if (from == to)
         return;
@@ -76,6 +76,38 @@ void ToolbarModel::move(TreePosition from, TreePosition to)
     });
 }
 
+ToolbarNode ToolbarModel::node(TreePosition at) const
+{
+    if (at.isTop())
+        return category(at.top);
+    return tag(at);
+}
+
+void ToolbarModel::insertNode(TreePosition at, ToolbarNode node)
+{
+    if (at.isTop())
+        insertCategory(at.top, std::get<ToolbarCategory>(std::move(node)));
+    else
+        insertTag(at, std::get<ToolbarTag>(std::move(node)));
+}
+
+ToolbarNode ToolbarModel::takeNode(TreePosition at)
+{
+    if (at.isTop())
+        return takeCategory(at.top);
+    return takeTag(at);
+}
+
+void ToolbarModel::setNode(TreePosition at, const ToolbarNode& node)
+{
+    if (at.isTop()) {
+        const auto& category = std::get<ToolbarCategory>(node);
+        setCategory(at.top, category.caption, category.image);
+    } else {
+        setTag(at, std::get<ToolbarTag>(node));
+    }
+}
+
 QVariant ToolbarModel::data(const QModelIndex& index, int role) const
 {
     const TreePosition at = positionOf(index);
@@ -89,11 +121,6 @@ QVariant ToolbarModel::data(const QModelIndex& index, int role) const
         return category(at.top).caption.toString();
     const ToolbarTag& shown = tag(at);
     return shown.caption.toString() + QLatin1Char(':') + shown.tag.toString();
-}
-
-Qt::ItemFlags ToolbarModel::flags(const QModelIndex& index) const
-{
-    return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
 }
 
 int ToolbarModel::topCount() const

@@ -30,14 +30,21 @@ public:
     ToolbarTag takeTag(TreePosition at);
     // A category among the categories, or a tag to any place under any category; to counts as
     // after the move.
-    void move(TreePosition from, TreePosition to);
+    void moveNode(TreePosition from, TreePosition to);
+
+    // Any node, as the editing steps take them. A category set anew keeps its tags.
+    using Node = ToolbarNode;
+    ToolbarNode node(TreePosition at) const;
+    void insertNode(TreePosition at, ToolbarNode node);
+    ToolbarNode takeNode(TreePosition at);
+    void setNode(TreePosition at, const ToolbarNode& node);
 
     QVariant data(const QModelIndex& index, int role) const override;
-    Qt::ItemFlags flags(const QModelIndex& index) const override;
 
 protected:
     int topCount() const override;
     int childCount(int top) const override;
+    bool topsMove() const override { return true; }
 
 private:
     ToolbarDocument m_document;

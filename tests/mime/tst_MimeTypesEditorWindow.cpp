@@ -5,6 +5,8 @@
 #include "support/TestMain.h"
 #include "support/TestProfile.h"
 
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLineEdit>
@@ -153,6 +155,7 @@ private slots:
     void selectionStaysVisibleUnderTheDialog();
     void startWindowOpensTheEditor();
     void millionLineFile();
+    void editingByKeysAndMenu();
 };
 
 void TestMimeTypesEditorWindow::windowFrame()
@@ -561,6 +564,40 @@ void TestMimeTypesEditorWindow::millionLineFile()
     qInfo("opened, shown and saved in %lld ms", timer.elapsed());
     QVERIFY(timer.elapsed() < 60000);
     QVERIFY(fileBytes(on.path) == written);
+}
+
+// Moves, the clipboard and undo, by their keys and a right click's menu, end to end.
+void TestMimeTypesEditorWindow::editingByKeysAndMenu()
+{
+    EditorOnFile on(threeTypes);
+    DialogAnswerer answerer;
+    answerer.expect([&](QDialog& editor) {
+        QVERIFY(QTest::qWaitForWindowActive(&editor));
+        QTableView& view = list(editor);
+        view.setFocus();
+        const auto press = [&](Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+            QTest::keyClick(&view, key, modifiers);
+        };
+        view.selectRow(0);
+        press(Qt::Key_Down, Qt::AltModifier); // A/B below C/D
+        press(Qt::Key_C, Qt::ControlModifier);
+        view.selectRow(2);
+        press(Qt::Key_V, Qt::ControlModifier); // a copy of A/B last
+        press(Qt::Key_Up, Qt::AltModifier);
+        press(Qt::Key_Z, Qt::ControlModifier); // the move up undone
+        answerer.expectMenu(QStringLiteral("Cut"));
+        QContextMenuEvent rightClick(QContextMenuEvent::Mouse, rowCentre(editor, 0),
+                                     view.viewport()->mapToGlobal(rowCentre(editor, 0)));
+        view.selectRow(0);
+        QApplication::sendEvent(view.viewport(), &rightClick); // C/D cut
+        press(Qt::Key_Y, Qt::ControlModifier);                 // nothing left to redo
+        button(editor, QStringLiteral("btnOk"))->click();
+    });
+    QCOMPARE(Modal::exec(on.create()), int(QDialog::Accepted));
+    QVERIFY2(answerer.surprises().isEmpty(), qPrintable(answerer.surprises().join('\n')));
+    QCOMPARE(answerer.menus().size(), 1);
+    QCOMPARE(fileBytes(on.path), QByteArray("A/B\r\n.b\r\nE/F\r\n.f\r\nA/B\r\n.b\r\n"));
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("C/D\n.d\n"));
 }
 
 HALVEX_TEST_MAIN(TestMimeTypesEditorWindow)

@@ -9,10 +9,12 @@
 #include "support/TestProfile.h"
 #include "support/TreeDriver.h"
 
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QFile>
 #include <QFontInfo>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -170,6 +172,7 @@ private slots:
     void doubleClickEditsAndDeleteKeyRemoves();
     void collapsingMovesTheSelectionToTheSection();
     void startWindowOpensTheEditor();
+    void editingByKeysMenuAndDrop();
 };
 
 void TestProceduresEditorWindow::windowFrame()
@@ -807,6 +810,48 @@ void TestProceduresEditorWindow::startWindowOpensTheEditor()
     QCOMPARE(opened, QStringLiteral("TStdProcsPanelEditorWindow"));
     QCOMPARE(sections, 2);
     checkAllAnswered(answerer);
+}
+
+// Moves (by keys, the menu and a drop), the clipboard and undo, end to end.
+void TestProceduresEditorWindow::editingByKeysMenuAndDrop()
+{
+    HostFolder host(threeSections);
+    DialogAnswerer answerer;
+    QString shownAfterPaste;
+    answerer.expect([&](QDialog& window) {
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        Panel panel(window);
+        QAbstractItemModel& model = *panel.tree->model();
+        panel.tree->setFocus();
+        const auto press = [&](Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+            QTest::keyClick(panel.tree, key, modifiers);
+        };
+        panel.select(0, 0);
+        press(Qt::Key_Down, Qt::AltModifier); // m1 below m2
+        press(Qt::Key_C, Qt::ControlModifier);
+        panel.select(2);
+        press(Qt::Key_V, Qt::ControlModifier); // last in Input
+        shownAfterPaste = panel.shown();
+        // A drop of o2 onto Misc, as the view hands it to the model; then undone.
+        std::unique_ptr<QMimeData> dragged(model.mimeData({panel.node(1, 1)}));
+        QVERIFY(model.dropMimeData(dragged.get(), Qt::MoveAction, -1, 0, panel.node(0)));
+        QCOMPARE(panel.text(0, 3), QStringLiteral("o2"));
+        press(Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(panel.selected(), QStringLiteral("o2"));
+        // What the window system makes of the Menu key.
+        answerer.expectMenu(QStringLiteral("Move up"));
+        QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(5, 5),
+                                  panel.tree->viewport()->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(panel.tree->viewport(), &menuKey);
+        panel.ok->click();
+    });
+    showEditor(host.options);
+    checkAllAnswered(answerer);
+    QCOMPARE(shownAfterPaste, QStringLiteral("c-m1"));
+    QCOMPARE(host.bytes(),
+             QByteArray("SECTION_0\r\nm2\r\n#c-m2%2two\r\nm1\r\n#c-m1\r\nm3\r\n#c-m3\r\n"
+                        "SECTION_1\r\no2\r\n#c-o2\r\no1\r\n#c-o1\r\n"
+                        "SECTION_2\r\ni1\r\n#c-i1\r\nm1\r\n#c-m1\r\n"));
 }
 
 HALVEX_TEST_MAIN(TestProceduresEditorWindow)

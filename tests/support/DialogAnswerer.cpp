@@ -3,15 +3,45 @@
 #include "common/Modal.h"
 
 #include <QAbstractButton>
+#include <QAction>
 
 DialogAnswerer::DialogAnswerer()
 {
     Modal::setHook([this](QDialog& window) { answer(window); });
+    Modal::setMenuHook([this](QMenu& menu, const QPoint&) { return answerMenu(menu); });
 }
 
 DialogAnswerer::~DialogAnswerer()
 {
     Modal::setHook({});
+    Modal::setMenuHook({});
+}
+
+void DialogAnswerer::expectMenu(const QString& pick)
+{
+    m_menuPicks.push_back(pick);
+}
+
+QAction* DialogAnswerer::answerMenu(QMenu& menu)
+{
+    QStringList entries;
+    QAction* picked = nullptr;
+    const QString pick = m_menuPicks.empty() ? QString() : m_menuPicks.front();
+    for (QAction* action : menu.actions()) {
+        if (action->isSeparator())
+            continue;
+        const QString keys = action->shortcut().toString(QKeySequence::NativeText);
+        entries.append((action->isEnabled() ? QString() : QStringLiteral("-")) + action->text() +
+                       (keys.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(keys)));
+        if (action->text() == pick && action->isEnabled())
+            picked = action;
+    }
+    m_menus.append(entries);
+    if (m_menuPicks.empty())
+        m_surprises.append(QStringLiteral("unexpected menu"));
+    else
+        m_menuPicks.pop_front();
+    return picked;
 }
 
 void DialogAnswerer::expect(Answer answer)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QMenu>
 #include <QMessageBox>
 #include <QString>
 #include <QStringList>
@@ -22,17 +23,24 @@ public:
     void expect(Answer answer);
     // A message box: records its text, then presses the button.
     void expectMessage(QMessageBox::StandardButton button = QMessageBox::Ok);
+    // A context menu: records its entries, then picks the one of that text, if it is enabled.
+    void expectMenu(const QString& pick);
+    // The entries of the menus seen, in order: "Cut (Ctrl+X)" or "-Cut (Ctrl+X)" when disabled.
+    const QList<QStringList>& menus() const { return m_menus; }
 
     // Texts of the message boxes seen, in order.
     const QStringList& messages() const { return m_messages; }
     // Windows that came unexpected or were left open; empty when all went as planned.
     const QStringList& surprises() const { return m_surprises; }
-    bool allAnswered() const { return m_answers.empty(); }
+    bool allAnswered() const { return m_answers.empty() && m_menuPicks.empty(); }
 
 private:
     void answer(QDialog& window);
+    QAction* answerMenu(QMenu& menu);
 
     std::deque<Answer> m_answers;
+    std::deque<QString> m_menuPicks;
+    QList<QStringList> m_menus;
     QStringList m_messages;
     QStringList m_surprises;
 };

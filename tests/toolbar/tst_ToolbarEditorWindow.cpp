@@ -161,6 +161,7 @@ private slots:
     void editImages();
     void imagesFollowTheSettingOnlyAfterUpdate();
     void viewImagesOfAStripThatDoesNotLoad();
+    void editingByKeysAndMenu();
 
 private:
     UrlRecorder m_opened;
@@ -808,6 +809,46 @@ void TestToolbarEditorWindow::viewImagesOfAStripThatDoesNotLoad()
     QCOMPARE(answerer.messages().size(), 2);
     QCOMPARE(answerer.messages().last(), expected);
     QVERIFY2(answerer.surprises().isEmpty(), qPrintable(answerer.surprises().join('\n')));
+}
+
+// Moves, the clipboard and undo, by their keys and the context menu, end to end.
+void TestToolbarEditorWindow::editingByKeysAndMenu()
+{
+    Host host(twoCategories);
+    DialogAnswerer answerer;
+    runEditor(host.options, answerer, [&](Editor& editor) {
+        QVERIFY(QTest::qWaitForWindowActive(&editor));
+        QTreeView& tv = *tree(editor);
+        tv.setFocus();
+        const auto press = [&](Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+            QTest::keyClick(&tv, key, modifiers);
+        };
+        select(tv, QStringLiteral("0/0"));
+        press(Qt::Key_Down, Qt::AltModifier); // A1 below A2
+        press(Qt::Key_Down, Qt::AltModifier); // already last: nothing
+        QCOMPARE(selectedText(tv), QStringLiteral("A1:a1"));
+        press(Qt::Key_C, Qt::ControlModifier);
+        select(tv, QStringLiteral("1"));
+        press(Qt::Key_V, Qt::ControlModifier); // into B
+        QCOMPARE(selectedText(tv), QStringLiteral("A1:a1"));
+        answerer.expectMenu(QStringLiteral("Cut"));
+        press(Qt::Key_F10, Qt::ShiftModifier);
+        QCOMPARE(selectedText(tv), QStringLiteral("B"));
+        press(Qt::Key_Z, Qt::ControlModifier);
+        press(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        press(Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(selectedText(tv), QStringLiteral("A1:a1"));
+        select(tv, QStringLiteral("0"));
+        press(Qt::Key_X, Qt::ControlModifier); // A with its tags
+        press(Qt::Key_V, Qt::ControlModifier); // after B
+        click(editor, "btnOk");
+    });
+    QVERIFY2(answerer.surprises().isEmpty(), qPrintable(answerer.surprises().join('\n')));
+    const QStringList menu = answerer.menus().value(0);
+    QVERIFY2(menu.contains(QStringLiteral("Cut (Ctrl+X)")), qPrintable(menu.join(", ")));
+    QVERIFY2(menu.contains(QStringLiteral("-Move up (Alt+Up)")), qPrintable(menu.join(", ")));
+    QCOMPARE(fileBytes(host.cfg),
+             QByteArray("2:3:B\r\n1:2:A1:a1\r\n2:0:A\r\n1:2:A1:a1\r\n1:1:A2:a2\r\n"));
 }
 
 HALVEX_TEST_MAIN(TestToolbarEditorWindow)

@@ -1,6 +1,7 @@
 #include "toolbar/ToolbarModel.h"
 
 #include <QAbstractItemModelTester>
+#include <QMimeData>
 #include <QTest>
 
 #include <functional>
@@ -32,6 +33,8 @@ class TestToolbarModel : public QObject
 private slots:
     void changes_data();
     void changes();
+    void dropsGoWhereTheFileCanHoldThem_data();
+    void dropsGoWhereTheFileCanHoldThem();
 };
 
 void TestToolbarModel::changes_data()
@@ -51,16 +54,16 @@ void TestToolbarModel::changes_data()
         m.takeTag({0, 1});
     }) << QByteArray(file).replace("1:1:A2:a2\r\n", "");
     QTest::newRow("category moved down, tags along") << Change([](ToolbarModel& m) {
-        m.move({0, -1}, {2, -1});
+        m.moveNode({0, -1}, {2, -1});
     }) << QByteArray("2:3:B\r\n2:4:C\r\n1:5:C1:c1\r\n2:0:A\r\n1:1:A2:a2\r\n1:2:A1:a1\r\n");
     QTest::newRow("category moved up") << Change([](ToolbarModel& m) {
-        m.move({2, -1}, {0, -1});
+        m.moveNode({2, -1}, {0, -1});
     }) << QByteArray("2:4:C\r\n1:5:C1:c1\r\n2:0:A\r\n1:1:A2:a2\r\n1:2:A1:a1\r\n2:3:B\r\n");
     QTest::newRow("tag moved within its category") << Change([](ToolbarModel& m) {
-        m.move({0, 0}, {0, 1});
+        m.moveNode({0, 0}, {0, 1});
     }) << QByteArray(file).replace("1:1:A2:a2\r\n1:2:A1:a1", "1:2:A1:a1\r\n1:1:A2:a2");
     QTest::newRow("tag moved into another category") << Change([](ToolbarModel& m) {
-        m.move({0, 0}, {2, 1});
+        m.moveNode({0, 0}, {2, 1});
     }) << QByteArray("2:0:A\r\n1:1:A2:a2\r\n2:3:B\r\n2:4:C\r\n1:2:A1:a1\r\n1:5:C1:c1\r\n");
     QTest::newRow("category edited, keeps its tags")
         << Change([](ToolbarModel& m) { m.setCategory(0, DocumentText(u"Z"), 9); })
@@ -80,6 +83,61 @@ void TestToolbarModel::changes()
     QCOMPARE(writeToolbar(model.document(), QStringLiteral("t.cfg")), written);
     QCOMPARE(lastTag.data().toString(), QStringLiteral("C1:c1"));
     QCOMPARE(lastTag.parent().data().toString(), QStringLiteral("C"));
+}
+
+void TestToolbarModel::dropsGoWhereTheFileCanHoldThem_data()
+{
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<QString>("onto"); // the parent under the drop: "" for the top level
+    QTest::addColumn<int>("row");      // -1: on the parent itself
+    QTest::addColumn<QString>("to");   // where it goes, counted after the move; "" when refused
+
+    QTest::newRow("category between categories, down") << "0"
+                                                       << "" << 2 << "1";
+    QTest::newRow("category between categories, up") << "2"
+                                                     << "" << 0 << "0";
+    QTest::newRow("category past the last") << "0"
+                                            << "" << -1 << "2";
+    QTest::newRow("category onto a category: refused") << "0"
+                                                       << "1" << -1 << "";
+    QTest::newRow("category among tags: refused") << "2"
+                                                  << "0" << 1 << "";
+    QTest::newRow("tag onto another category: last there") << "0/0"
+                                                           << "2" << -1 << "2/1";
+    QTest::newRow("tag between tags of another category") << "0/1"
+                                                          << "2" << 0 << "2/0";
+    QTest::newRow("tag down in its category") << "0/0"
+                                              << "0" << 2 << "0/1";
+    QTest::newRow("tag onto its own category: last") << "0/0"
+                                                     << "0" << -1 << "0/1";
+    QTest::newRow("tag between categories: refused") << "0/0"
+                                                     << "" << 1 << "";
+    QTest::newRow("tag onto a tag: refused") << "0/0"
+                                             << "2/0" << -1 << "";
+}
+
+void TestToolbarModel::dropsGoWhereTheFileCanHoldThem()
+{
+    QFETCH(QString, from);
+    QFETCH(QString, onto);
+    QFETCH(int, row);
+    QFETCH(QString, to);
+    const auto position = [](const QString& path) {
+        const QStringList steps = path.split(QLatin1Char('/'));
+        return TreePosition{steps[0].toInt(), steps.size() > 1 ? steps[1].toInt() : -1};
+    };
+    ToolbarModel model;
+    model.setDocument(readToolbar(file, QStringLiteral("t.cfg")).document);
+    const QModelIndex parent = onto.isEmpty() ? QModelIndex() : model.indexOf(position(onto));
+    const std::optional<TreePosition> target = model.dropTarget(position(from), row, parent);
+    QCOMPARE(target.has_value(), !to.isEmpty());
+    if (target)
+        QCOMPARE(*target, position(to));
+    // A drag from another model is never a move here.
+    ToolbarModel other;
+    other.setDocument(model.document());
+    std::unique_ptr<QMimeData> foreign(other.mimeData({other.indexOf(position(from))}));
+    QVERIFY(!model.canDropMimeData(foreign.get(), Qt::MoveAction, row, 0, parent));
 }
 
 QTEST_APPLESS_MAIN(TestToolbarModel)

@@ -1,0 +1,132 @@
+#include "mime/MimeTypesDocument.h"
+#include "procedures/ProceduresDocument.h"
+#include "toolbar/ToolbarDocument.h"
+
+#include <QTest>
+
+namespace {
+
+QString describe(const ToolbarTag& tag)
+{
+    return tag.caption.toString() + QLatin1Char(':') + tag.tag.toString() + QLatin1Char('#') +
+           QString::number(tag.image);
+}
+
+// What a paste would insert, in order, as one line; or "refused: " and the message.
+QString pasted(const QString& kind, const QString& text)
+{
+    QStringList nodes;
+    QString refusal;
+    if (kind == QLatin1String("toolbar")) {
+        const ToolbarPaste paste = readToolbarPaste(text);
+        for (const ToolbarCategory& category : paste.categories) {
+            QStringList tags;
+            for (const ToolbarTag& tag : category.tags)
+                tags.append(describe(tag));
+            nodes.append(category.caption.toString() + QStringLiteral("(%1)").arg(tags.join(' ')));
+        }
+        for (const ToolbarTag& tag : paste.tags)
+            nodes.append(describe(tag));
+        refusal = paste.refusal;
+    } else if (kind == QLatin1String("procedures")) {
+        const ProceduresPaste paste = readProceduresPaste(text);
+        for (const Procedure& procedure : paste.procedures)
+            nodes.append(procedure.caption.toString() + QLatin1Char('=') +
+                         procedure.code.toString());
+        refusal = paste.refusal;
+    } else {
+        const MimeTypesPaste paste = readMimeTypesPaste(text);
+        for (const MimeType& type : paste.types)
+            nodes.append(type.type.toString() + QLatin1Char('|') + type.suffix.toString());
+        refusal = paste.refusal;
+    }
+    return refusal.isEmpty() ? nodes.join(QStringLiteral(", "))
+                             : QStringLiteral("refused: ") + refusal;
+}
+
+} // namespace
+
+// The clipboard holds nodes in the file's own lines: what Copy gives, the reader of the file
+// takes back, and what it cannot take, or a node of another kind, is refused with the reason.
+class TestClipboardText : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void copiedNodesAreTheirFileLines();
+    void paste_data();
+    void paste();
+};
+
+void TestClipboardText::copiedNodesAreTheirFileLines()
+{
+    const ToolbarDocument toolbar =
+        readToolbar(QByteArray("2:0:A\r\n1:1:A2:a2\r\n1:2:A1:a1\r\n"), {}).document;
+    QCOMPARE(toolbarNodeText(toolbar.categories[0]),
+             QStringLiteral("2:0:A\n1:1:A2:a2\n1:2:A1:a1\n"));
+    QCOMPARE(toolbarNodeText(toolbar.categories[0].tags[0]), QStringLiteral("1:2:A1:a1\n"));
+    const Procedure procedure{DocumentText(u"print"), DocumentText(u"print;%2exit;")};
+    QCOMPARE(procedureText(procedure), QStringLiteral("print\n#print;%2exit;\n"));
+    QCOMPARE(mimeTypeText({DocumentText(u"text/html"), DocumentText(u".Htm")}),
+             QStringLiteral("TEXT/HTML\n.Htm\n"));
+    // Copied and pasted, a node comes back as it was.
+    QCOMPARE(pasted(QStringLiteral("toolbar"), toolbarNodeText(toolbar.categories[0])),
+             QStringLiteral("A(A1:a1#2 A2:a2#1)"));
+}
+
+void TestClipboardText::paste_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("inserts");
+
+    QTest::newRow("tag lines: shown in reverse, as in the file") << "toolbar"
+                                                                 << "1:2:X:x\r\n1:3:Y:y"
+                                                                 << "Y:y#3, X:x#2";
+    QTest::newRow("categories with their tags") << "toolbar"
+                                                << "2:0:C\n1:1:T:t\n1:2:U:u\n2:4:D"
+                                                << "C(U:u#2 T:t#1), D()";
+    QTest::newRow("tags and categories: refused")
+        << "toolbar"
+        << "1:2:X:x\n2:0:C\n"
+        << "refused: The clipboard holds tags and categories";
+    QTest::newRow("text of another kind: the reader's reason")
+        << "toolbar"
+        << "TEXT/HTML\n.html\n"
+        << "refused: Line 1 of the clipboard: \"\" is not a valid image index";
+    QTest::newRow("no toolbar lines: refused")
+        << "toolbar"
+        << ""
+        << "refused: The clipboard holds no tags or categories.";
+    QTest::newRow("procedures, a code line or none") << "procedures"
+                                                     << "a\n#x%2y\rb"
+                                                     << "a=x%2y, b=b";
+    QTest::newRow("a section: refused") << "procedures"
+                                        << "SECTION_1\na\n"
+                                        << "refused: Line 1 of the clipboard: \"SECTION_1\" opens";
+    QTest::newRow("a caption the dialog refuses: refused")
+        << "procedures"
+        << "#a\n#b\n"
+        << "refused: First char in caption can't be \"#\"";
+    QTest::newRow("MIME pairs: an odd last line is left out") << "MIME"
+                                                              << "a/b\r\n.a\r\nc/d"
+                                                              << "a/b|.a";
+    QTest::newRow("one line: refused") << "MIME"
+                                       << "a/b"
+                                       << "refused: The clipboard holds no MIME";
+}
+
+void TestClipboardText::paste()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, text);
+    QFETCH(QString, inserts);
+    const QString result = pasted(kind, text);
+    if (inserts.startsWith(QLatin1String("refused: ")))
+        QVERIFY2(result.startsWith(inserts), qPrintable(result));
+    else
+        QCOMPARE(result, inserts);
+}
+
+QTEST_APPLESS_MAIN(TestClipboardText)
+#include "tst_ClipboardText.moc"
