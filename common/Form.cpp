@@ -3,10 +3,12 @@
 #include "common/ErrorGuard.h"
 
 #include <QAbstractButton>
+#include <QDeadlineTimer>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QScreen>
+#include <QWindow>
 
 // A fixed-size dialog frame: a close box, but nothing to minimise or maximise.
 Form::Form(QWidget* parent) : QDialog(parent)
@@ -78,7 +80,7 @@ void Form::showEvent(QShowEvent* event)
 
 void Form::hideEvent(QHideEvent* event)
 {
-    if (m_storage && !event->spontaneous())
+    if (m_storage && !event->spontaneous() && placesWindows())
         m_storage->savePlacement();
     QDialog::hideEvent(event);
 }
@@ -94,12 +96,22 @@ void Form::keyPressEvent(QKeyEvent* event)
 
 void Form::placeOnFirstShow()
 {
+    if (!placesWindows())
+        return;
     if (m_storage && m_storage->restorePlacement())
         return;
     if (m_position == Position::Designed)
-        move(m_designedPosition);
+        placeFrameAt(m_designedPosition);
     else
         centreOnScreen();
+}
+
+// A window not yet shown has no frame: Qt would take the position for its client area, so the
+// client area goes where the frame's corner puts it.
+void Form::placeFrameAt(QPoint frameTopLeft)
+{
+    const QMargins frame = expectedFrameMargins();
+    setGeometry(QRect(frameTopLeft + QPoint(frame.left(), frame.top()), size()));
 }
 
 void Form::centreOnScreen()
@@ -107,7 +119,29 @@ void Form::centreOnScreen()
     QScreen* screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
     if (!screen)
         return;
-    QRect frame = frameGeometry();
+    QRect frame = rect().marginsAdded(expectedFrameMargins());
     frame.moveCenter(screen->availableGeometry().center());
-    move(frame.topLeft());
+    placeFrameAt(frame.topLeft());
+}
+
+bool Form::placesWindows()
+{
+    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
+// The window manager tells a window's frame a little after it is shown; until then Qt counts it
+// as nothing. On X11 it is waited for, a short while at most, so that a window opened at once
+// over a new one is not placed or sized by a frame of nothing.
+QMargins Form::expectedFrameMargins() const
+{
+    QWidget* owner = parentWidget() ? parentWidget()->window() : nullptr;
+    if (!owner || !owner->isVisible() || !owner->windowHandle())
+        return {};
+    const QWindow& shown = *owner->windowHandle();
+    if (QGuiApplication::platformName() != QLatin1String("xcb"))
+        return shown.frameMargins();
+    const QDeadlineTimer settling(500);
+    while (shown.frameMargins().isNull() && !settling.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 10);
+    return shown.frameMargins();
 }

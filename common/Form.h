@@ -30,6 +30,13 @@ public:
     // Called by an OK handler that refuses the input: the window stays open.
     void keepOpen();
 
+    // The frame that the window manager puts around a window like this one: that of the window
+    // it opens over, as the window manager settled it. Nothing where windows have no frame the
+    // program can know of (offscreen, Wayland).
+    QMargins expectedFrameMargins() const;
+    // Whether the program places its windows: Wayland leaves that to the compositor.
+    static bool placesWindows();
+
 protected:
     virtual void onCreate() {}
 
@@ -50,6 +57,7 @@ protected:
 private:
     void okClicked(const std::function<void()>& handler);
     void placeOnFirstShow();
+    void placeFrameAt(QPoint frameTopLeft);
     void centreOnScreen();
 
     PlacementStore* m_storage = nullptr;

@@ -74,6 +74,7 @@ void MimeTypesEditorWindow::setUpCommands()
 
 MimeTypesEditorWindow::~MimeTypesEditorWindow() = default;
 
+// The first row is selected, so that the commands act on what the list shows as current.
 void MimeTypesEditorWindow::onCreate()
 {
     m_file.read([this](LineSource& lines) {
@@ -81,6 +82,8 @@ void MimeTypesEditorWindow::onCreate()
         m_types->setDocument(std::move(read.document));
         return read.whole;
     });
+    if (m_types->rowCount() > 0)
+        select({0, -1}, false);
 }
 
 // A table view draws the grid lines of a report list itself; its rows come from a plain list,

@@ -111,9 +111,10 @@ bool PlacementStore::restorePlacement()
 {
     const auto settings = openSettings();
     const std::optional<QPoint> position = savedPosition(*settings);
-    if (!position || !titleBarOnScreen(*position, m_form->frameGeometry().width()))
+    if (!position || !titleBarOnScreen(*position - QPoint(0, 24), m_form->width()))
         return false;
-    m_form->move(*position);
+    // The client area's own position: it needs no frame, which a window not yet shown has not.
+    m_form->setGeometry(QRect(*position, m_form->size()));
     // A window that was closed minimised opens normal: a hidden modal window would block
     // the program.
     if (m_keeps == Keeps::PositionAndState && settings->value(stateKey).toInt() == stateMaximized)
@@ -126,7 +127,7 @@ bool PlacementStore::restorePlacement()
 void PlacementStore::savePlacement()
 {
     const auto settings = openSettings();
-    const QPoint position = m_form->pos();
+    const QPoint position = m_form->geometry().topLeft();
     const int state = toSavedState(m_form->windowState());
     const bool stateKept = m_keeps == Keeps::PositionAndState;
     if (savedPosition(*settings) == position &&

@@ -11,7 +11,8 @@ class QWidget;
 
 // Keeps a window's placement between runs, in the per-user key
 // "Software\<company>\<application title>\<window key>" (the registry on Windows, an INI file
-// in the user's configuration folder elsewhere).
+// in the user's configuration folder elsewhere). The position kept is the client area's, which
+// comes back exactly however the window manager frames the window.
 class PlacementStore : public QObject
 {
     Q_OBJECT

@@ -85,7 +85,15 @@ void ProceduresEditorWindow::setUpCommands()
     showKeysInToolTip(ui->btnRemove, QKeySequence::Delete);
 }
 
+// The first node is selected, so that the commands act on what the tree shows as current; the
+// part of a file read before a line that stopped the reader is there to select.
 void ProceduresEditorWindow::onCreate()
+{
+    runGuarded(this, [this] { load(); });
+    select({0, -1}, false);
+}
+
+void ProceduresEditorWindow::load()
 {
     std::optional<AppError> stopped;
     m_file.read([&](LineSource& lines) {

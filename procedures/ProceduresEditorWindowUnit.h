@@ -30,6 +30,7 @@ protected:
     void onCreate() override;
 
 private:
+    void load();
     void connectHandlers();
     void setUpCommands();
     void tvItemsChange();

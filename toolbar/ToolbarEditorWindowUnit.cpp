@@ -153,6 +153,8 @@ void ToolbarEditorWindow::onCreate()
     runGuarded(this, [this] { loadImageStrip(); });
     runGuarded(this, [this] { loadToolbar(); });
     ui->tvItems->setItemDelegate(new ToolbarItemDelegate(*m_images, ui->tvItems));
+    // The first node is selected, so that the commands act on what the tree shows as current.
+    select({0, -1}, false);
 }
 
 void ToolbarEditorWindow::loadImageStrip()

@@ -5,6 +5,8 @@
 #include "toolbar/Picture.h"
 #include "ui_ViewImageWindowUnit.h"
 
+#include <QScreen>
+
 #include <algorithm>
 
 namespace {
@@ -19,6 +21,8 @@ ViewImageWindow::ViewImageWindow(QWidget* parent)
     ui->setupUi(this);
     ui->btnOk->setIcon(glyphIcon(Glyph::Ok));
     setOkButton(ui->btnOk);
+    // OK first, as in every window; the picture takes the focus after it, for the arrow keys.
+    ui->btnOk->setFocus();
 }
 
 ViewImageWindow::~ViewImageWindow() = default;
@@ -31,21 +35,18 @@ void ViewImageWindow::loadImage(const QString& fileName)
     fitToImage();
 }
 
+// The size is the outer one, frame and title bar included; the viewer is not shown yet, so its
+// frame is taken to be that of the window it opens over. A picture larger than the screen is
+// scrolled in a viewer that the screen holds.
 void ViewImageWindow::fitToImage()
 {
     const int height = std::max(ui->Image1->height() + ui->Panel1->height(), smallestSide);
     const int width = std::max(ui->Image1->width(), smallestSide);
-    setFixedSize(QSize(width, height) - frameExtent());
-}
-
-// The frame and title bar around the client area. The viewer is not shown yet, so they are
-// taken from the shown window it opens over; where there is none, they count as nothing.
-QSize ViewImageWindow::frameExtent() const
-{
-    const QWidget* shown = parentWidget() ? parentWidget()->window() : nullptr;
-    if (!shown || !shown->isVisible())
-        return QSize(0, 0);
-    return shown->frameGeometry().size() - shown->size();
+    const QMargins frame = expectedFrameMargins();
+    QSize client = QSize(width, height).shrunkBy(frame);
+    if (const QScreen* screen = parentWidget() ? parentWidget()->screen() : this->screen())
+        client = client.boundedTo(screen->availableGeometry().size().shrunkBy(frame));
+    setFixedSize(client);
 }
 
 void showImage(QWidget* owner, const QString& fileName)

@@ -26,8 +26,6 @@ public:
     void fitToImage();
 
 private:
-    QSize frameExtent() const;
-
     std::unique_ptr<Ui::ViewImageWindow> ui;
 };
 

@@ -102,7 +102,8 @@ void TestKeyboardAndNames::tabVisitsTheControlsInOrder_data()
         << QStringList{"btnOk", "btnCancel", "txtCaption", "spnImageIndex"};
     QTest::newRow("update prompt")
         << "TUpdateGlyphsWindow" << QStringList{"btnUpdate", "btnCancel"};
-    QTest::newRow("viewer: OK alone") << "TViewImageWindow" << QStringList{"btnOk"};
+    QTest::newRow("viewer: OK, then the picture")
+        << "TViewImageWindow" << QStringList{"btnOk", "scrollArea"};
     QTest::newRow("procedures editor: Tab leaves the preview")
         << "TStdProcsPanelEditorWindow"
         << QStringList{"tvItems", "btnNewCode", "btnEdit", "btnRemove",

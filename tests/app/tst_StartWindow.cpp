@@ -174,8 +174,8 @@ void TestStartWindow::positionIsSavedAndRestored()
     }
     {
         StartedWindow started;
-        QCOMPARE(started.window.pos(), QPoint(31, 47));
-        started.window.move(140, 90);
+        QCOMPARE(started.window.geometry().topLeft(), QPoint(31, 47));
+        started.window.setGeometry(QRect(QPoint(140, 90), started.window.size()));
         button(started.window, "btnExit")->click();
         QVERIFY(!started.window.isVisible());
     }

@@ -80,16 +80,18 @@ DialogAnswerer::Answer answerProperties(QStringList& shown, const QString& typed
 }
 
 // Runs one step of a session in the open editor, as a person would:
-// "select N" clicks row N (from 1); "new >T|S", "edit SHOWN>T|S" and "double N SHOWN>T|S"
-// open the dialog and expect it to show SHOWN (empty for new), then type T|S or "cancel";
-// "edit nothing" expects no dialog; "remove yes|no|nothing" and "delete yes|no" answer the
-// question, or expect none.
+// "unselect" leaves no row selected; "select N" clicks row N (from 1); "new >T|S", "edit SHOWN>T|S"
+// and "double N SHOWN>T|S" open the dialog and expect it to show SHOWN (empty for new), then type
+// T|S or "cancel"; "edit nothing" expects no dialog; "remove yes|no|nothing" and "delete yes|no"
+// answer the question, or expect none.
 void runStep(QDialog& editor, DialogAnswerer& answerer, QStringList& shown, const QString& step)
 {
     const QString verb = step.section(QLatin1Char(' '), 0, 0);
     const QString rest = step.section(QLatin1Char(' '), 1);
     QTableView& view = list(editor);
-    if (verb == QLatin1String("select")) {
+    if (verb == QLatin1String("unselect")) {
+        view.clearSelection();
+    } else if (verb == QLatin1String("select")) {
         QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, rowCentre(editor, rest.toInt() - 1));
     } else if (verb == QLatin1String("double")) {
         const QPoint at = rowCentre(editor, rest.section(QLatin1Char(' '), 0, 0).toInt() - 1);
@@ -283,7 +285,7 @@ void TestMimeTypesEditorWindow::commands_data()
     QTest::newRow("edit cancelled keeps the row")
         << threeTypes << QStringList{"select 2", "edit C/D|.d>cancel"} << threeTypes;
     QTest::newRow("edit with nothing selected shows nothing")
-        << threeTypes << QStringList{"edit nothing"} << threeTypes;
+        << threeTypes << QStringList{"unselect", "edit nothing"} << threeTypes;
     QTest::newRow("double-click edits the row")
         << threeTypes << QStringList{"double 3 E/F|.f>G/H|.h"}
         << QByteArray("A/B\r\n.b\r\nC/D\r\n.d\r\nG/H\r\n.h\r\n");
@@ -293,7 +295,7 @@ void TestMimeTypesEditorWindow::commands_data()
     QTest::newRow("remove answered No keeps the row")
         << threeTypes << QStringList{"select 2", "remove no"} << threeTypes;
     QTest::newRow("remove with nothing selected asks nothing")
-        << threeTypes << QStringList{"remove nothing"} << threeTypes;
+        << threeTypes << QStringList{"unselect", "remove nothing"} << threeTypes;
     QTest::newRow("after a removal no row is selected")
         << threeTypes << QStringList{"select 1", "remove yes", "edit nothing", "remove nothing"}
         << QByteArray("C/D\r\n.d\r\nE/F\r\n.f\r\n");

@@ -513,7 +513,9 @@ void TestProceduresEditorWindow::commandsWithoutTheirNodeDoNothing()
     DialogAnswerer answerer;
     answerer.expect([&](QDialog& window) {
         Panel panel(window);
-        if (!selected.isEmpty())
+        if (selected.isEmpty())
+            panel.tree->selectionModel()->clear();
+        else
             panel.select(selected[0]);
         control<QPushButton>(window, qPrintable(command))->click();
         panel.ok->click();

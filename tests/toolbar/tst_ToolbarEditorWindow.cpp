@@ -250,7 +250,7 @@ void TestToolbarEditorWindow::windowTabOrderAndPlacement()
         QCOMPARE(editor.windowTitle(), QStringLiteral("Edit HTML toolbar"));
         QCOMPARE(editor.size(), QSize(417, 272));
         QCOMPARE(editor.minimumSize(), editor.maximumSize());
-        QCOMPARE(editor.pos(), QPoint(33, 44));
+        QCOMPARE(editor.geometry().topLeft(), QPoint(33, 44));
         QVERIFY(QTest::qWaitForWindowActive(&editor));
         QCOMPARE(QApplication::focusWidget(), tree(editor));
         QCOMPARE(tabOrder(tree(editor), 10),
@@ -259,7 +259,7 @@ void TestToolbarEditorWindow::windowTabOrderAndPlacement()
         QCOMPARE(tree(editor)->indentation(), 21);
         QCOMPARE(tree(editor)->editTriggers(), QAbstractItemView::NoEditTriggers);
         QVERIFY(control<QPushButton>(editor, QStringLiteral("btnOk"))->isDefault());
-        editor.move(120, 80);
+        editor.setGeometry(QRect(QPoint(120, 80), editor.size()));
         click(editor, "btnCancel");
     });
     QSettings ini(host.profile.folder() + "/config/TarvelSoftware/Tarvel Halvex configuration.ini",
