@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 
 #include <cstdio>
+#include <cstring>
 
 // halvex-demo-profile FOLDER: writes a demo host profile; run the editor with
 // XDG_CONFIG_HOME=FOLDER/config to use it.
@@ -14,9 +15,14 @@ int main(int argc, char* argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication application(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: halvex-demo-profile FOLDER\n");
-        return 2;
+    // An option is never taken for a folder to create.
+    const bool help = argc == 2 && std::strcmp(argv[1], "--help") == 0;
+    if (argc != 2 || argv[1][0] == '-') {
+        std::fprintf(help ? stdout : stderr,
+                     "usage: halvex-demo-profile FOLDER\n"
+                     "Writes a demo host profile in FOLDER and prints the configuration folder "
+                     "to give the editor as XDG_CONFIG_HOME.\n");
+        return help ? 0 : 2;
     }
     const QString folder = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
     try {

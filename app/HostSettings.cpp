@@ -1,5 +1,67 @@
 #include "app/HostSettings.h"
 
+#include "platform/AppError.h"
+#include "platform/WholeFile.h"
+
+namespace {
+
+const QString sectionName = QStringLiteral("TMainWindow");
+
+bool isSectionLine(QStringView line)
+{
+    line = line.trimmed();
+    return line.startsWith(QLatin1Char('[')) && line.endsWith(QLatin1Char(']'));
+}
+
+bool isOurSection(QStringView line)
+{
+    line = line.trimmed();
+    return line.sliced(1, line.size() - 2).trimmed().compare(sectionName, Qt::CaseInsensitive) == 0;
+}
+
+QStringList textLines(QByteArrayView bytes)
+{
+    QString text = QString::fromUtf8(bytes);
+    if (text.startsWith(QChar(0xFEFF)))
+        text.remove(0, 1);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return text.split(QLatin1Char('\n'));
+}
+
+// A path cannot hold a NUL: the system would take the part before it, and a read and a write
+// could reach two different files.
+QString checkedValue(const QString& value, const QString& name, const QString& origin)
+{
+    if (value.contains(QChar::Null))
+        throw AppError(QStringLiteral("The host's setting %1 in \"%2\" holds a NUL character, "
+                                      "which no file name can hold. Correct it in the host.")
+                           .arg(name, origin));
+    return value;
+}
+
+} // namespace
+
+// Names compare without regard to case, as the registry's do; the value is everything after
+// the first "=", untouched, since paths may hold blanks, quotes, ";" and "\".
+QString hostSettingsValue(QByteArrayView fileBytes, const QString& name, const QString& origin)
+{
+    QString value;
+    bool inSection = false;
+    for (const QString& line : textLines(fileBytes)) {
+        if (isSectionLine(line)) {
+            inSection = isOurSection(line);
+            continue;
+        }
+        const qsizetype equals = line.indexOf(QLatin1Char('='));
+        if (!inSection || equals < 0)
+            continue;
+        if (QStringView(line).first(equals).trimmed().compare(name, Qt::CaseInsensitive) == 0)
+            value = line.mid(equals + 1);
+    }
+    return checkedValue(value, name, origin);
+}
+
 #ifdef Q_OS_WIN
 
 #include <QSettings>
@@ -29,37 +91,24 @@ QString HostSettings::readString(const QString& name) const
 {
     QSettings key(QStringLiteral("HKEY_CURRENT_USER\\") + QString::fromWCharArray(keyPath),
                   QSettings::NativeFormat);
-    return key.value(name).toString();
+    return checkedValue(key.value(name).toString(), name, QString::fromWCharArray(keyPath));
 }
 
 #else
 
+#include "platform/ConfigFolder.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QStandardPaths>
 
 namespace {
-
-const QString sectionName = QStringLiteral("TMainWindow");
-
-bool isSectionLine(QStringView line)
-{
-    line = line.trimmed();
-    return line.startsWith(QLatin1Char('[')) && line.endsWith(QLatin1Char(']'));
-}
-
-bool isOurSection(QStringView line)
-{
-    line = line.trimmed();
-    return line.sliced(1, line.size() - 2).trimmed().compare(sectionName, Qt::CaseInsensitive) == 0;
-}
 
 // Settings files are small; anything else (a device, a fifo, a huge file) is taken as no
 // settings rather than read, so that a wrong file cannot hang the program.
 constexpr qint64 largestSettingsFile = 1 << 20;
 
-QStringList fileLines(const QString& path)
+QByteArray fileBytes(const QString& path)
 {
     const QFileInfo info(path);
     if (!info.isFile() || info.size() > largestSettingsFile)
@@ -67,25 +116,26 @@ QStringList fileLines(const QString& path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {};
-    QString text = QString::fromUtf8(file.read(largestSettingsFile));
-    if (text.startsWith(QChar(0xFEFF)))
-        text.remove(0, 1);
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    return text.split(QLatin1Char('\n'));
+    return file.read(largestSettingsFile);
 }
 
 } // namespace
 
 QString HostSettings::settingsFilePath() const
 {
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-    return folder + QStringLiteral("/TarvelSoftware/Tarvel Halvex.conf");
+    const std::optional<QString> folder = userConfigFolder();
+    return folder ? *folder + QStringLiteral("/TarvelSoftware/Tarvel Halvex.conf") : QString();
 }
 
 void HostSettings::open()
 {
     const QString path = settingsFilePath();
+    if (path.isEmpty())
+        throw AppError(QStringLiteral(
+            "The host's settings cannot be found: neither HOME nor XDG_CONFIG_HOME is set, so "
+            "there is no settings folder. They would be in "
+            "\"$XDG_CONFIG_HOME/TarvelSoftware/Tarvel Halvex.conf\", or else in "
+            "\"$HOME/.config/TarvelSoftware/Tarvel Halvex.conf\". Nothing was created."));
     if (QFileInfo::exists(path))
         return;
     QDir().mkpath(QFileInfo(path).path());
@@ -93,24 +143,10 @@ void HostSettings::open()
     file.open(QIODevice::WriteOnly);
 }
 
-// Names compare without regard to case, as the registry's do; the value is everything after
-// the first "=", untouched, since paths may hold blanks, quotes, ";" and "\".
 QString HostSettings::readString(const QString& name) const
 {
-    QString value;
-    bool inSection = false;
-    for (const QString& line : fileLines(settingsFilePath())) {
-        if (isSectionLine(line)) {
-            inSection = isOurSection(line);
-            continue;
-        }
-        const qsizetype equals = line.indexOf(QLatin1Char('='));
-        if (!inSection || equals < 0)
-            continue;
-        if (QStringView(line).first(equals).trimmed().compare(name, Qt::CaseInsensitive) == 0)
-            value = line.mid(equals + 1);
-    }
-    return value;
+    const QString path = settingsFilePath();
+    return hostSettingsValue(fileBytes(path), name, displayPath(path));
 }
 
 #endif

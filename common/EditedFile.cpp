@@ -2,6 +2,9 @@
 
 #include "common/LineFile.h"
 #include "common/Modal.h"
+#include "platform/AppError.h"
+
+#include <new>
 
 namespace {
 
@@ -51,11 +54,25 @@ void EditedFile::read(const Build& build)
     m_state = m_identity.exists ? State::Unread : State::Missing;
     WholeFile::Reader file(m_readPath);
     FileLines lines(file);
-    const bool whole = build(lines) && lines.whole();
+    const bool whole = buildWithin(lines, build);
     file.drain();
     m_hash = file.hash();
     m_identity = WholeFile::identity(m_readPath);
     m_state = whole ? State::Whole : State::Partial;
+}
+
+// Running out of memory ends the read like any other failure, with a message that says why:
+// the document made so far is gone, and the window shows nothing of the file.
+bool EditedFile::buildWithin(FileLines& lines, const Build& build) const
+{
+    try {
+        return build(lines) && lines.whole();
+    } catch (const std::bad_alloc&) {
+        throw AppError(QStringLiteral("Cannot read \"%1\": the file is too large for the memory "
+                                      "available. Nothing of it is shown, and OK asks before "
+                                      "replacing it.")
+                           .arg(displayPath(m_readPath)));
+    }
 }
 
 bool EditedFile::save(QWidget* parent, const Write& write)

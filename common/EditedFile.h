@@ -7,6 +7,7 @@
 
 #include <functional>
 
+class FileLines;
 class HostOptions;
 class LineSink;
 class LineSource;
@@ -47,6 +48,7 @@ public:
 private:
     enum class State { NotRead, Missing, Unread, Partial, Whole };
 
+    bool buildWithin(FileLines& lines, const Build& build) const;
     QString questionBeforeSaving(const QString& path) const;
     bool changedOnDisk(const QString& path) const;
     static void replace(const QString& path, const Write& write);

@@ -140,8 +140,17 @@ QMargins Form::expectedFrameMargins() const
     const QWindow& shown = *owner->windowHandle();
     if (QGuiApplication::platformName() != QLatin1String("xcb"))
         return shown.frameMargins();
+    // While the frame is being made, the margins Qt works out from it can also be negative or
+    // as large as the window itself.
+    const auto settled = [&shown] {
+        const QMargins frame = shown.frameMargins();
+        const int largest = 200;
+        return !frame.isNull() && frame.left() >= 0 && frame.top() >= 0 && frame.right() >= 0 &&
+               frame.bottom() >= 0 && frame.left() + frame.right() < largest &&
+               frame.top() + frame.bottom() < largest;
+    };
     const QDeadlineTimer settling(500);
-    while (shown.frameMargins().isNull() && !settling.hasExpired())
+    while (!settled() && !settling.hasExpired())
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 10);
-    return shown.frameMargins();
+    return settled() ? shown.frameMargins() : QMargins();
 }

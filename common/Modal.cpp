@@ -43,10 +43,21 @@ void showMenu(QMenu& menu, const QPoint& at)
         chosen->trigger();
 }
 
+namespace {
+
+// A message may quote a path or a line of a file, which is never to be read as markup.
+void showAsPlainText(QMessageBox& box)
+{
+    box.setTextFormat(Qt::PlainText);
+}
+
+} // namespace
+
 void refuse(QWidget* parent, const QString& message)
 {
     QMessageBox box(QMessageBox::Warning, QStringLiteral("Warning"), message, QMessageBox::Ok,
                     parent);
+    showAsPlainText(box);
     box.setDefaultButton(QMessageBox::Ok);
     exec(box);
 }
@@ -55,6 +66,7 @@ bool confirm(QWidget* parent, const QString& question, Default defaultAnswer)
 {
     QMessageBox box(QMessageBox::Warning, QStringLiteral("Confirm"), question,
                     QMessageBox::Yes | QMessageBox::No, parent);
+    showAsPlainText(box);
     box.setDefaultButton(defaultAnswer == Default::Yes ? QMessageBox::Yes : QMessageBox::No);
     box.setEscapeButton(QMessageBox::No);
     exec(box);
@@ -64,6 +76,7 @@ bool confirm(QWidget* parent, const QString& question, Default defaultAnswer)
 void showError(QWidget* parent, const QString& message)
 {
     QMessageBox box(QMessageBox::Critical, boxTitle(), message, QMessageBox::Ok, parent);
+    showAsPlainText(box);
     box.setDefaultButton(QMessageBox::Ok);
     exec(box);
 }

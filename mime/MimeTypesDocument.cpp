@@ -1,6 +1,7 @@
 #include "mime/MimeTypesDocument.h"
 
 #include "common/LineFile.h"
+#include "common/ListRoom.h"
 
 #include <algorithm>
 
@@ -26,7 +27,7 @@ MimeTypesRead readMimeTypes(LineSource& lines)
             break;
         result.document.rows.append(MimeType{type, DocumentText::fromUtf8(line)});
     }
-    result.document.rows.squeeze();
+    giveBackRoom(result.document.rows);
     return result;
 }
 

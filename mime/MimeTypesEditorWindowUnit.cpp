@@ -7,6 +7,7 @@
 #include "common/ListCommands.h"
 #include "common/Modal.h"
 #include "common/PlacementKeys.h"
+#include "common/ViewRoom.h"
 #include "mime/MimeTypePropertiesWindowUnit.h"
 #include "mime/MimeTypesModel.h"
 #include "ui_MimeTypesEditorWindowUnit.h"
@@ -79,6 +80,7 @@ void MimeTypesEditorWindow::onCreate()
 {
     m_file.read([this](LineSource& lines) {
         MimeTypesRead read = readMimeTypes(lines);
+        requireRoomToShow(read.document.rows.size());
         m_types->setDocument(std::move(read.document));
         return read.whole;
     });

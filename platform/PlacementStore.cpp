@@ -1,10 +1,11 @@
 #include "platform/PlacementStore.h"
 
+#include "platform/ConfigFolder.h"
+
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QSettings>
-#include <QStandardPaths>
 #include <QWidget>
 
 namespace {
@@ -87,8 +88,10 @@ std::unique_ptr<QSettings> PlacementStore::openSettings() const
     settings = std::make_unique<QSettings>(key, QSettings::NativeFormat);
 #else
     // The path is worked out afresh each time, so a changed XDG_CONFIG_HOME is followed.
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-    const QString file = folder + QLatin1Char('/') + sharedCompanyName + QLatin1Char('/') +
+    const std::optional<QString> folder = userConfigFolder();
+    if (!folder)
+        return nullptr;
+    const QString file = *folder + QLatin1Char('/') + sharedCompanyName + QLatin1Char('/') +
                          appSettingsName() + QStringLiteral(".ini");
     settings = std::make_unique<QSettings>(file, QSettings::IniFormat);
 #endif
@@ -110,6 +113,8 @@ std::optional<QPoint> PlacementStore::savedPosition(QSettings& settings) const
 bool PlacementStore::restorePlacement()
 {
     const auto settings = openSettings();
+    if (!settings)
+        return false;
     const std::optional<QPoint> position = savedPosition(*settings);
     if (!position || !titleBarOnScreen(*position - QPoint(0, 24), m_form->width()))
         return false;
@@ -127,6 +132,8 @@ bool PlacementStore::restorePlacement()
 void PlacementStore::savePlacement()
 {
     const auto settings = openSettings();
+    if (!settings)
+        return;
     const QPoint position = m_form->geometry().topLeft();
     const int state = toSavedState(m_form->windowState());
     const bool stateKept = m_keeps == Keeps::PositionAndState;

@@ -36,6 +36,7 @@ public:
     void savePlacement();
 
 private:
+    // Nothing where the user has no settings folder: the placement is then not kept.
     std::unique_ptr<QSettings> openSettings() const;
     std::optional<QPoint> savedPosition(QSettings& settings) const;
 

@@ -2,6 +2,7 @@
 
 #include "platform/AppError.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -13,7 +14,10 @@
 #include <cstring>
 
 #ifdef Q_OS_UNIX
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
+#include <unistd.h>
 #endif
 
 namespace {
@@ -41,23 +45,128 @@ bool hasWriteBit(const QFileInfo& info)
     return (info.permissions() & anyWrite) != 0;
 }
 
-// The file is replaced through a new file in its folder, so the folder must take one too.
-void checkWritable(const QString& path)
+// The system's own limit on links followed in a row.
+constexpr int mostLinks = 40;
+
+// Where a path leads: its links followed one by one, as the system follows them, to a file that
+// need not exist yet. Every check and the write itself use this one path, so that a link can
+// lead neither past a check nor somewhere the check did not look.
+QString resolvedTarget(const QString& path)
+{
+    QString current = QFileInfo(path).absoluteFilePath();
+    for (int links = 0;; ++links) {
+        const QFileInfo info(current);
+        if (!info.isSymLink())
+            break;
+        if (links == mostLinks)
+            fail(QStringLiteral("write"), path, QString::fromLocal8Bit(std::strerror(ELOOP)));
+        const QString target = info.symLinkTarget();
+        current = QDir::isAbsolutePath(target) ? target : info.absoluteDir().filePath(target);
+    }
+    const QFileInfo target(current);
+    const QString folder = QFileInfo(target.absolutePath()).canonicalFilePath();
+    return folder.isEmpty() ? current : folder + QLatin1Char('/') + target.fileName();
+}
+
+bool folderTakesNewFiles(const QFileInfo& target)
+{
+    const QFileInfo folder(target.absolutePath());
+    return !folder.isDir() || (folder.isWritable() && hasWriteBit(folder));
+}
+
+// The file is replaced through a new file in its folder. Where the folder takes none but the
+// file itself may be written, it is written in place.
+enum class Replace { ThroughNewFile, InPlace };
+
+Replace checkWritable(const QString& path, const QString& target)
 {
     const QString verb = QStringLiteral("write");
-    const QFileInfo info(path);
-    const QFileInfo folder(info.absolutePath());
-    if (folder.isDir() && (!folder.isWritable() || !hasWriteBit(folder)))
-        fail(verb, path, QStringLiteral("its folder is read-only"));
-    if (!info.exists())
-        return;
-    if (!info.isFile())
+    const QFileInfo info(target);
+    if (info.exists() && !info.isFile())
         fail(verb, path, QStringLiteral("it is not a regular file"));
-    if (!info.isWritable() || !hasWriteBit(info))
+    if (info.exists() && (!info.isWritable() || !hasWriteBit(info)))
         fail(verb, path, QStringLiteral("the file is read-only"));
+    if (folderTakesNewFiles(info))
+        return Replace::ThroughNewFile;
+    if (!info.exists())
+        fail(verb, path, QStringLiteral("its folder is read-only"));
+    return Replace::InPlace;
 }
 
 constexpr size_t hashSeed = 0x48414c564558ULL;
+
+// The new file keeps the old one's owner and group where the program may give them, as root
+// may: a file saved with sudo stays its owner's. Elsewhere it stays the writer's.
+void keepOwner(QFileDevice& file, const QString& target)
+{
+#ifdef Q_OS_UNIX
+    struct stat old;
+    if (::stat(QFile::encodeName(target).constData(), &old) == 0 &&
+        ::fchown(file.handle(), old.st_uid, old.st_gid) != 0) {
+        // Not ours to give.
+    }
+#else
+    Q_UNUSED(file);
+    Q_UNUSED(target);
+#endif
+}
+
+// A file written in place cannot be had back whole if the write fails half-way, so what would
+// stop it is looked for first: a file-size limit below the new size, or a disk without room for
+// what the file grows by.
+void requireRoomInPlace(const QString& path, const QString& target, qint64 newSize)
+{
+#ifdef Q_OS_UNIX
+    const QString verb = QStringLiteral("write");
+    rlimit limit{};
+    if (::getrlimit(RLIMIT_FSIZE, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY &&
+        rlim_t(newSize) > limit.rlim_cur)
+        fail(verb, path, QString::fromLocal8Bit(std::strerror(EFBIG)));
+    struct statvfs disk;
+    const qint64 growth = newSize - QFileInfo(target).size();
+    if (growth > 0 && ::statvfs(QFile::encodeName(target).constData(), &disk) == 0 &&
+        qint64(disk.f_bavail) * qint64(disk.f_frsize) < growth)
+        fail(verb, path, QString::fromLocal8Bit(std::strerror(ENOSPC)));
+#else
+    Q_UNUSED(path);
+    Q_UNUSED(target);
+    Q_UNUSED(newSize);
+#endif
+}
+
+void overwrite(const QString& path, const QString& target, QByteArrayView bytes)
+{
+    QFile file(target);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
+        fail(QStringLiteral("write"), path, file.errorString());
+    WholeFile::writeAll(file, bytes, path);
+#ifdef Q_OS_UNIX
+    ::fsync(file.handle());
+#endif
+}
+
+// The whole content is made before the file is touched, written over the old one, and read
+// back; should the write still fail, the old content is put back.
+void writeInPlace(const QString& path, const QString& target,
+                  const std::function<void(QIODevice& file)>& produce)
+{
+    QBuffer made;
+    made.open(QIODevice::WriteOnly);
+    produce(made);
+    const QByteArray bytes = made.data();
+    requireRoomInPlace(path, target, bytes.size());
+    const QByteArray old = WholeFile::read(target);
+    try {
+        overwrite(path, target, bytes);
+        if (WholeFile::read(target) != bytes)
+            fail(QStringLiteral("write"), path,
+                 QStringLiteral("it was written in place, since its folder is read-only, and "
+                                "does not read back as written"));
+    } catch (const AppError&) {
+        overwrite(path, target, old);
+        throw;
+    }
+}
 
 // After a short write QSaveFile has no text for the cause; errno still holds it.
 QString writeErrorText(const QIODevice& file)
@@ -167,14 +276,20 @@ void write(const QString& path, const std::function<void(QIODevice& file)>& prod
 {
     const QString verb = QStringLiteral("write");
     requireName(verb, path);
-    checkWritable(path);
+    const QString target = resolvedTarget(path);
+    if (checkWritable(path, target) == Replace::InPlace) {
+        writeInPlace(path, target, produce);
+        return;
+    }
     // Unbuffered, so that a short write (disk full, a file-size limit) shows in write()'s count:
     // QSaveFile's commit() does not notice a failed flush of its buffer and would put the cut
     // file in place.
-    QSaveFile file(path);
+    QSaveFile file(target);
+    file.setDirectWriteFallback(false);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         fail(verb, path, file.errorString());
     produce(file);
+    keepOwner(file, target);
     if (!file.commit())
         fail(verb, path, file.errorString());
 }

@@ -1,6 +1,7 @@
 #include "procedures/ProceduresDocument.h"
 
 #include "common/LineFile.h"
+#include "common/ListRoom.h"
 #include "platform/StrUtils.h"
 #include "platform/WholeFile.h"
 
@@ -103,7 +104,7 @@ ProceduresRead readProcedures(LineSource& lines)
     // The room the lists kept for growing is given back: on a large file it is a good part of
     // the memory.
     for (ProcedureSection& section : sections)
-        section.procedures.squeeze();
+        giveBackRoom(section.procedures);
     result.whole = !result.stoppedBy;
     return result;
 }

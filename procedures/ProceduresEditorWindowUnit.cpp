@@ -6,6 +6,7 @@
 #include "common/ListCommands.h"
 #include "common/Modal.h"
 #include "common/PlacementKeys.h"
+#include "common/ViewRoom.h"
 #include "procedures/CodeField.h"
 #include "procedures/ProcedurePropertiesWindowUnit.h"
 #include "procedures/ProceduresModel.h"
@@ -98,6 +99,7 @@ void ProceduresEditorWindow::load()
     std::optional<AppError> stopped;
     m_file.read([&](LineSource& lines) {
         ProceduresRead read = readProcedures(lines);
+        requireRoomToShow(read.document.sections.size());
         m_model->setDocument(std::move(read.document));
         stopped = read.stoppedBy;
         return read.whole;

@@ -10,7 +10,7 @@ bash scripts/install-deps.sh clang libclang-rt-14-dev
 flags="-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer"
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DHALVEX_FUZZ=ON \
     -DCMAKE_CXX_FLAGS="$flags" >/dev/null
-read -r -a targets <<< "${FUZZ_TARGETS:-linefile toolbar procedures mime}"
+read -r -a targets <<< "${FUZZ_TARGETS:-linefile toolbar procedures mime hostsettings}"
 cmake --build build-fuzz --parallel "$(nproc)" --target "${targets[@]/#/fuzz_}"
 mkdir -p build-fuzz/artifacts
 status=0

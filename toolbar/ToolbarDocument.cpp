@@ -1,6 +1,7 @@
 #include "toolbar/ToolbarDocument.h"
 
 #include "common/LineFile.h"
+#include "common/ListRoom.h"
 #include "platform/StrUtils.h"
 #include "platform/WholeFile.h"
 
@@ -52,7 +53,7 @@ public:
         QList<ToolbarTag>& tags = categories.last().tags;
         if (m_tags.size() > largeCategory) {
             std::reverse(m_tags.begin(), m_tags.end());
-            m_tags.squeeze();
+            giveBackRoom(m_tags);
             tags = std::exchange(m_tags, {});
             return;
         }
@@ -128,7 +129,7 @@ ToolbarLines readToolbarLines(LineSource& lines)
             tags.add(std::move(tag));
     }
     tags.handTo(result.categories);
-    result.categories.squeeze();
+    giveBackRoom(result.categories);
     return result;
 }
 

@@ -8,7 +8,9 @@
 #include "common/ListCommands.h"
 #include "common/Modal.h"
 #include "common/PlacementKeys.h"
+#include "common/ViewRoom.h"
 #include "platform/AppError.h"
+#include "platform/ExternalProgram.h"
 #include "platform/WholeFile.h"
 #include "toolbar/CategoryPropertiesWindowUnit.h"
 #include "toolbar/ImageList.h"
@@ -21,12 +23,10 @@
 #include "ui_ToolbarEditorWindowUnit.h"
 
 #include <QClipboard>
-#include <QDesktopServices>
 #include <QDir>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QUndoStack>
-#include <QUrl>
 
 namespace {
 
@@ -172,6 +172,7 @@ void ToolbarEditorWindow::loadToolbar()
     std::optional<AppError> stopped;
     m_file.read([&](LineSource& lines) {
         ToolbarRead read = readToolbar(lines);
+        requireRoomToShow(read.document.categories.size());
         m_model->setDocument(std::move(read.document));
         stopped = read.stoppedBy;
         return read.whole;
@@ -259,10 +260,11 @@ void ToolbarEditorWindow::btnOkClick()
         keepOpen();
 }
 
-// The strip's program is started and left to run; the prompt is the only link with it.
+// The strip's program is started and left to run; the prompt is the only link with it. Where
+// no program could start, there is nothing to wait for.
 void ToolbarEditorWindow::btnEditGlypsClick()
 {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(m_stripPath));
+    ExternalProgram::open(m_stripPath);
     if (showDialog<UpdateImagesWindow>(this))
         loadImageStrip();
 }

@@ -1,9 +1,12 @@
 #include "app/HostSettings.h"
+#include "platform/AppError.h"
+#include "platform/PlacementStore.h"
 #include "support/TestMain.h"
 #include "support/TestProfile.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QWidget>
 
 #include <sys/stat.h>
 
@@ -21,6 +24,7 @@ private slots:
     void changedValueIsSeenAtTheNextRead();
     void unusableSettingsFileReadsEmpty_data();
     void unusableSettingsFileReadsEmpty();
+    void noHomeCreatesNothing();
 };
 
 void TestHostSettings::valuesAreTakenVerbatim_data()
@@ -140,6 +144,30 @@ void TestHostSettings::unusableSettingsFileReadsEmpty()
     HostSettings settings;
     settings.open();
     QCOMPARE(settings.readString(Opt_AppPath), QString());
+}
+
+// With neither set, Qt's settings folder is "/.config", shared by every user.
+void TestHostSettings::noHomeCreatesNothing()
+{
+    const bool existed = QFileInfo::exists(QStringLiteral("/.config"));
+    const QByteArray home = qgetenv("HOME");
+    const QByteArray configHome = qgetenv("XDG_CONFIG_HOME");
+    qunsetenv("HOME");
+    qunsetenv("XDG_CONFIG_HOME");
+    QString message;
+    try {
+        HostSettings().open();
+    } catch (const AppError& error) {
+        message = error.message();
+    }
+    QWidget window;
+    PlacementStore(&window, QStringLiteral("TMainWindow"), PlacementStore::Keeps::PositionAndState)
+        .savePlacement();
+    qputenv("HOME", home);
+    qputenv("XDG_CONFIG_HOME", configHome);
+    QVERIFY2(message.contains(QLatin1String("$HOME/.config/TarvelSoftware/Tarvel Halvex.conf")),
+             qPrintable(message));
+    QCOMPARE(QFileInfo::exists(QStringLiteral("/.config")), existed);
 }
 
 HALVEX_TEST_MAIN(TestHostSettings)

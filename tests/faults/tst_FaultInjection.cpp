@@ -175,14 +175,16 @@ struct FaultyProfile
         const QString base = dir.path() + QStringLiteral("/host, é/");
         QDir().mkpath(base);
         QString folder = base;
-        if (fault == QLatin1String("read-only folder"))
+        const bool locked = fault.endsWith(QLatin1String("in a read-only folder"));
+        if (locked)
             folder = base + QStringLiteral("locked/");
         else if (fault == QLatin1String("missing folder"))
             folder = base + QStringLiteral("gone/");
         QDir().mkpath(folder == base + QStringLiteral("gone/") ? base : folder);
         path = folder + target.fileName;
         oldBytes = joinLineFile(target.oldLines, path);
-        if (fault == QLatin1String("missing folder"))
+        if (fault == QLatin1String("missing folder") ||
+            fault == QLatin1String("new file in a read-only folder"))
             oldBytes = "-";
         else if (fault == QLatin1String("path is a folder"))
             QDir().mkpath(path), oldBytes = "-";
@@ -190,7 +192,7 @@ struct FaultyProfile
             writeBytes(path, oldBytes);
         if (fault == QLatin1String("read-only file"))
             QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadGroup);
-        if (fault == QLatin1String("read-only folder"))
+        if (locked)
             QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
         const bool byFolder = target.setting == Opt_AppPath;
         options.values[target.setting] = byFolder ? folder : path;
@@ -215,7 +217,9 @@ QString causeOf(const QString& fault)
 {
     static const QMap<QString, QString> causes = {
         {QStringLiteral("read-only file"), QStringLiteral("the file is read-only")},
-        {QStringLiteral("read-only folder"), QStringLiteral("its folder is read-only")},
+        {QStringLiteral("new file in a read-only folder"),
+         QStringLiteral("its folder is read-only")},
+        {QStringLiteral("size limit in a read-only folder"), QStringLiteral("File too large")},
         {QStringLiteral("missing folder"), QStringLiteral("No such file or directory")},
         {QStringLiteral("path is a folder"), QStringLiteral("not a regular file")},
         {QStringLiteral("empty path"), QStringLiteral("no file name is set")},
@@ -225,12 +229,10 @@ QString causeOf(const QString& fault)
     return causes.value(fault);
 }
 
-const QStringList faults = {"read-only file",
-                            "read-only folder",
-                            "missing folder",
-                            "path is a folder",
-                            "empty path",
-                            "size limit",
+const QStringList faults = {"read-only file", "new file in a read-only folder",
+                            // written in place: what would stop the write is found before it
+                            "size limit in a read-only folder", "missing folder",
+                            "path is a folder", "empty path", "size limit",
                             "character outside the code page"};
 
 } // namespace
@@ -302,7 +304,8 @@ void TestFaultInjection::failedSaveKeepsEditsAndOldBytes()
         } else if (&shown != editor) {
             target.fillIn(shown, edit);
         } else if (target.resetButton) {
-            const FileSizeLimit limit(fault == QLatin1String("size limit") ? 16 : RLIM_INFINITY);
+            const FileSizeLimit limit(
+                fault.startsWith(QLatin1String("size limit")) ? 16 : RLIM_INFINITY);
             click(shown, target.resetButton);
             stayedOpen = shown.isVisible();
             editKept = true;
@@ -310,8 +313,8 @@ void TestFaultInjection::failedSaveKeepsEditsAndOldBytes()
         } else {
             target.startEdit(shown);
             {
-                const FileSizeLimit limit(fault == QLatin1String("size limit") ? 16
-                                                                               : RLIM_INFINITY);
+                const FileSizeLimit limit(
+                    fault.startsWith(QLatin1String("size limit")) ? 16 : RLIM_INFINITY);
                 click(shown, "btnOk");
             }
             stayedOpen = shown.isVisible();

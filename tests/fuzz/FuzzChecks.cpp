@@ -1,7 +1,9 @@
 #include "FuzzChecks.h"
 
+#include "app/HostSettings.h"
 #include "common/LineFile.h"
 #include "mime/MimeTypesDocument.h"
+#include "platform/AppError.h"
 #include "procedures/ProceduresDocument.h"
 #include "toolbar/ToolbarDocument.h"
 
@@ -99,4 +101,21 @@ void checkProcsFile(QByteArrayView bytes)
     require(!reread.stoppedBy, "a written file reads whole");
     require(reread.document == parsed.document, "a written file reads back to its document");
     requireStableBytes(savedBytes);
+}
+
+void checkHostSettings(QByteArrayView bytes)
+{
+    const QString name = QStringLiteral("Opt_AppPath");
+    try {
+        const QString value = hostSettingsValue(bytes, name, fileName);
+        require(!value.contains(QLatin1Char('\n')) && !value.contains(QLatin1Char('\r')) &&
+                    !value.contains(QChar::Null),
+                "a value holds neither a line break nor a NUL");
+    } catch (const AppError& error) {
+        require(error.message().contains(name), "a refused value is named");
+    }
+    // Whatever came before, a section added at the end is read as written.
+    const QByteArray added = bytes.toByteArray() + "\n[TMainWindow]\nOpt_AppPath=/added/\n";
+    require(hostSettingsValue(added, name, fileName) == QLatin1String("/added/"),
+            "the last value of the section is the one read");
 }

@@ -16,3 +16,4 @@ void checkLineFile(QByteArrayView bytes);
 void checkToolbarFile(QByteArrayView bytes);
 void checkMimeTypesFile(QByteArrayView bytes);
 void checkProcsFile(QByteArrayView bytes);
+void checkHostSettings(QByteArrayView bytes);

@@ -28,4 +28,10 @@ seed procedures/worked-example 'SECTION_0\r\n%%1++\r\n%%1--\r\nSECTION_1\r\nprin
 seed procedures/code-line-kinds 'SECTION_12\r\n#not code\r\nA\r\n##one hash\r\n#after code\r\nB\r\n\r\n#\r\nSECTION_7\r\n'
 seed procedures/bad-header 'SECTION_0\r\nA\r\nSECTION_x\r\nB\r\n'
 seed procedures/procedure-first 'A\r\nSECTION_0\r\n'
+
+seed hostsettings/nul-in-value '[TMainWindow]\nOpt_AppPath=/home/ann\000/etc/\n'
+seed hostsettings/bom-crlf '\357\273\277[TMainWindow]\r\nOpt_AppPath=/a b/\r\n'
+seed hostsettings/cr-only-and-sections '[Other]\rOpt_AppPath=/x/\r[ tmainwindow ]\r opt_apppath =/y/\r'
+seed hostsettings/no-section-or-equals '[\n]\n[TMainWindow\nOpt_AppPath\n=\n'
+seed hostsettings/broken-utf8 '[TMainWindow]\nOpt_AppPath=/\303\n\377=\342\202'
 seed procedures/lower-case-header 'SECTION_2\r\nsection_0\r\n SECTION_1\r\n'

@@ -41,6 +41,7 @@ void TestFuzzCorpus::corpus()
         {QStringLiteral("toolbar"), checkToolbarFile},
         {QStringLiteral("mime"), checkMimeTypesFile},
         {QStringLiteral("procedures"), checkProcsFile},
+        {QStringLiteral("hostsettings"), checkHostSettings},
     };
     QVERIFY2(checks.contains(target), "a corpus folder without a check");
     QFile file(path);

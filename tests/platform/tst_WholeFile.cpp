@@ -10,6 +10,8 @@
 #include <csignal>
 #ifdef Q_OS_UNIX
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #endif
 
 class TestWholeFile : public QObject
@@ -23,7 +25,10 @@ private slots:
     void writeRefusalLeavesOldBytes();
     void writeReplacesWholeFileAndLeavesNoTemporary();
     void writeThroughSymlinkWritesTarget();
+    void writeGoesWhereTheLinksLead_data();
+    void writeGoesWhereTheLinksLead();
     void writeKeepsPermissions();
+    void writeAsRootKeepsTheOwner();
     void writeCutShortLeavesOldFile();
     void displayPath_data();
     void displayPath();
@@ -88,7 +93,8 @@ void TestWholeFile::writeRefusalLeavesOldBytes_data()
     QTest::addColumn<QString>("cause");
 
     QTest::newRow("read-only file") << "old.cfg" << true << false << "read-only";
-    QTest::newRow("read-only folder") << "old.cfg" << false << true << "folder is read-only";
+    QTest::newRow("new file in a read-only folder")
+        << "new.cfg" << false << true << "folder is read-only";
     QTest::newRow("missing folder") << "no folder/new.cfg" << false << false << "";
     QTest::newRow("path is a folder") << "" << false << false << "not a regular file";
 }
@@ -142,6 +148,69 @@ void TestWholeFile::writeThroughSymlinkWritesTarget()
     QCOMPARE(fileBytes(target), QByteArray("new\r\n"));
 }
 
+void TestWholeFile::writeGoesWhereTheLinksLead_data()
+{
+    QTest::addColumn<int>("links"); // in a row, in a writable folder, to the file
+    QTest::addColumn<bool>("fileExists");
+    QTest::addColumn<bool>("fileWritable");
+    QTest::addColumn<bool>("folderWritable"); // the file's own folder
+    QTest::addColumn<QString>("cause");       // of the refusal; none: written
+
+    // The save once took a path the system would not follow for a missing file, and wrote the
+    // real file empty.
+    QTest::newRow("41 links in a row") << 41 << true << true << true << "symbolic links";
+    QTest::newRow("40 links in a row") << 40 << true << true << true << "";
+    // The read-only folder was once checked where the link is, not where the file is.
+    QTest::newRow("link to a read-only file in a read-only folder")
+        << 1 << true << false << false << "the file is read-only";
+    QTest::newRow("dangling link into a read-only folder")
+        << 1 << false << true << false << "folder is read-only";
+    // No new file can go beside it, but the user may write the file itself.
+    QTest::newRow("writable file in a read-only folder") << 0 << true << true << false << "";
+    QTest::newRow("link to a writable file in a read-only folder")
+        << 1 << true << true << false << "";
+}
+
+void TestWholeFile::writeGoesWhereTheLinksLead()
+{
+    QFETCH(int, links);
+    QFETCH(bool, fileExists);
+    QFETCH(bool, fileWritable);
+    QFETCH(bool, folderWritable);
+    QFETCH(QString, cause);
+    QTemporaryDir dir;
+    const QString folder = dir.path() + QStringLiteral("/files");
+    QVERIFY(QDir().mkpath(folder));
+    const QString file = folder + QStringLiteral("/file.cfg");
+    if (fileExists) {
+        writeBytes(file, "old\r\n");
+        QFile::setPermissions(file,
+                              QFileDevice::ReadOwner | (fileWritable ? QFileDevice::WriteOwner
+                                                                     : QFileDevice::Permissions()));
+    }
+    QString path = file;
+    for (int link = 1; link <= links; ++link) {
+        const QString next = dir.path() + QStringLiteral("/link%1.cfg").arg(link);
+        QVERIFY(QFile::link(path, next));
+        path = next;
+    }
+    const auto open = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner;
+    if (!folderWritable)
+        QFile::setPermissions(folder, open & ~QFileDevice::WriteOwner);
+    const QString message = errorOfWrite(path, "new\r\n");
+    QFile::setPermissions(folder, open);
+    const QByteArray expected = !cause.isEmpty() ? "old\r\n" : "new\r\n";
+    if (cause.isEmpty())
+        QVERIFY2(message.isEmpty(), qPrintable(message));
+    else
+        QVERIFY2(message.contains(cause) && message.contains(QDir::toNativeSeparators(path)),
+                 qPrintable(message));
+    if (fileExists)
+        QCOMPARE(fileBytes(file), expected);
+    QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden).size(), fileExists ? 1 : 0);
+    QVERIFY(links == 0 || QFileInfo(path).isSymLink());
+}
+
 void TestWholeFile::writeKeepsPermissions()
 {
     QTemporaryDir dir;
@@ -153,6 +222,30 @@ void TestWholeFile::writeKeepsPermissions()
     WholeFile::write(path, "new\r\n");
     QCOMPARE(QFile::permissions(path) & ~(QFileDevice::ReadUser | QFileDevice::WriteUser),
              permissions);
+}
+
+// A user's file saved with sudo once became root's, and its owner could no longer read it.
+void TestWholeFile::writeAsRootKeepsTheOwner()
+{
+#ifndef Q_OS_UNIX
+    QSKIP("owners are a POSIX facility");
+#else
+    if (geteuid() != 0)
+        QSKIP("only root may give a file to another user");
+    QTemporaryDir dir;
+    const QString path = dir.path() + QStringLiteral("/users.cfg");
+    writeBytes(path, "old\r\n");
+    const QByteArray name = QFile::encodeName(path);
+    QVERIFY(chown(name.constData(), 1000, 1000) == 0);
+    QVERIFY(chmod(name.constData(), 0640) == 0);
+    WholeFile::write(path, "new\r\n");
+    struct stat status;
+    QVERIFY(stat(name.constData(), &status) == 0);
+    QCOMPARE(status.st_uid, uid_t(1000));
+    QCOMPARE(status.st_gid, gid_t(1000));
+    QCOMPARE(status.st_mode & 07777, mode_t(0640));
+    QCOMPARE(fileBytes(path), QByteArray("new\r\n"));
+#endif
 }
 
 void TestWholeFile::writeCutShortLeavesOldFile()

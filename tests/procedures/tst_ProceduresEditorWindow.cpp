@@ -659,6 +659,10 @@ void TestProceduresEditorWindow::partlyReadFileIsReplacedOnlyAfterAsking_data()
         << QByteArray("A\r\nSECTION_0\r\nB\r\n") << true << QByteArray();
     QTest::newRow("NUL byte") << QByteArray("SECTION_0\r\nA\r\n#a\r\nB\0b\r\nC\r\n", 25) << false
                               << QByteArray("SECTION_0\r\nA\r\n#a\r\nB\r\n#B\r\n");
+    // Its box once showed a large "Loaded OK" and hid the rest of the error.
+    QTest::newRow("markup in a bad header")
+        << QByteArray("SECTION_0\r\nA\r\n#a\r\nSECTION_<h1>Loaded OK</h1><!--\r\nB\r\n") << true
+        << QByteArray("SECTION_0\r\nA\r\n#a\r\n");
 }
 
 void TestProceduresEditorWindow::partlyReadFileIsReplacedOnlyAfterAsking()
@@ -683,6 +687,9 @@ void TestProceduresEditorWindow::partlyReadFileIsReplacedOnlyAfterAsking()
         QCOMPARE(stayedOpen, !yes);
         QCOMPARE(host.bytes(), yes ? writtenOnYes : file);
         QVERIFY(answerer.messages().constLast().contains(QDir::toNativeSeparators(host.path())));
+        if (loadError)
+            QVERIFY2(answerer.messages().first().contains(u"stopped at this line"),
+                     qPrintable(answerer.messages().first()));
         checkAllAnswered(answerer);
     }
 }

@@ -126,6 +126,9 @@ void TestRealWindows::viewerIsTheSameSizeEveryTime_data()
 
     QTest::newRow("300 x 300") << QSize(300, 300) << QSize(300, 341);
     QTest::newRow("a strip of 20 images") << QSize(320, 16) << QSize(320, 200);
+    // Such a strip once opened a viewer 32,767 pixels wide, its title bar off the screen.
+    const int screenWidth = QGuiApplication::primaryScreen()->availableGeometry().width();
+    QTest::newRow("a strip wider than the screen") << QSize(100000, 16) << QSize(screenWidth, 200);
 }
 
 // The viewer opens at once over an editor that has only just been shown, whose frame the window
@@ -148,6 +151,8 @@ void TestRealWindows::viewerIsTheSameSizeEveryTime()
         const std::optional<OnScreen> placed = waitUntilFramed(viewer);
         QVERIFY(placed);
         QVERIFY2(placed->frame.size() == frame, toString(*placed));
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        QVERIFY2(screen.contains(placed->frame), toString(*placed));
     }
 }
 

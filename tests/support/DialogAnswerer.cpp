@@ -59,6 +59,10 @@ void DialogAnswerer::expectMessage(QMessageBox::StandardButton button)
 
 void DialogAnswerer::answer(QDialog& window)
 {
+    // A box quotes paths and file text, which must never be read as markup.
+    const auto* box = qobject_cast<const QMessageBox*>(&window);
+    if (box && box->textFormat() != Qt::PlainText)
+        m_surprises.append(QStringLiteral("shown as markup: ") + box->text());
     if (m_answers.empty()) {
         m_surprises.append(QStringLiteral("unexpected: ") + describeWindow(window));
         window.reject();

@@ -1,5 +1,7 @@
 #include "app/StartWindowUnit.h"
 #include "common/Modal.h"
+#include "platform/AppError.h"
+#include "platform/ExternalProgram.h"
 #include "support/DialogAnswerer.h"
 #include "support/TestMain.h"
 #include "support/TestProfile.h"
@@ -9,7 +11,6 @@
 #include "ToolbarTestSupport.h"
 
 #include <QApplication>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -18,7 +19,6 @@
 #include <QSettings>
 #include <QSpinBox>
 #include <QTreeView>
-#include <QUrl>
 
 namespace {
 
@@ -118,18 +118,6 @@ bool rowShows(QTreeView* tv, const QModelIndex& node, const QColor& colour)
 
 } // namespace
 
-// Stands in for the desktop's program, so that no test ever starts one.
-class UrlRecorder : public QObject
-{
-    Q_OBJECT
-
-public:
-    QList<QUrl> urls;
-
-public slots:
-    void open(const QUrl& url) { urls.append(url); }
-};
-
 class TestToolbarEditorWindow : public QObject
 {
     Q_OBJECT
@@ -164,7 +152,8 @@ private slots:
     void editingByKeysAndMenu();
 
 private:
-    UrlRecorder m_opened;
+    QStringList m_opened; // by the desktop's program, which no test ever starts
+    bool m_noProgram = false;
 };
 
 void TestToolbarEditorWindow::initTestCase()
@@ -172,17 +161,22 @@ void TestToolbarEditorWindow::initTestCase()
     // As the start window sets them for the whole run.
     PlacementStore::setUseApplicationTitle(true);
     PlacementStore::setCompanyName(QStringLiteral("TarvelSoftware"));
-    QDesktopServices::setUrlHandler(QStringLiteral("file"), &m_opened, "open");
+    ExternalProgram::setHook([this](const QString& path) {
+        if (m_noProgram)
+            throw AppError(QStringLiteral("Cannot open \"%1\": no program").arg(path));
+        m_opened.append(path);
+    });
 }
 
 void TestToolbarEditorWindow::cleanupTestCase()
 {
-    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+    ExternalProgram::setHook({});
 }
 
 void TestToolbarEditorWindow::init()
 {
-    m_opened.urls.clear();
+    m_opened.clear();
+    m_noProgram = false;
 }
 
 void TestToolbarEditorWindow::controls_data()
@@ -726,6 +720,9 @@ void TestToolbarEditorWindow::editImages_data()
                                                                     << "btnUpdate" << 12 << 0 << 1;
     QTest::newRow("Cancel keeps the old images") << "changed"
                                                  << "btnCancel" << 12 << 0 << 0;
+    // It once told the user to update after editing, though nothing had opened.
+    QTest::newRow("No program for the strip: error, no prompt") << "no program"
+                                                                << "" << 12 << 0 << 1;
 }
 
 void TestToolbarEditorWindow::editImages()
@@ -738,15 +735,17 @@ void TestToolbarEditorWindow::editImages()
     Host host(twoCategories);
     DialogAnswerer answerer;
     QString prompt;
+    m_noProgram = change == QLatin1String("no program");
     runEditor(host.options, answerer, [&](Editor& editor) {
-        answerer.expect([&](QDialog& window) {
-            prompt = window.objectName();
-            if (change == QLatin1String("changed"))
-                writeStrip(host.strip, 320, 16, 1);
-            if (change == QLatin1String("removed"))
-                QFile::remove(host.strip);
-            click(window, qPrintable(press));
-        });
+        if (!m_noProgram)
+            answerer.expect([&](QDialog& window) {
+                prompt = window.objectName();
+                if (change == QLatin1String("changed"))
+                    writeStrip(host.strip, 320, 16, 1);
+                if (change == QLatin1String("removed"))
+                    QFile::remove(host.strip);
+                click(window, qPrintable(press));
+            });
         if (messages)
             answerer.expectMessage();
         click(editor, "btnEditGlyps");
@@ -754,9 +753,11 @@ void TestToolbarEditorWindow::editImages()
         QCOMPARE(images(editor).image(0).toImage().pixelColor(8, 8), stripColour(0, variant));
         click(editor, "btnCancel");
     });
-    QCOMPARE(m_opened.urls, QList<QUrl>{QUrl::fromLocalFile(host.strip)});
-    QCOMPARE(prompt, QStringLiteral("TUpdateGlyphsWindow"));
+    QCOMPARE(m_opened, m_noProgram ? QStringList() : QStringList{host.strip});
+    QCOMPARE(prompt, m_noProgram ? QString() : QStringLiteral("TUpdateGlyphsWindow"));
     QCOMPARE(answerer.messages().size(), messages);
+    if (m_noProgram)
+        QVERIFY(answerer.messages().first().contains(host.strip));
     QVERIFY2(answerer.surprises().isEmpty(), qPrintable(answerer.surprises().join('\n')));
 }
 
@@ -788,8 +789,7 @@ void TestToolbarEditorWindow::imagesFollowTheSettingOnlyAfterUpdate()
         click(editor, "btnCancel");
     });
     QCOMPARE(viewed, (QList<int>{192, 320}));
-    const QUrl oldUrl = QUrl::fromLocalFile(host.strip);
-    QCOMPARE(m_opened.urls, (QList<QUrl>{oldUrl, oldUrl, QUrl::fromLocalFile(newStrip)}));
+    QCOMPARE(m_opened, (QStringList{host.strip, host.strip, newStrip}));
     QVERIFY2(answerer.surprises().isEmpty(), qPrintable(answerer.surprises().join('\n')));
 }
 

@@ -1,0 +1,77 @@
+#include "platform/ExternalProgram.h"
+
+#include "platform/AppError.h"
+#include "platform/WholeFile.h"
+
+#include <QDesktopServices>
+#include <QProcess>
+#include <QUrl>
+
+namespace {
+
+std::function<void(const QString&)> testHook;
+
+[[noreturn]] void cannotOpen(const QString& path, const QString& why)
+{
+    throw AppError(
+        QStringLiteral("Cannot open \"%1\" in another program: %2.").arg(displayPath(path), why));
+}
+
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+// Deleting a running QProcess would kill it; its output is drained so that it never blocks.
+void leaveRunning(QProcess* opener)
+{
+    QObject::connect(opener, &QProcess::readyRead, opener, &QProcess::readAll);
+    QObject::connect(opener, &QProcess::finished, opener, &QObject::deleteLater);
+}
+
+// xdg-open says whether it found a program, and how it failed if not; it returns once the
+// program is started. One that takes longer is taken to be starting it.
+void openWithXdgOpen(const QString& path)
+{
+    auto* opener = new QProcess;
+    opener->setProcessChannelMode(QProcess::MergedChannels);
+    opener->start(QStringLiteral("xdg-open"), {path});
+    if (!opener->waitForStarted()) {
+        delete opener;
+        cannotOpen(path, QStringLiteral("the system's xdg-open, which finds the program, is "
+                                        "not installed"));
+    }
+    if (!opener->waitForFinished(5000)) {
+        leaveRunning(opener);
+        return;
+    }
+    const bool opened = opener->exitStatus() == QProcess::NormalExit && opener->exitCode() == 0;
+    const QString said = QString::fromLocal8Bit(opener->readAll()).simplified();
+    delete opener;
+    if (!opened)
+        cannotOpen(path, said.isEmpty()
+                             ? QStringLiteral("the system has no program for it")
+                             : QStringLiteral("the system has no program for it (%1)").arg(said));
+}
+#endif
+
+} // namespace
+
+namespace ExternalProgram {
+
+void open(const QString& path)
+{
+    if (testHook) {
+        testHook(path);
+        return;
+    }
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    openWithXdgOpen(path);
+#else
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
+        cannotOpen(path, QStringLiteral("the system has no program for it"));
+#endif
+}
+
+void setHook(std::function<void(const QString& path)> hook)
+{
+    testHook = std::move(hook);
+}
+
+} // namespace ExternalProgram

@@ -1,0 +1,64 @@
+#include "common/HostOptions.h"
+#include "support/TestMain.h"
+#include "support/TestProfile.h"
+
+#include <QProcess>
+
+// An editor opened on a file too large for the memory it may take. Running out once left an
+// empty view that counted as the whole file, and OK then wrote the file empty without asking.
+class TestMemoryLimit : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void fileTooLargeForMemoryIsNeitherShownNorLost_data();
+    void fileTooLargeForMemoryIsNeitherShownNorLost();
+};
+
+void TestMemoryLimit::fileTooLargeForMemoryIsNeitherShownNorLost_data()
+{
+    QTest::addColumn<QString>("editor");
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<QByteArray>("line"); // repeated to fill 64 MiB
+
+    QTest::newRow("MIME types: empty lines") << "mime" << Opt_MIMEPraserCFG << QByteArray("\r\n");
+    QTest::newRow("toolbar: empty categories")
+        << "toolbar" << Opt_HTMLToolbarCFG << QByteArray("2:0:\r\n");
+}
+
+void TestMemoryLimit::fileTooLargeForMemoryIsNeitherShownNorLost()
+{
+#if defined(__SANITIZE_ADDRESS__)
+    QSKIP("AddressSanitizer reserves more address space than the limit allows");
+#endif
+    QFETCH(QString, editor);
+    QFETCH(QString, option);
+    QFETCH(QByteArray, line);
+    TestProfile profile;
+    const QString path = profile.hostPath(QStringLiteral("large.cfg"));
+    profile.setValues({{option, path}});
+    const QByteArray file = line.repeated((qsizetype(64) << 20) / line.size());
+    writeBytes(path, file);
+
+    // Room for the program, far from enough for the file's document.
+    const QString limitMiB = QStringLiteral("512");
+    QProcess child;
+    child.setProcessEnvironment(QProcessEnvironment::systemEnvironment());
+    child.start(QStringLiteral(HALVEX_OPEN_LIMITED), {editor, limitMiB});
+    QVERIFY(child.waitForFinished(120000));
+    const QStringList said = QString::fromLocal8Bit(child.readAllStandardOutput())
+                                 .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QCOMPARE(child.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(child.exitCode(), 0);
+    const QString told = said.join(QLatin1Char('\n'));
+    const QStringList aboutFile = said.filter(path); // not the boxes about the image strip
+    QVERIFY2(aboutFile.size() == 2 && said.contains(QStringLiteral("rows: 0")) &&
+                 said.constLast() == QLatin1String("closed"),
+             qPrintable(told));
+    QVERIFY2(aboutFile[0].contains(u"too large for the memory"), qPrintable(told));
+    QVERIFY2(aboutFile[1].contains(u"could not be read whole"), qPrintable(told)); // answered No
+    QVERIFY(fileBytes(path) == file);
+}
+
+HALVEX_TEST_MAIN(TestMemoryLimit)
+#include "tst_MemoryLimit.moc"
