@@ -5,10 +5,17 @@
 #include <QApplication>
 #include <QFont>
 
+void setUpCommandLine(QCoreApplication& application)
+{
+    Q_UNUSED(application);
+    QCoreApplication::setApplicationName(QStringLiteral("Tarvel Halvex configuration"));
+    QCoreApplication::setOrganizationName(QStringLiteral("TarvelSoftware"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(HALVEX_VERSION));
+}
+
 void setUpApplication(QApplication& application)
 {
-    QApplication::setApplicationName(QStringLiteral("Tarvel Halvex configuration"));
-    QApplication::setOrganizationName(QStringLiteral("TarvelSoftware"));
+    setUpCommandLine(application);
     // The windows' fixed sizes were laid out for 11-pixel text.
     QFont font = QApplication::font();
     font.setPixelSize(11);

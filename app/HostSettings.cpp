@@ -87,6 +87,10 @@ QString HostSettings::settingsFilePath() const
     return {};
 }
 
+void HostSettings::requireSettingsFolder() const
+{
+}
+
 QString HostSettings::readString(const QString& name) const
 {
     QSettings key(QStringLiteral("HKEY_CURRENT_USER\\") + QString::fromWCharArray(keyPath),
@@ -127,15 +131,20 @@ QString HostSettings::settingsFilePath() const
     return folder ? *folder + QStringLiteral("/TarvelSoftware/Tarvel Halvex.conf") : QString();
 }
 
-void HostSettings::open()
+void HostSettings::requireSettingsFolder() const
 {
-    const QString path = settingsFilePath();
-    if (path.isEmpty())
+    if (settingsFilePath().isEmpty())
         throw AppError(QStringLiteral(
             "The host's settings cannot be found: neither HOME nor XDG_CONFIG_HOME is set, so "
             "there is no settings folder. They would be in "
             "\"$XDG_CONFIG_HOME/TarvelSoftware/Tarvel Halvex.conf\", or else in "
             "\"$HOME/.config/TarvelSoftware/Tarvel Halvex.conf\". Nothing was created."));
+}
+
+void HostSettings::open()
+{
+    requireSettingsFolder();
+    const QString path = settingsFilePath();
     if (QFileInfo::exists(path))
         return;
     QDir().mkpath(QFileInfo(path).path());

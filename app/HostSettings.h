@@ -15,6 +15,8 @@ public:
     // every value then reads as empty. Throws, saying where the settings would be, when the
     // user has no settings folder at all; nothing is created then.
     void open();
+    // Throws, saying where the settings would be, when the user has no settings folder.
+    void requireSettingsFolder() const;
 
     // The value as stored, or empty when the value or the key is missing. Throws, naming the
     // setting, when the value holds a NUL character.

@@ -1,4 +1,5 @@
 #include "app/Application.h"
+#include "app/CommandLine.h"
 #include "app/StartWindowUnit.h"
 
 #include <QApplication>
@@ -15,6 +16,12 @@ int main(int argc, char* argv[])
     // of the signal ending the program half-way through.
     std::signal(SIGXFSZ, SIG_IGN);
 #endif
+    // Any option asks for the command line, which needs no window system.
+    if (argc > 1 || !hasWindowSystem()) {
+        QCoreApplication application(argc, argv);
+        setUpCommandLine(application);
+        return argc > 1 ? runCommandLine(application) : refuseWithoutWindowSystem();
+    }
     QApplication application(argc, argv);
     setUpApplication(application);
     StartWindow startWindow;

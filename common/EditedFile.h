@@ -43,7 +43,13 @@ public:
     static bool reset(QWidget* parent, HostFile file, const HostOptions& options,
                       const QString& question, const Write& write);
 
+    // The command line's reset, where the command itself is the user's answer: as reset,
+    // without the question.
+    static void replaceWhole(HostFile file, const HostOptions& options, const Write& write);
+
     QString readPath() const { return m_readPath; }
+    // Whether the last read took in every line of the file.
+    bool readWhole() const { return m_state == State::Whole; }
 
 private:
     enum class State { NotRead, Missing, Unread, Partial, Whole };

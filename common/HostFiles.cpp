@@ -34,17 +34,22 @@ QString hostFilePath(HostFile file, const HostOptions& options)
     return {};
 }
 
-void requireOwnFile(HostFile file, const QString& path, const HostOptions& options)
+QString otherUseOf(HostFile file, const QString& path, const HostOptions& options)
 {
-    const auto refuse = [&](const QString& why) {
-        throw AppError(QStringLiteral("Cannot write \"%1\" as the %2: %3. Nothing was written.")
-                           .arg(displayPath(path), hostFileTitle(file), why));
-    };
     if (WholeFile::sameFile(path, options.settingsFilePath()))
-        refuse(QStringLiteral("it is the host's settings file"));
+        return QStringLiteral("it is the host's settings file");
     for (const HostFile other : everyHostFile) {
         if (other != file && WholeFile::sameFile(path, hostFilePath(other, options)))
-            refuse(QStringLiteral("the host's settings name it as the %1 too")
-                       .arg(hostFileTitle(other)));
+            return QStringLiteral("the host's settings name it as the %1 too")
+                .arg(hostFileTitle(other));
     }
+    return {};
+}
+
+void requireOwnFile(HostFile file, const QString& path, const HostOptions& options)
+{
+    const QString otherUse = otherUseOf(file, path, options);
+    if (!otherUse.isEmpty())
+        throw AppError(QStringLiteral("Cannot write \"%1\" as the %2: %3. Nothing was written.")
+                           .arg(displayPath(path), hostFileTitle(file), otherUse));
 }

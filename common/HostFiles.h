@@ -16,6 +16,9 @@ QString hostFileTitle(HostFile file);
 // The file's path as the host's settings name it now; empty when they name none.
 QString hostFilePath(HostFile file, const HostOptions& options);
 
+// Why path, read or written as file, is not that file's own: it is also another of the host's
+// files or the host's settings file. Empty when it is its own.
+QString otherUseOf(HostFile file, const QString& path, const HostOptions& options);
 // Throws when path, about to be written as file, is also another of the host's files or the
 // host's settings file, naming both.
 void requireOwnFile(HostFile file, const QString& path, const HostOptions& options);

@@ -3,8 +3,7 @@
 #include "common/Glyphs.h"
 #include "ui_AboutWindowUnit.h"
 
-AboutWindow::AboutWindow(QWidget* parent)
-    : Form(parent), ui(std::make_unique<Ui::AboutWindow>())
+AboutWindow::AboutWindow(QWidget* parent) : Form(parent), ui(std::make_unique<Ui::AboutWindow>())
 {
     ui->setupUi(this);
     ui->ProgramIcon->setPixmap(programIcon().pixmap(32, 32));

@@ -33,18 +33,17 @@ AdditionalFunctionsWindow::~AdditionalFunctionsWindow() = default;
 
 void AdditionalFunctionsWindow::btnResetHTMLToolbarClick()
 {
-    reset(HostFile::Toolbar, QStringLiteral("Reset HTML toolbar?"), defaultHTMLToolbarLines());
+    reset(HostFile::Toolbar, QStringLiteral("Reset HTML toolbar?"));
 }
 
 void AdditionalFunctionsWindow::btnResetStdProcsClick()
 {
-    reset(HostFile::Procedures, QStringLiteral("Reset standard procedures panel?"),
-          defaultCstProcsLines());
+    reset(HostFile::Procedures, QStringLiteral("Reset standard procedures panel?"));
 }
 
 void AdditionalFunctionsWindow::btnResetMIMEClick()
 {
-    reset(HostFile::MimeTypes, QStringLiteral("Reset MIME types?"), defaultMIMETypesLines());
+    reset(HostFile::MimeTypes, QStringLiteral("Reset MIME types?"));
 }
 
 void AdditionalFunctionsWindow::btnAboutClick()
@@ -54,13 +53,8 @@ void AdditionalFunctionsWindow::btnAboutClick()
 
 // The path is taken before the question, so the file written is the one named when the
 // user clicked.
-void AdditionalFunctionsWindow::reset(HostFile file, const QString& question,
-                                      const QStringList& defaults)
+void AdditionalFunctionsWindow::reset(HostFile file, const QString& question)
 {
-    EditedFile::reset(this, file, m_options, question, [&](LineSink& lines) {
-        for (const QString& line : defaults) {
-            lines.add(line.toUtf8());
-            lines.endLine();
-        }
-    });
+    EditedFile::reset(this, file, m_options, question,
+                      [file](LineSink& lines) { writeDefaultLines(lines, file); });
 }

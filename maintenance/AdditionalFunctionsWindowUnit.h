@@ -27,7 +27,7 @@ private:
     void btnResetMIMEClick();
     void btnAboutClick();
 
-    void reset(HostFile file, const QString& question, const QStringList& defaults);
+    void reset(HostFile file, const QString& question);
 
     std::unique_ptr<Ui::AdditionalFunctionsWindow> ui;
     const HostOptions& m_options;

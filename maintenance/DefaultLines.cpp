@@ -1,5 +1,7 @@
 #include "maintenance/DefaultLines.h"
 
+#include "common/LineFile.h"
+
 namespace {
 
 // One line of the procedures file: a CGI query parser, its lines joined by the new-line macro.
@@ -77,4 +79,27 @@ QStringList defaultMIMETypesLines()
         QStringLiteral("TEXT/PLAIN"),
         QStringLiteral(".txt"),
     };
+}
+
+QStringList defaultLines(HostFile file)
+{
+    switch (file) {
+    case HostFile::Toolbar:
+        return defaultHTMLToolbarLines();
+    case HostFile::Procedures:
+        return defaultCstProcsLines();
+    case HostFile::MimeTypes:
+        return defaultMIMETypesLines();
+    case HostFile::ImageStrip:
+        break;
+    }
+    return {};
+}
+
+void writeDefaultLines(LineSink& lines, HostFile file)
+{
+    for (const QString& line : defaultLines(file)) {
+        lines.add(line.toUtf8());
+        lines.endLine();
+    }
 }

@@ -2,6 +2,7 @@
 
 #include "platform/AppError.h"
 #include "platform/WholeFile.h"
+#include "toolbar/ImageList.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -49,4 +50,16 @@ QImage loadPicture(const QString& path, const QString& what)
         throw AppError(QStringLiteral("Cannot load the %1 \"%2\": %3.")
                            .arg(what, displayPath(path), causeOf(QFileInfo(path), reader)));
     return picture;
+}
+
+void requireOneImage(const QImage& strip, const QString& path)
+{
+    if (strip.width() < ImageList::imageSize || strip.height() < ImageList::imageSize)
+        throw AppError(
+            QStringLiteral("The image strip \"%1\" is %2 x %3 pixels: it must be at least 16 "
+                           "pixels wide and 16 pixels high to hold one image, so the editor "
+                           "shows no images.")
+                .arg(displayPath(path))
+                .arg(strip.width())
+                .arg(strip.height()));
 }

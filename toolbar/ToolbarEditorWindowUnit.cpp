@@ -30,17 +30,6 @@
 
 namespace {
 
-AppError stripTooSmall(const QString& path, QSize size)
-{
-    return AppError(
-        QStringLiteral("The image strip \"%1\" is %2 x %3 pixels: it must be at least 16 "
-                       "pixels wide and 16 pixels high to hold one image, so the editor "
-                       "shows no images.")
-            .arg(displayPath(path))
-            .arg(size.width())
-            .arg(size.height()));
-}
-
 // The dialog protocol: filled before it is shown, read back only when it closed with OK.
 template <class Dialog, class Fields>
 bool askFields(QWidget* owner, const ImageList& images, Fields& fields)
@@ -163,8 +152,7 @@ void ToolbarEditorWindow::loadImageStrip()
     const QImage strip = loadPicture(m_stripPath, QStringLiteral("image strip"));
     m_images->clear();
     m_images->addStrip(strip);
-    if (m_images->count() == 0)
-        throw stripTooSmall(m_stripPath, strip.size());
+    requireOneImage(strip, m_stripPath);
 }
 
 void ToolbarEditorWindow::loadToolbar()

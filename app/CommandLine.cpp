@@ -1,0 +1,192 @@
+#include "app/CommandLine.h"
+
+#include "app/HostFileCheck.h"
+#include "app/HostSettings.h"
+#include "common/EditedFile.h"
+#include "maintenance/DefaultLines.h"
+#include "platform/AppError.h"
+#include "platform/WholeFile.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+
+#include <cstdio>
+
+namespace {
+
+enum Status { done = 0, failed = 1, wrongUse = 2 };
+
+class CommandLine
+{
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+
+public:
+    CommandLine();
+    int run(const QStringList& arguments);
+
+private:
+    int usageError(const QString& error) const;
+    QString helpText() const;
+    int check() const;
+    int reset(const QString& which) const;
+    bool resetOne(HostFile file) const;
+
+    QCommandLineParser m_parser;
+    QCommandLineOption m_check;
+    QCommandLineOption m_reset;
+    HostSettings m_settings;
+};
+
+// Plain text, one message a line; stdout for results, stderr for what went wrong.
+void print(std::FILE* stream, const QString& text)
+{
+    std::fputs(qPrintable(text + QLatin1Char('\n')), stream);
+}
+
+QString oneLine(QString text)
+{
+    return text.replace(QLatin1Char('\n'), QLatin1Char(' ')).simplified();
+}
+
+QString capitalised(QString text)
+{
+    if (!text.isEmpty())
+        text[0] = text[0].toUpper();
+    return text;
+}
+
+const QMap<QString, QList<HostFile>> resetTargets = {
+    {QStringLiteral("toolbar"), {HostFile::Toolbar}},
+    {QStringLiteral("procedures"), {HostFile::Procedures}},
+    {QStringLiteral("mime"), {HostFile::MimeTypes}},
+    {QStringLiteral("all"), {HostFile::Toolbar, HostFile::Procedures, HostFile::MimeTypes}},
+};
+
+CommandLine::CommandLine()
+    : m_check(QStringLiteral("check"),
+              tr("Read each of the host's files as the editor would, and say for each whether it "
+                 "is sound. Nothing is written.")),
+      m_reset(QStringLiteral("reset"),
+              tr("Put the host's toolbar, procedures or MIME types file, or all three, back to "
+                 "the built-in contents, without asking."),
+              QStringLiteral("toolbar|procedures|mime|all"))
+{
+    m_parser.setApplicationDescription(
+        tr("Edits the configuration files of the Tarvel Halvex script editor. Without options "
+           "it opens its windows; with them it checks or resets the files without a window."));
+    m_parser.addHelpOption();
+    m_parser.addVersionOption();
+    m_parser.addOption(m_check);
+    m_parser.addOption(m_reset);
+}
+
+int CommandLine::run(const QStringList& arguments)
+{
+    if (!m_parser.parse(arguments))
+        return usageError(m_parser.errorText());
+    if (m_parser.isSet(QStringLiteral("help"))) {
+        std::fputs(qPrintable(helpText()), stdout);
+        return done;
+    }
+    if (m_parser.isSet(QStringLiteral("version"))) {
+        print(stdout,
+              QStringLiteral("halvex-config %1").arg(QCoreApplication::applicationVersion()));
+        return done;
+    }
+    if (!m_parser.positionalArguments().isEmpty())
+        return usageError(tr("Unexpected argument \"%1\".").arg(m_parser.positionalArguments()[0]));
+    if (m_parser.isSet(m_check) == m_parser.isSet(m_reset))
+        return usageError(tr("Give either --check or --reset."));
+    try {
+        m_settings.requireSettingsFolder();
+        return m_parser.isSet(m_check) ? check() : reset(m_parser.value(m_reset));
+    } catch (const AppError& error) {
+        print(stderr, oneLine(error.message()));
+        return failed;
+    }
+}
+
+int CommandLine::usageError(const QString& error) const
+{
+    print(stderr, error);
+    std::fputs(qPrintable(helpText()), stderr);
+    return wrongUse;
+}
+
+// The usage line names the program as it is known, not by the path it was started from.
+QString CommandLine::helpText() const
+{
+    QString text = m_parser.helpText();
+    const QString started = QCoreApplication::arguments().value(0);
+    const qsizetype at = text.indexOf(started);
+    return at < 0 ? text : text.replace(at, started.size(), QStringLiteral("halvex-config"));
+}
+
+int CommandLine::check() const
+{
+    bool sound = true;
+    for (const HostFileCheck& file : checkHostFiles(m_settings)) {
+        sound = sound && file.problem.isEmpty();
+        const QString title = capitalised(hostFileTitle(file.file));
+        const QString found = file.problem.isEmpty() ? tr("ok") : oneLine(file.problem);
+        print(stdout, file.path.isEmpty()
+                          ? tr("%1: %2").arg(title, found)
+                          : tr("%1 \"%2\": %3").arg(title, displayPath(file.path), found));
+    }
+    return sound ? done : failed;
+}
+
+int CommandLine::reset(const QString& which) const
+{
+    if (!resetTargets.contains(which))
+        return usageError(
+            tr("\"%1\" is not a file to reset: give toolbar, procedures, mime or all.").arg(which));
+    bool allWritten = true;
+    for (const HostFile file : resetTargets[which])
+        allWritten = resetOne(file) && allWritten;
+    return allWritten ? done : failed;
+}
+
+// The same safe write as the Additional window's reset; the others are still tried when one
+// fails, since the files do not depend on each other.
+bool CommandLine::resetOne(HostFile file) const
+{
+    try {
+        EditedFile::replaceWhole(file, m_settings,
+                                 [file](LineSink& lines) { writeDefaultLines(lines, file); });
+    } catch (const AppError& error) {
+        print(stderr, oneLine(error.message()));
+        return false;
+    }
+    print(stdout, tr("Wrote the built-in %1 to \"%2\" (%3 lines).")
+                      .arg(hostFileTitle(file), displayPath(hostFilePath(file, m_settings)))
+                      .arg(defaultLines(file).size()));
+    return true;
+}
+
+} // namespace
+
+int runCommandLine(QCoreApplication& application)
+{
+    return CommandLine().run(application.arguments());
+}
+
+bool hasWindowSystem()
+{
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    return !qEnvironmentVariableIsEmpty("DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
+#else
+    return true;
+#endif
+}
+
+int refuseWithoutWindowSystem()
+{
+    print(stderr, CommandLine::tr("No window system was found (neither DISPLAY nor WAYLAND_DISPLAY "
+                                  "is set): start halvex-config from a desktop session. From a "
+                                  "terminal, \"halvex-config --check\" and \"--reset\" work "
+                                  "without one; \"halvex-config --help\" tells more."));
+    return failed;
+}

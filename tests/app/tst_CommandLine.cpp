@@ -1,0 +1,142 @@
+#include "app/DemoProfile.h"
+#include "common/HostFiles.h"
+#include "common/LineFile.h"
+#include "maintenance/DefaultLines.h"
+#include "support/TestMain.h"
+#include "support/TestProfile.h"
+
+#include <QProcess>
+#include <QRegularExpression>
+
+// The program run with options from a terminal that has no window system: what it prints, its
+// exit status and the files' bytes afterwards.
+class TestCommandLine : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void optionsPrintAndExit_data();
+    void optionsPrintAndExit();
+};
+
+namespace {
+
+struct Run
+{
+    int status = -1;
+    QString out;
+    QString err;
+};
+
+Run runProgram(const QStringList& arguments, const QString& configHome)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        environment.remove(QString::fromLatin1(name));
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), configHome);
+    QProcess program;
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(HALVEX_PROGRAM), arguments);
+    if (!program.waitForFinished(30000) || program.exitStatus() != QProcess::NormalExit)
+        return {};
+    return {program.exitCode(), QString::fromLocal8Bit(program.readAllStandardOutput()),
+            QString::fromLocal8Bit(program.readAllStandardError())};
+}
+
+// The demo profile, spoilt as the row says.
+QString spoil(const QString& folder, const QString& how)
+{
+    const QString files = folder + QStringLiteral("/Tarvel Halvex/");
+    if (how == QLatin1String("bad line"))
+        writeBytes(files + QStringLiteral("CstProcs.dat"), "SECTION_0\r\nA\r\nSECTION_x\r\n");
+    if (how == QLatin1String("missing file"))
+        QFile::remove(files + QStringLiteral("MIMETypes.cfg"));
+    if (how == QLatin1String("changed files"))
+        for (const char* name : {"HTMLToolbar.cfg", "CstProcs.dat", "MIMETypes.cfg"})
+            writeBytes(files + QString::fromLatin1(name), "changed\r\n");
+    if (how == QLatin1String("read-only file"))
+        QFile::setPermissions(files + QStringLiteral("MIMETypes.cfg"), QFileDevice::ReadOwner);
+    if (how == QLatin1String("one file for two")) {
+        const QString settings =
+            folder + QStringLiteral("/config/TarvelSoftware/Tarvel Halvex.conf");
+        writeBytes(settings, fileBytes(settings).replace("MIMETypes.cfg", "HTMLToolbar.cfg"));
+    }
+    return files;
+}
+
+} // namespace
+
+void TestCommandLine::optionsPrintAndExit_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("spoilt");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("out"); // a pattern of the whole stdout
+    QTest::addColumn<QString>("err"); // a pattern of the whole stderr
+
+    const QString usage = QStringLiteral("[^\\n]*\\nUsage: halvex-config \\[options\\]\\n(.|\\n)*");
+    QTest::newRow("help") << QStringList{"--help"} << "" << 0
+                          << "Usage: halvex-config \\[options\\]\\n(.|\\n)*--reset "
+                             "<toolbar\\|procedures\\|mime\\|all>(.|\\n)*"
+                          << "";
+    QTest::newRow("version") << QStringList{"-v"} << "" << 0 << "halvex-config 1\\.0\\n"
+                             << "";
+    QTest::newRow("unknown option: usage") << QStringList{"--bogus"} << "" << 2 << "" << usage;
+    QTest::newRow("wrong value: usage")
+        << QStringList{"--reset", "nothing"} << "" << 2 << "" << usage;
+    QTest::newRow("check of sound files")
+        << QStringList{"--check"} << "" << 0 << "([^\\n]+\"[^\\n]+\": ok\\n){4}"
+        << "";
+    QTest::newRow("check: a bad line, named")
+        << QStringList{"--check"} << "bad line" << 1
+        << "(.|\\n)*Line 3 of \"[^\\n]*CstProcs.dat\": \"SECTION_x\" is not a valid section "
+           "header(.|\\n)*"
+        << "";
+    QTest::newRow("check: a missing file")
+        << QStringList{"--check"} << "missing file" << 1
+        << "(.|\\n)*MIME types file \"[^\\n]*\": Cannot read [^\\n]*No such file(.|\\n)*"
+        << "";
+    QTest::newRow("check: one file named for two")
+        << QStringList{"--check"} << "one file for two" << 1
+        << "(.|\\n)*name it as the HTML toolbar file too(.|\\n)*"
+        << "";
+    QTest::newRow("reset all: the three built-in files")
+        << QStringList{"--reset", "all"} << "changed files" << 0
+        << "(Wrote the built-in [^\\n]+ \\(\\d+ lines\\)\\.\\n){3}"
+        << "";
+    QTest::newRow("reset of a read-only file: refused, kept")
+        << QStringList{"--reset", "mime"} << "read-only file" << 1 << ""
+        << "Cannot write [^\\n]*MIMETypes.cfg\": the file is read-only\\.\\n";
+}
+
+void TestCommandLine::optionsPrintAndExit()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, spoilt);
+    QFETCH(int, status);
+    QFETCH(QString, out);
+    QFETCH(QString, err);
+    TestProfile profile;
+    writeDemoProfile(profile.folder());
+    const QString files = spoil(profile.folder(), spoilt);
+    const QByteArray mimeBefore = fileBytes(files + QStringLiteral("MIMETypes.cfg"));
+
+    const Run run = runProgram(arguments, profile.folder() + QStringLiteral("/config"));
+    const auto whole = [](const QString& pattern) {
+        return QRegularExpression(QRegularExpression::anchoredPattern(pattern));
+    };
+    QVERIFY2(whole(out).match(run.out).hasMatch(), qPrintable(run.out));
+    QVERIFY2(whole(err).match(run.err).hasMatch(), qPrintable(run.err));
+    QCOMPARE(run.status, status);
+    const QMap<QString, HostFile> written = {{"HTMLToolbar.cfg", HostFile::Toolbar},
+                                             {"CstProcs.dat", HostFile::Procedures},
+                                             {"MIMETypes.cfg", HostFile::MimeTypes}};
+    for (auto file = written.cbegin();
+         spoilt == QLatin1String("changed files") && file != written.cend(); ++file)
+        QCOMPARE(fileBytes(files + file.key()), joinLineFile(defaultLines(file.value()), files));
+    if (status == 1 && arguments.contains(QStringLiteral("mime")))
+        QCOMPARE(fileBytes(files + QStringLiteral("MIMETypes.cfg")), mimeBefore);
+}
+
+HALVEX_TEST_MAIN(TestCommandLine)
+#include "tst_CommandLine.moc"
