@@ -4,7 +4,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
-cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
+cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DHALVEX_TOOLS=ON \
+    >/dev/null
 cmake --build build-release --parallel "$(nproc)" --target halvex-config halvex-bench bench-minimal-window
 cd build-release
 ./bench/halvex-bench --out bench-results.json "$@"
