@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs from Debian's packages what building and testing need; skips what is there already.
-# Extra package names may be given as arguments.
+# Extra package names may be given as arguments. Runs apt-get as root directly, as a user
+# through sudo, or, where sudo is not installed, through su with root's password.
 set -euo pipefail
 
 packages=(build-essential cmake qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins fonts-dejavu-core
@@ -14,9 +15,15 @@ for package in "${packages[@]}"; do
 done
 [ ${#missing[@]} -eq 0 ] && exit 0
 
-sudo=""
-[ "$(id -u)" -ne 0 ] && sudo="sudo"
 echo "Installing: ${missing[*]}"
-export DEBIAN_FRONTEND=noninteractive
-$sudo apt-get update -q
-$sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
+# sudo and su start the command with a fresh environment, so it carries its own.
+install="export DEBIAN_FRONTEND=noninteractive; apt-get update -q &&
+    apt-get install -y -q --no-install-recommends ${missing[*]}"
+if [ "$(id -u)" -eq 0 ]; then
+    sh -c "$install"
+elif command -v sudo >/dev/null; then
+    sudo sh -c "$install"
+else
+    echo "Installing needs root and sudo is not installed: su asks for root's password." >&2
+    su root -c "$install"
+fi
