@@ -62,7 +62,7 @@ QString problemOf(HostFile file, const QString& path, const HostOptions& options
     case HostFile::Toolbar:
         return lineFileProblem<ToolbarRead>(file, options, readToolbar);
     case HostFile::ImageStrip:
-        requireOneImage(loadPicture(path, QStringLiteral("image strip")), path);
+        requireOneImage(loadPicture(path, hostFileTitle(file)), path);
         return {};
     case HostFile::Procedures:
         return lineFileProblem<ProceduresRead>(file, options, readProcedures);

@@ -3,7 +3,14 @@
 #include "platform/AppError.h"
 #include "platform/WholeFile.h"
 
+#include <QCoreApplication>
+
 namespace {
+
+struct HostSettingsMessages
+{
+    Q_DECLARE_TR_FUNCTIONS(HostSettings)
+};
 
 const QString sectionName = QStringLiteral("TMainWindow");
 
@@ -34,9 +41,10 @@ QStringList textLines(QByteArrayView bytes)
 QString checkedValue(const QString& value, const QString& name, const QString& origin)
 {
     if (value.contains(QChar::Null))
-        throw AppError(QStringLiteral("The host's setting %1 in \"%2\" holds a NUL character, "
-                                      "which no file name can hold. Correct it in the host.")
-                           .arg(name, origin));
+        throw AppError(
+            HostSettingsMessages::tr("The host's setting %1 in \"%2\" holds a NUL character, "
+                                     "which no file name can hold. Correct it in the host.")
+                .arg(name, origin));
     return value;
 }
 
@@ -134,7 +142,7 @@ QString HostSettings::settingsFilePath() const
 void HostSettings::requireSettingsFolder() const
 {
     if (settingsFilePath().isEmpty())
-        throw AppError(QStringLiteral(
+        throw AppError(HostSettingsMessages::tr(
             "The host's settings cannot be found: neither HOME nor XDG_CONFIG_HOME is set, so "
             "there is no settings folder. They would be in "
             "\"$XDG_CONFIG_HOME/TarvelSoftware/Tarvel Halvex.conf\", or else in "

@@ -4,38 +4,48 @@
 #include "common/Modal.h"
 #include "platform/AppError.h"
 
+#include <QCoreApplication>
+
 #include <new>
 
 namespace {
 
+struct EditedFileMessages
+{
+    Q_DECLARE_TR_FUNCTIONS(EditedFile)
+};
+
 QString partlyReadQuestion(const QString& path)
 {
-    return QStringLiteral("The file \"%1\" could not be read whole when this window opened, so "
-                          "it holds more than is shown here.\n\nReplace it with what is "
-                          "shown, and lose the part that was not read?")
+    return EditedFileMessages::tr(
+               "The file \"%1\" could not be read whole when this window opened, so "
+               "it holds more than is shown here.\n\nReplace it with what is "
+               "shown, and lose the part that was not read?")
         .arg(displayPath(path));
 }
 
 QString otherFileQuestion(const QString& path)
 {
-    return QStringLiteral("The host's settings now name \"%1\", which this window did not "
-                          "read.\n\nReplace it with what is shown here?")
+    return EditedFileMessages::tr("The host's settings now name \"%1\", which this window did not "
+                                  "read.\n\nReplace it with what is shown here?")
         .arg(displayPath(path));
 }
 
 QString changedQuestion(const QString& path)
 {
-    return QStringLiteral("The file \"%1\" was changed on disk after this window read it, by "
-                          "another program or another copy of this one.\n\nReplace it with "
-                          "what is shown here, and lose those changes?")
+    return EditedFileMessages::tr(
+               "The file \"%1\" was changed on disk after this window read it, by "
+               "another program or another copy of this one.\n\nReplace it with "
+               "what is shown here, and lose those changes?")
         .arg(displayPath(path));
 }
 
 QString createdQuestion(const QString& path)
 {
-    return QStringLiteral("The file \"%1\" did not exist when this window opened, and it has "
-                          "been created since, by another program or another copy of this "
-                          "one.\n\nReplace it with what is shown here?")
+    return EditedFileMessages::tr(
+               "The file \"%1\" did not exist when this window opened, and it has "
+               "been created since, by another program or another copy of this "
+               "one.\n\nReplace it with what is shown here?")
         .arg(displayPath(path));
 }
 
@@ -68,10 +78,11 @@ bool EditedFile::buildWithin(FileLines& lines, const Build& build) const
     try {
         return build(lines) && lines.whole();
     } catch (const std::bad_alloc&) {
-        throw AppError(QStringLiteral("Cannot read \"%1\": the file is too large for the memory "
-                                      "available. Nothing of it is shown, and OK asks before "
-                                      "replacing it.")
-                           .arg(displayPath(m_readPath)));
+        throw AppError(
+            EditedFileMessages::tr("Cannot read \"%1\": the file is too large for the memory "
+                                   "available. Nothing of it is shown, and OK asks before "
+                                   "replacing it.")
+                .arg(displayPath(m_readPath)));
     }
 }
 

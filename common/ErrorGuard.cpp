@@ -3,6 +3,7 @@
 #include "common/Modal.h"
 #include "platform/AppError.h"
 
+#include <QCoreApplication>
 #include <QWidget>
 
 namespace {
@@ -27,9 +28,10 @@ bool runGuarded(QWidget* owner, const std::function<void()>& handler)
     } catch (const AppError& error) {
         message = error.message();
     } catch (const std::exception& error) {
-        message = QStringLiteral("Unexpected error: %1").arg(QString::fromLocal8Bit(error.what()));
+        message = QCoreApplication::translate("ErrorGuard", "Unexpected error: %1")
+                      .arg(QString::fromLocal8Bit(error.what()));
     } catch (...) {
-        message = QStringLiteral("Unexpected error of an unknown kind.");
+        message = QCoreApplication::translate("ErrorGuard", "Unexpected error of an unknown kind.");
     }
     Modal::showError(visibleOwner(owner), message);
     return false;

@@ -4,17 +4,28 @@
 #include "platform/AppError.h"
 #include "platform/WholeFile.h"
 
+#include <QCoreApplication>
+
+namespace {
+
+struct HostFilesMessages
+{
+    Q_DECLARE_TR_FUNCTIONS(HostFiles)
+};
+
+} // namespace
+
 QString hostFileTitle(HostFile file)
 {
     switch (file) {
     case HostFile::Toolbar:
-        return QStringLiteral("HTML toolbar file");
+        return HostFilesMessages::tr("HTML toolbar file");
     case HostFile::ImageStrip:
-        return QStringLiteral("image strip");
+        return HostFilesMessages::tr("image strip");
     case HostFile::Procedures:
-        return QStringLiteral("standard procedures file");
+        return HostFilesMessages::tr("standard procedures file");
     case HostFile::MimeTypes:
-        return QStringLiteral("MIME types file");
+        return HostFilesMessages::tr("MIME types file");
     }
     return {};
 }
@@ -37,10 +48,10 @@ QString hostFilePath(HostFile file, const HostOptions& options)
 QString otherUseOf(HostFile file, const QString& path, const HostOptions& options)
 {
     if (WholeFile::sameFile(path, options.settingsFilePath()))
-        return QStringLiteral("it is the host's settings file");
+        return HostFilesMessages::tr("it is the host's settings file");
     for (const HostFile other : everyHostFile) {
         if (other != file && WholeFile::sameFile(path, hostFilePath(other, options)))
-            return QStringLiteral("the host's settings name it as the %1 too")
+            return HostFilesMessages::tr("the host's settings name it as the %1 too")
                 .arg(hostFileTitle(other));
     }
     return {};
@@ -50,6 +61,7 @@ void requireOwnFile(HostFile file, const QString& path, const HostOptions& optio
 {
     const QString otherUse = otherUseOf(file, path, options);
     if (!otherUse.isEmpty())
-        throw AppError(QStringLiteral("Cannot write \"%1\" as the %2: %3. Nothing was written.")
-                           .arg(displayPath(path), hostFileTitle(file), otherUse));
+        throw AppError(
+            HostFilesMessages::tr("Cannot write \"%1\" as the %2: %3. Nothing was written.")
+                .arg(displayPath(path), hostFileTitle(file), otherUse));
 }

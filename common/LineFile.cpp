@@ -4,7 +4,14 @@
 #include "platform/CodePage.h"
 #include "platform/WholeFile.h"
 
+#include <QCoreApplication>
+
 namespace {
+
+struct LineFileMessages
+{
+    Q_DECLARE_TR_FUNCTIONS(LineFile)
+};
 
 // The end of the line that starts at `from`, and where the next one starts.
 struct LineEnd
@@ -29,13 +36,14 @@ QString describe(const QString& character)
     const char32_t code = character.toUcs4().value(0);
     const QString hex = QString::number(code, 16).toUpper().rightJustified(4, QLatin1Char('0'));
     if (code < 0x20)
-        return QStringLiteral("the control character U+%1").arg(hex);
-    return QStringLiteral("the character \"%1\" (U+%2)").arg(character, hex);
+        return LineFileMessages::tr("the control character U+%1").arg(hex);
+    return LineFileMessages::tr("the character \"%1\" (U+%2)").arg(character, hex);
 }
 
 QString breakingCharacter(char c)
 {
-    return describe(QString(QLatin1Char(c))) + QStringLiteral(", which would break the line");
+    return LineFileMessages::tr("%1, which would break the line")
+        .arg(describe(QString(QLatin1Char(c))));
 }
 
 } // namespace
@@ -124,7 +132,8 @@ TextLines::TextLines(QStringView text, const QString& origin) : m_utf8(text.toUt
 
 QString TextLines::clipboardOrigin()
 {
-    return QStringLiteral("the clipboard");
+    //: Stands for %2 in "Line %1 of %2: ...".
+    return LineFileMessages::tr("the clipboard");
 }
 
 bool TextLines::next(QByteArrayView& line)
@@ -196,8 +205,8 @@ void FileLineWriter::add(QByteArrayView utf8)
     const QString text = QString::fromUtf8(utf8);
     const std::optional<QByteArray> encoded = CodePage::encode(text);
     if (!encoded)
-        refuse(describe(CodePage::firstUnencodable(text)) +
-               QStringLiteral(", which the code page %1 cannot hold").arg(CodePage::name()));
+        refuse(LineFileMessages::tr("%1, which the code page %2 cannot hold")
+                   .arg(describe(CodePage::firstUnencodable(text)), CodePage::name()));
     m_bytes.append(*encoded);
 }
 
@@ -219,18 +228,16 @@ void FileLineWriter::finish()
 
 void FileLineWriter::refuse(const QString& what) const
 {
-    throw AppError(QStringLiteral("Cannot write \"%1\": line %2 holds %3. Nothing was written.")
-                       .arg(displayPath(m_fileName))
-                       .arg(m_lineNumber)
-                       .arg(what));
+    throw AppError(
+        LineFileMessages::tr("Cannot write \"%1\": line %2 holds %3. Nothing was written.")
+            .arg(displayPath(m_fileName), QString::number(m_lineNumber), what));
 }
 
 void TextLineWriter::add(QByteArrayView utf8)
 {
     if (const std::optional<char> breaking = lineBreakIn(utf8))
-        throw AppError(QStringLiteral("Line %1 holds %2.")
-                           .arg(m_lineNumber)
-                           .arg(breakingCharacter(*breaking)));
+        throw AppError(LineFileMessages::tr("Line %1 holds %2.")
+                           .arg(QString::number(m_lineNumber), breakingCharacter(*breaking)));
     m_utf8.append(utf8);
 }
 

@@ -12,9 +12,12 @@ namespace {
 Modal::Hook testHook;
 Modal::MenuHook menuHook;
 
+// The application name stays English, since the windows' placement keys hold it; a person
+// reads its translation.
 QString boxTitle()
 {
-    return QCoreApplication::applicationName();
+    return QCoreApplication::translate("Application",
+                                       qUtf8Printable(QCoreApplication::applicationName()));
 }
 
 } // namespace
@@ -55,8 +58,8 @@ void showAsPlainText(QMessageBox& box)
 
 void refuse(QWidget* parent, const QString& message)
 {
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Warning"), message, QMessageBox::Ok,
-                    parent);
+    QMessageBox box(QMessageBox::Warning, QCoreApplication::translate("Modal", "Warning"), message,
+                    QMessageBox::Ok, parent);
     showAsPlainText(box);
     box.setDefaultButton(QMessageBox::Ok);
     exec(box);
@@ -64,7 +67,7 @@ void refuse(QWidget* parent, const QString& message)
 
 bool confirm(QWidget* parent, const QString& question, Default defaultAnswer)
 {
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Confirm"), question,
+    QMessageBox box(QMessageBox::Warning, QCoreApplication::translate("Modal", "Confirm"), question,
                     QMessageBox::Yes | QMessageBox::No, parent);
     showAsPlainText(box);
     box.setDefaultButton(defaultAnswer == Default::Yes ? QMessageBox::Yes : QMessageBox::No);

@@ -33,17 +33,17 @@ AdditionalFunctionsWindow::~AdditionalFunctionsWindow() = default;
 
 void AdditionalFunctionsWindow::btnResetHTMLToolbarClick()
 {
-    reset(HostFile::Toolbar, QStringLiteral("Reset HTML toolbar?"));
+    reset(HostFile::Toolbar, tr("Reset HTML toolbar?"));
 }
 
 void AdditionalFunctionsWindow::btnResetStdProcsClick()
 {
-    reset(HostFile::Procedures, QStringLiteral("Reset standard procedures panel?"));
+    reset(HostFile::Procedures, tr("Reset standard procedures panel?"));
 }
 
 void AdditionalFunctionsWindow::btnResetMIMEClick()
 {
-    reset(HostFile::MimeTypes, QStringLiteral("Reset MIME types?"));
+    reset(HostFile::MimeTypes, tr("Reset MIME types?"));
 }
 
 void AdditionalFunctionsWindow::btnAboutClick()

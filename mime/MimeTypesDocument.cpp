@@ -3,6 +3,8 @@
 #include "common/LineFile.h"
 #include "common/ListRoom.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 // UTF-8 keeps every byte of a character outside ASCII above 0x7F, so only real a to z change.
@@ -42,8 +44,9 @@ MimeTypesPaste readMimeTypesPaste(QStringView text)
     TextLines lines(text);
     MimeTypesPaste paste{readMimeTypes(lines).document.rows, {}};
     if (paste.types.isEmpty())
-        paste.refusal = QStringLiteral("The clipboard holds no MIME types: a type and its "
-                                       "suffix are two lines.");
+        paste.refusal = QCoreApplication::translate(
+            "MimeTypesDocument", "The clipboard holds no MIME types: a type and its suffix are "
+                                 "two lines.");
     return paste;
 }
 

@@ -148,7 +148,7 @@ void MimeTypesEditorWindow::btnRemoveClick()
     const std::optional<int> row = selectedRow();
     if (!row)
         return;
-    if (!Modal::confirm(this, QStringLiteral("Remove selected type?")))
+    if (!Modal::confirm(this, tr("Remove selected type?")))
         return;
     push(new RemoveNode<MimeTypesModel>(*m_types, {*row, -1}, selector()));
 }

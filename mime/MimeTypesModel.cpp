@@ -143,7 +143,7 @@ QVariant MimeTypesModel::headerData(int section, Qt::Orientation orientation, in
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return {};
-    return section == TypeColumn ? QStringLiteral("MIME type") : QStringLiteral("Extension");
+    return section == TypeColumn ? tr("MIME type") : tr("Extension");
 }
 
 Qt::ItemFlags MimeTypesModel::flags(const QModelIndex& index) const
@@ -229,9 +229,9 @@ QString MimeTypesModel::duplicateNote(int row, int column) const
     const std::optional<int> other = otherRowWithSame(row, column);
     if (!other)
         return {};
-    const QString what =
-        column == TypeColumn ? QStringLiteral("MIME type") : QStringLiteral("extension");
-    return QStringLiteral("The same %1 stands on row %2.").arg(what).arg(*other + 1);
+    const QString otherRow = QString::number(*other + 1);
+    return column == TypeColumn ? tr("The same MIME type stands on row %1.").arg(otherRow)
+                                : tr("The same extension stands on row %1.").arg(otherRow);
 }
 
 // A change can mark or unmark rows anywhere in the list; one change signal over all of them

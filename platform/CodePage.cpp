@@ -1,5 +1,6 @@
 #include "platform/CodePage.h"
 
+#include <QCoreApplication>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
@@ -69,7 +70,7 @@ bool isAscii(QByteArrayView bytes)
 QString name()
 {
 #ifdef Q_OS_WIN
-    return QStringLiteral("the system's ANSI code page");
+    return QCoreApplication::translate("CodePage", "the system's ANSI code page");
 #else
     return QString::fromLatin1(codecName);
 #endif

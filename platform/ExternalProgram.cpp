@@ -3,6 +3,7 @@
 #include "platform/AppError.h"
 #include "platform/WholeFile.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QProcess>
 #include <QUrl>
@@ -11,10 +12,20 @@ namespace {
 
 std::function<void(const QString&)> testHook;
 
+struct ExternalProgramMessages
+{
+    Q_DECLARE_TR_FUNCTIONS(ExternalProgram)
+};
+
+QString noProgram()
+{
+    return ExternalProgramMessages::tr("the system has no program for it");
+}
+
 [[noreturn]] void cannotOpen(const QString& path, const QString& why)
 {
-    throw AppError(
-        QStringLiteral("Cannot open \"%1\" in another program: %2.").arg(displayPath(path), why));
+    throw AppError(ExternalProgramMessages::tr("Cannot open \"%1\" in another program: %2.")
+                       .arg(displayPath(path), why));
 }
 
 #if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
@@ -34,8 +45,8 @@ void openWithXdgOpen(const QString& path)
     opener->start(QStringLiteral("xdg-open"), {path});
     if (!opener->waitForStarted()) {
         delete opener;
-        cannotOpen(path, QStringLiteral("the system's xdg-open, which finds the program, is "
-                                        "not installed"));
+        cannotOpen(path, ExternalProgramMessages::tr(
+                             "the system's xdg-open, which finds the program, is not installed"));
     }
     if (!opener->waitForFinished(5000)) {
         leaveRunning(opener);
@@ -45,9 +56,11 @@ void openWithXdgOpen(const QString& path)
     const QString said = QString::fromLocal8Bit(opener->readAll()).simplified();
     delete opener;
     if (!opened)
-        cannotOpen(path, said.isEmpty()
-                             ? QStringLiteral("the system has no program for it")
-                             : QStringLiteral("the system has no program for it (%1)").arg(said));
+        cannotOpen(
+            path,
+            said.isEmpty()
+                ? noProgram()
+                : ExternalProgramMessages::tr("the system has no program for it (%1)").arg(said));
 }
 #endif
 
@@ -65,7 +78,7 @@ void open(const QString& path)
     openWithXdgOpen(path);
 #else
     if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
-        cannotOpen(path, QStringLiteral("the system has no program for it"));
+        cannotOpen(path, noProgram());
 #endif
 }
 

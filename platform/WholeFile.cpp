@@ -3,6 +3,7 @@
 #include "platform/AppError.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -24,17 +25,30 @@ namespace {
 
 constexpr qsizetype longestShownPath = 260;
 
-[[noreturn]] void fail(const QString& verb, const QString& path, const QString& cause)
+struct WholeFileMessages
 {
-    throw AppError(QStringLiteral("Cannot %1 \"%2\": %3.").arg(verb, displayPath(path), cause));
+    Q_DECLARE_TR_FUNCTIONS(WholeFile)
+};
+
+enum class Access { Read, Write };
+
+[[noreturn]] void fail(Access access, const QString& path, const QString& cause)
+{
+    const QString message = access == Access::Read
+                                ? WholeFileMessages::tr("Cannot read \"%1\": %2.")
+                                : WholeFileMessages::tr("Cannot write \"%1\": %2.");
+    throw AppError(message.arg(displayPath(path), cause));
 }
 
-void requireName(const QString& verb, const QString& path)
+void requireName(Access access, const QString& path)
 {
-    if (path.isEmpty())
-        throw AppError(QStringLiteral("Cannot %1 the file: no file name is set in the host's "
-                                      "settings.")
-                           .arg(verb));
+    if (!path.isEmpty())
+        return;
+    throw AppError(access == Access::Read
+                       ? WholeFileMessages::tr(
+                             "Cannot read the file: no file name is set in the host's settings.")
+                       : WholeFileMessages::tr(
+                             "Cannot write the file: no file name is set in the host's settings."));
 }
 
 // Write permission bits are checked on top of access(), since root passes access() for any file.
@@ -59,7 +73,7 @@ QString resolvedTarget(const QString& path)
         if (!info.isSymLink())
             break;
         if (links == mostLinks)
-            fail(QStringLiteral("write"), path, QString::fromLocal8Bit(std::strerror(ELOOP)));
+            fail(Access::Write, path, QString::fromLocal8Bit(std::strerror(ELOOP)));
         const QString target = info.symLinkTarget();
         current = QDir::isAbsolutePath(target) ? target : info.absoluteDir().filePath(target);
     }
@@ -80,16 +94,15 @@ enum class Replace { ThroughNewFile, InPlace };
 
 Replace checkWritable(const QString& path, const QString& target)
 {
-    const QString verb = QStringLiteral("write");
     const QFileInfo info(target);
     if (info.exists() && !info.isFile())
-        fail(verb, path, QStringLiteral("it is not a regular file"));
+        fail(Access::Write, path, WholeFileMessages::tr("it is not a regular file"));
     if (info.exists() && (!info.isWritable() || !hasWriteBit(info)))
-        fail(verb, path, QStringLiteral("the file is read-only"));
+        fail(Access::Write, path, WholeFileMessages::tr("the file is read-only"));
     if (folderTakesNewFiles(info))
         return Replace::ThroughNewFile;
     if (!info.exists())
-        fail(verb, path, QStringLiteral("its folder is read-only"));
+        fail(Access::Write, path, WholeFileMessages::tr("its folder is read-only"));
     return Replace::InPlace;
 }
 
@@ -117,16 +130,15 @@ void keepOwner(QFileDevice& file, const QString& target)
 void requireRoomInPlace(const QString& path, const QString& target, qint64 newSize)
 {
 #ifdef Q_OS_UNIX
-    const QString verb = QStringLiteral("write");
     rlimit limit{};
     if (::getrlimit(RLIMIT_FSIZE, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY &&
         rlim_t(newSize) > limit.rlim_cur)
-        fail(verb, path, QString::fromLocal8Bit(std::strerror(EFBIG)));
+        fail(Access::Write, path, QString::fromLocal8Bit(std::strerror(EFBIG)));
     struct statvfs disk;
     const qint64 growth = newSize - QFileInfo(target).size();
     if (growth > 0 && ::statvfs(QFile::encodeName(target).constData(), &disk) == 0 &&
         qint64(disk.f_bavail) * qint64(disk.f_frsize) < growth)
-        fail(verb, path, QString::fromLocal8Bit(std::strerror(ENOSPC)));
+        fail(Access::Write, path, QString::fromLocal8Bit(std::strerror(ENOSPC)));
 #else
     Q_UNUSED(path);
     Q_UNUSED(target);
@@ -138,7 +150,7 @@ void overwrite(const QString& path, const QString& target, QByteArrayView bytes)
 {
     QFile file(target);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
-        fail(QStringLiteral("write"), path, file.errorString());
+        fail(Access::Write, path, file.errorString());
     WholeFile::writeAll(file, bytes, path);
 #ifdef Q_OS_UNIX
     ::fsync(file.handle());
@@ -159,13 +171,19 @@ void writeInPlace(const QString& path, const QString& target,
     try {
         overwrite(path, target, bytes);
         if (WholeFile::read(target) != bytes)
-            fail(QStringLiteral("write"), path,
-                 QStringLiteral("it was written in place, since its folder is read-only, and "
-                                "does not read back as written"));
+            fail(Access::Write, path,
+                 WholeFileMessages::tr("it was written in place, since its folder is read-only, "
+                                       "and does not read back as written"));
     } catch (const AppError&) {
         overwrite(path, target, old);
         throw;
     }
+}
+
+// A device without a text of its own says Qt's "Unknown error", in the language Qt speaks.
+bool saysNothing(const QString& errorText)
+{
+    return errorText.startsWith(u"Unknown") || errorText == QBuffer().errorString();
 }
 
 // After a short write QSaveFile has no text for the cause; errno still holds it.
@@ -174,10 +192,10 @@ QString writeErrorText(const QIODevice& file)
     const int cause = errno;
     const auto* fileDevice = qobject_cast<const QFileDevice*>(&file);
     if (fileDevice && fileDevice->error() != QFileDevice::NoError &&
-        !file.errorString().startsWith(u"Unknown"))
+        !saysNothing(file.errorString()))
         return file.errorString();
     return cause ? QString::fromLocal8Bit(std::strerror(cause))
-                 : QStringLiteral("the disk is full");
+                 : WholeFileMessages::tr("the disk is full");
 }
 
 } // namespace
@@ -202,15 +220,15 @@ namespace WholeFile {
 
 Reader::Reader(const QString& path) : m_path(path), m_file(path), m_hash(hashSeed)
 {
-    const QString verb = QStringLiteral("read");
-    requireName(verb, path);
+    requireName(Access::Read, path);
     const QFileInfo info(path);
     if (info.exists() && !info.isFile())
-        fail(verb, path, QStringLiteral("it is not a regular file"));
+        fail(Access::Read, path, WholeFileMessages::tr("it is not a regular file"));
     if (!m_file.open(QIODevice::ReadOnly))
-        fail(verb, path, m_file.errorString());
+        fail(Access::Read, path, m_file.errorString());
     if (m_file.size() > maxReadSize)
-        fail(verb, path, QStringLiteral("the file is larger than %1 MiB").arg(maxReadSize >> 20));
+        fail(Access::Read, path,
+             WholeFileMessages::tr("the file is larger than %1 MiB").arg(maxReadSize >> 20));
 }
 
 // A read may return less than asked before the end; a piece is filled up to its size.
@@ -223,7 +241,7 @@ std::optional<QByteArrayView> Reader::next()
     while (filled < pieceSize) {
         const qint64 got = m_file.read(m_piece.data() + filled, pieceSize - filled);
         if (got < 0)
-            fail(QStringLiteral("read"), m_path, m_file.errorString());
+            fail(Access::Read, m_path, m_file.errorString());
         if (got == 0)
             break;
         filled += got;
@@ -274,8 +292,7 @@ std::optional<quint64> fileHash(const QString& path)
 
 void write(const QString& path, const std::function<void(QIODevice& file)>& produce)
 {
-    const QString verb = QStringLiteral("write");
-    requireName(verb, path);
+    requireName(Access::Write, path);
     const QString target = resolvedTarget(path);
     if (checkWritable(path, target) == Replace::InPlace) {
         writeInPlace(path, target, produce);
@@ -287,11 +304,11 @@ void write(const QString& path, const std::function<void(QIODevice& file)>& prod
     QSaveFile file(target);
     file.setDirectWriteFallback(false);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        fail(verb, path, file.errorString());
+        fail(Access::Write, path, file.errorString());
     produce(file);
     keepOwner(file, target);
     if (!file.commit())
-        fail(verb, path, file.errorString());
+        fail(Access::Write, path, file.errorString());
 }
 
 void write(const QString& path, const QByteArray& bytes)
@@ -302,7 +319,7 @@ void write(const QString& path, const QByteArray& bytes)
 void writeAll(QIODevice& file, QByteArrayView bytes, const QString& path)
 {
     if (file.write(bytes.data(), bytes.size()) != bytes.size())
-        fail(QStringLiteral("write"), path, writeErrorText(file));
+        fail(Access::Write, path, writeErrorText(file));
 }
 
 } // namespace WholeFile

@@ -5,7 +5,14 @@
 #include "platform/StrUtils.h"
 #include "platform/WholeFile.h"
 
+#include <QCoreApplication>
+
 namespace {
+
+struct ProceduresDocumentMessages
+{
+    Q_DECLARE_TR_FUNCTIONS(ProceduresDocument)
+};
 
 const QString crLf = QStringLiteral("\r\n");
 const QString newLineMacro = QStringLiteral("%2");
@@ -22,11 +29,12 @@ QString quoted(QByteArrayView line)
     return QLatin1Char('"') + text.left(shown) + QStringLiteral("...\"");
 }
 
+// why says what is wrong with the line, which it quotes as %1.
 AppError stoppedAt(const LineSource& lines, QByteArrayView line, const QString& why)
 {
-    return AppError(QStringLiteral("Line %1 of %2: %3 %4. Reading stopped at this line.")
-                        .arg(lines.lineNumber())
-                        .arg(lines.origin(), quoted(line), why));
+    return AppError(
+        ProceduresDocumentMessages::tr("Line %1 of %2: %3. Reading stopped at this line.")
+            .arg(QString::number(lines.lineNumber()), lines.origin(), why.arg(quoted(line))));
 }
 
 // Only the ninth character counts; whatever follows it is ignored.
@@ -44,11 +52,11 @@ QString sectionCaption(int number)
 {
     switch (number) {
     case 0:
-        return QStringLiteral("Misc");
+        return ProceduresDocumentMessages::tr("Misc");
     case 1:
-        return QStringLiteral("Output");
+        return ProceduresDocumentMessages::tr("Output");
     case 2:
-        return QStringLiteral("Input");
+        return ProceduresDocumentMessages::tr("Input");
     }
     return QString();
 }
@@ -71,9 +79,6 @@ Procedure readProcedure(LineSource& lines, QByteArrayView& line, bool& more)
     return procedure;
 }
 
-const QString notAHeader = QStringLiteral("is not a valid section header: its ninth character must "
-                                          "be a digit from 0 to 9");
-
 } // namespace
 
 ProceduresRead readProcedures(LineSource& lines)
@@ -86,7 +91,10 @@ ProceduresRead readProcedures(LineSource& lines)
         if (line.startsWith(headerStart)) {
             const std::optional<int> number = sectionNumber(line);
             if (!number) {
-                result.stoppedBy = stoppedAt(lines, line, notAHeader);
+                result.stoppedBy = stoppedAt(
+                    lines, line,
+                    ProceduresDocumentMessages::tr("%1 is not a valid section header: its ninth "
+                                                   "character must be a digit from 0 to 9"));
                 break;
             }
             sections.append(ProcedureSection{*number, {}});
@@ -95,8 +103,9 @@ ProceduresRead readProcedures(LineSource& lines)
         }
         // The writer never puts a procedure there, and it has no section to go to.
         if (sections.isEmpty()) {
-            result.stoppedBy = stoppedAt(
-                lines, line, QStringLiteral("is a procedure before the first section header"));
+            result.stoppedBy = stoppedAt(lines, line,
+                                         ProceduresDocumentMessages::tr(
+                                             "%1 is a procedure before the first section header"));
             break;
         }
         sections.last().procedures.append(readProcedure(lines, line, more));
@@ -124,8 +133,9 @@ ProceduresPaste readProceduresPaste(QStringView text)
     while (more && paste.refusal.isEmpty()) {
         if (line.startsWith(headerStart)) {
             paste.refusal = stoppedAt(lines, line,
-                                      QStringLiteral("opens a section, and sections cannot be "
-                                                     "pasted, only procedures"))
+                                      ProceduresDocumentMessages::tr(
+                                          "%1 opens a section, and sections cannot be pasted, "
+                                          "only procedures"))
                                 .message();
             break;
         }
@@ -133,7 +143,7 @@ ProceduresPaste readProceduresPaste(QStringView text)
         paste.refusal = captionRefusal(paste.procedures.last().caption.toString());
     }
     if (paste.refusal.isEmpty() && paste.procedures.isEmpty())
-        paste.refusal = QStringLiteral("The clipboard holds no procedures.");
+        paste.refusal = ProceduresDocumentMessages::tr("The clipboard holds no procedures.");
     return paste;
 }
 
@@ -147,13 +157,13 @@ QString procedureText(const Procedure& procedure)
 QString captionRefusal(const QString& caption)
 {
     if (caption.startsWith(QLatin1Char('#')))
-        return QStringLiteral("First char in caption can't be \"#\"");
+        return ProceduresDocumentMessages::tr("First char in caption can't be \"#\"");
     // Read back, the line would open a section.
     if (caption.startsWith(sectionHeaderStart))
-        return QStringLiteral("Caption can't begin with \"SECTION_\"");
+        return ProceduresDocumentMessages::tr("Caption can't begin with \"SECTION_\"");
     // A pasted line break would split the procedure's line in the file.
     if (caption.contains(QLatin1Char('\r')) || caption.contains(QLatin1Char('\n')))
-        return QStringLiteral("Caption can't hold a line break");
+        return ProceduresDocumentMessages::tr("Caption can't hold a line break");
     return QString();
 }
 

@@ -170,7 +170,7 @@ void ProceduresEditorWindow::btnEditClick()
 void ProceduresEditorWindow::btnRemoveClick()
 {
     const TreePosition at = selectedProcedure();
-    if (!at.isValid() || !Modal::confirm(this, QStringLiteral("Remove selected code?")))
+    if (!at.isValid() || !Modal::confirm(this, tr("Remove selected code?")))
         return;
     push(new RemoveNode<ProceduresModel>(*m_model, at, selector()));
 }

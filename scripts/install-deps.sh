@@ -4,8 +4,10 @@
 # through sudo, or, where sudo is not installed, through su with root's password.
 set -euo pipefail
 
+# qt6-tools-dev holds CMake's LinguistTools package, qt6-l10n-tools lupdate and lrelease, and
+# qt6-translations-l10n Qt's own translations, which the German test checks.
 packages=(build-essential cmake qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins fonts-dejavu-core
-          desktop-file-utils "$@")
+          desktop-file-utils qt6-tools-dev qt6-l10n-tools qt6-translations-l10n "$@")
 
 missing=()
 for package in "${packages[@]}"; do

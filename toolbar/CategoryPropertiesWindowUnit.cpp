@@ -34,7 +34,7 @@ CategoryFields CategoryPropertiesWindow::fields() const
 void CategoryPropertiesWindow::btnOkClick()
 {
     if (ui->txtCaption->text().contains(QLatin1Char(':'))) {
-        Modal::refuse(this, QStringLiteral("Invalid char \":\" in caption"));
+        Modal::refuse(this, tr("Invalid char \":\" in caption"));
         keepOpen();
     }
 }

@@ -4,26 +4,32 @@
 #include "platform/WholeFile.h"
 #include "toolbar/ImageList.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QImageReader>
 
 namespace {
 
+struct PictureMessages
+{
+    Q_DECLARE_TR_FUNCTIONS(Picture)
+};
+
 QString causeOf(const QFileInfo& file, const QImageReader& reader)
 {
     if (!file.exists())
-        return QStringLiteral("the file does not exist");
+        return PictureMessages::tr("the file does not exist");
     if (file.isDir())
-        return QStringLiteral("it is a folder, not a file");
+        return PictureMessages::tr("it is a folder, not a file");
     switch (reader.error()) {
     case QImageReader::FileNotFoundError:
     case QImageReader::DeviceError:
-        return QStringLiteral("the file cannot be read");
+        return PictureMessages::tr("the file cannot be read");
     case QImageReader::UnsupportedFormatError:
-        return QStringLiteral("it is not a picture in a format that this program can read");
+        return PictureMessages::tr("it is not a picture in a format that this program can read");
     case QImageReader::InvalidDataError:
-        return QStringLiteral("its picture data is damaged or too large");
+        return PictureMessages::tr("its picture data is damaged or too large");
     default:
         return reader.errorString();
     }
@@ -35,19 +41,19 @@ QImage loadPicture(const QString& path, const QString& what)
 {
     if (path.isEmpty())
         throw AppError(
-            QStringLiteral("Cannot load the %1: no file name is set in the host's settings.")
+            PictureMessages::tr("Cannot load the %1: no file name is set in the host's settings.")
                 .arg(what));
     // A fifo or a device would block or never end; only a plain file is read.
     const QFileInfo file(path);
     if (file.exists() && !file.isFile() && !file.isDir())
-        throw AppError(QStringLiteral("Cannot load the %1 \"%2\": it is not a regular file.")
+        throw AppError(PictureMessages::tr("Cannot load the %1 \"%2\": it is not a regular file.")
                            .arg(what, displayPath(path)));
     QImageReader reader(path);
     // A file whose extension lies about its format is still read by its content.
     reader.setDecideFormatFromContent(true);
     QImage picture = reader.read();
     if (picture.isNull())
-        throw AppError(QStringLiteral("Cannot load the %1 \"%2\": %3.")
+        throw AppError(PictureMessages::tr("Cannot load the %1 \"%2\": %3.")
                            .arg(what, displayPath(path), causeOf(QFileInfo(path), reader)));
     return picture;
 }
@@ -56,10 +62,9 @@ void requireOneImage(const QImage& strip, const QString& path)
 {
     if (strip.width() < ImageList::imageSize || strip.height() < ImageList::imageSize)
         throw AppError(
-            QStringLiteral("The image strip \"%1\" is %2 x %3 pixels: it must be at least 16 "
-                           "pixels wide and 16 pixels high to hold one image, so the editor "
-                           "shows no images.")
-                .arg(displayPath(path))
-                .arg(strip.width())
-                .arg(strip.height()));
+            PictureMessages::tr("The image strip \"%1\" is %2 x %3 pixels: it must be at least "
+                                "16 pixels wide and 16 pixels high to hold one image, so the "
+                                "editor shows no images.")
+                .arg(displayPath(path), QString::number(strip.width()),
+                     QString::number(strip.height())));
 }

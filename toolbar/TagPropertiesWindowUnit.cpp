@@ -53,7 +53,7 @@ void TagPropertiesWindow::btnOkClick()
 {
     const QChar colon = QLatin1Char(':');
     if (ui->txtTag->text().contains(colon) || ui->txtCaption->text().contains(colon)) {
-        Modal::refuse(this, QStringLiteral("Invalid char \":\" in tag or caption"));
+        Modal::refuse(this, tr("Invalid char \":\" in tag or caption"));
         keepOpen();
     }
 }

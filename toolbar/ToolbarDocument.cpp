@@ -5,22 +5,29 @@
 #include "platform/StrUtils.h"
 #include "platform/WholeFile.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <climits>
 #include <utility>
 
 namespace {
 
+struct ToolbarDocumentMessages
+{
+    Q_DECLARE_TR_FUNCTIONS(ToolbarDocument)
+};
+
 constexpr char fieldDelimiter = ':';
 const QByteArrayView tagKind = "1";
 
 AppError badIndex(const LineSource& lines, QByteArrayView field)
 {
-    return AppError(QStringLiteral("Line %1 of %2: \"%3\" is not a valid image index (a whole "
-                                   "number from -2147483648 to 2147483647). Reading stopped at "
-                                   "this line.")
-                        .arg(lines.lineNumber())
-                        .arg(lines.origin(), QString::fromUtf8(field)));
+    return AppError(
+        ToolbarDocumentMessages::tr("Line %1 of %2: \"%3\" is not a valid image index (a whole "
+                                    "number from -2147483648 to 2147483647). Reading stopped at "
+                                    "this line.")
+            .arg(QString::number(lines.lineNumber()), lines.origin(), QString::fromUtf8(field)));
 }
 
 DocumentText textOf(QByteArrayView utf8)
@@ -165,10 +172,11 @@ ToolbarPaste readToolbarPaste(QStringView text)
     if (read.stoppedBy)
         paste.refusal = read.stoppedBy->message();
     else if (!read.leadingTags.isEmpty() && !read.categories.isEmpty())
-        paste.refusal = QStringLiteral("The clipboard holds tags and categories together: copy "
-                                       "tags alone, or categories with their tags.");
+        paste.refusal =
+            ToolbarDocumentMessages::tr("The clipboard holds tags and categories together: copy "
+                                        "tags alone, or categories with their tags.");
     else if (read.leadingTags.isEmpty() && read.categories.isEmpty())
-        paste.refusal = QStringLiteral("The clipboard holds no tags or categories.");
+        paste.refusal = ToolbarDocumentMessages::tr("The clipboard holds no tags or categories.");
     std::reverse(read.leadingTags.begin(), read.leadingTags.end());
     paste.tags = std::move(read.leadingTags);
     paste.categories = std::move(read.categories);

@@ -3,6 +3,7 @@
 #include "common/EditCommands.h"
 #include "common/ErrorGuard.h"
 #include "common/Glyphs.h"
+#include "common/HostFiles.h"
 #include "common/HostOptions.h"
 #include "common/LineFile.h"
 #include "common/ListCommands.h"
@@ -149,7 +150,7 @@ void ToolbarEditorWindow::onCreate()
 void ToolbarEditorWindow::loadImageStrip()
 {
     m_stripPath = m_options.readString(Opt_HTMLToolbarGlyphs);
-    const QImage strip = loadPicture(m_stripPath, QStringLiteral("image strip"));
+    const QImage strip = loadPicture(m_stripPath, hostFileTitle(HostFile::ImageStrip));
     m_images->clear();
     m_images->addStrip(strip);
     requireOneImage(strip, m_stripPath);
@@ -233,8 +234,7 @@ void ToolbarEditorWindow::editTag(TreePosition at)
 void ToolbarEditorWindow::btnRemoveClick()
 {
     const TreePosition selected = selectedNode();
-    if (!selected.isValid() ||
-        !Modal::confirm(this, QStringLiteral("Remove selected tag/category")))
+    if (!selected.isValid() || !Modal::confirm(this, tr("Remove selected tag/category")))
         return;
     if (selected.isTop())
         m_model->takeCategory(selected.top);

@@ -29,7 +29,8 @@ ViewImageWindow::~ViewImageWindow() = default;
 
 void ViewImageWindow::loadImage(const QString& fileName)
 {
-    const QPixmap picture = QPixmap::fromImage(loadPicture(fileName, QStringLiteral("picture")));
+    //: Stands for %1 in "Cannot load the %1 ...".
+    const QPixmap picture = QPixmap::fromImage(loadPicture(fileName, tr("picture")));
     ui->Image1->setPixmap(picture);
     ui->Image1->setFixedSize(picture.size());
     fitToImage();

@@ -1,0 +1,862 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE" sourcelanguage="en">
+<context>
+    <name>AboutWindow</name>
+    <message>
+        <source>About</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Program icon</source>
+        <translation>Programmsymbol</translation>
+    </message>
+    <message>
+        <source>Tarvel Halvex configuration editor</source>
+        <translation>Konfigurationseditor für Tarvel Halvex</translation>
+    </message>
+    <message>
+        <source>Version 1.0 (for Halvex 1.5)</source>
+        <translation>Version 1.0 (für Halvex 1.5)</translation>
+    </message>
+    <message>
+        <source>Copyright © TarvelSoftware.
+Edits the HTML toolbar, the standard
+procedures panel and the MIME types
+of Tarvel Halvex.</source>
+        <translation>Copyright © TarvelSoftware.
+Bearbeitet die HTML-Werkzeugleiste, die
+Standardprozeduren und die MIME-Typen
+von Tarvel Halvex.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>AdditionalFunctionsWindow</name>
+    <message>
+        <source>Additional</source>
+        <translation>Weitere Funktionen</translation>
+    </message>
+    <message>
+        <source>Reset CFG file</source>
+        <translation>CFG-Datei zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Reset HTML toolbar</source>
+        <translation>HTML-Werkzeugleiste</translation>
+    </message>
+    <message>
+        <source>Reset standard procedures</source>
+        <translation>Standardprozeduren</translation>
+    </message>
+    <message>
+        <source>Reset MIME types</source>
+        <translation>MIME-Typen</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Reset HTML toolbar?</source>
+        <translation>HTML-Werkzeugleiste zurücksetzen?</translation>
+    </message>
+    <message>
+        <source>Reset standard procedures panel?</source>
+        <translation>Standardprozeduren zurücksetzen?</translation>
+    </message>
+    <message>
+        <source>Reset MIME types?</source>
+        <translation>MIME-Typen zurücksetzen?</translation>
+    </message>
+</context>
+<context>
+    <name>Application</name>
+    <message>
+        <source>Tarvel Halvex configuration</source>
+        <translation>Konfiguration von Tarvel Halvex</translation>
+    </message>
+</context>
+<context>
+    <name>CategoryPropertiesWindow</name>
+    <message>
+        <source>Category properies</source>
+        <translation>Eigenschaften der Kategorie</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Caption</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <source>Image index</source>
+        <translation>Bildindex</translation>
+    </message>
+    <message>
+        <source>Chosen image</source>
+        <translation>Gewähltes Bild</translation>
+    </message>
+    <message>
+        <source>Chosen image, enlarged</source>
+        <translation>Gewähltes Bild, vergrößert</translation>
+    </message>
+    <message>
+        <source>Invalid char &quot;:&quot; in caption</source>
+        <translation>Ungültiges Zeichen &quot;:&quot; im Titel</translation>
+    </message>
+</context>
+<context>
+    <name>CodePage</name>
+    <message>
+        <source>the system&apos;s ANSI code page</source>
+        <translation>des Systems (ANSI)</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Read each of the host&apos;s files as the editor would, and say for each whether it is sound. Nothing is written.</source>
+        <translation>Liest jede Datei von Tarvel Halvex so, wie der Editor sie liest, und meldet für jede, ob sie in Ordnung ist. Es wird nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source>Put the host&apos;s toolbar, procedures or MIME types file, or all three, back to the built-in contents, without asking.</source>
+        <translation>Setzt die Datei der HTML-Werkzeugleiste, der Standardprozeduren oder der MIME-Typen oder alle drei ohne Rückfrage auf den eingebauten Inhalt zurück.</translation>
+    </message>
+    <message>
+        <source>Edits the configuration files of the Tarvel Halvex script editor. Without options it opens its windows; with them it checks or resets the files without a window.</source>
+        <translation>Bearbeitet die Konfigurationsdateien des Skripteditors Tarvel Halvex. Ohne Optionen öffnet das Programm seine Fenster; mit Optionen prüft es die Dateien oder setzt sie zurück, ganz ohne Fenster.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &quot;%1&quot;.</source>
+        <translation>Unerwartetes Argument &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Give either --check or --reset.</source>
+        <translation>Geben Sie entweder --check oder --reset an.</translation>
+    </message>
+    <message>
+        <source>ok</source>
+        <translation>in Ordnung</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot;: %3</source>
+        <translation>%1 &quot;%2&quot;: %3</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a file to reset: give toolbar, procedures, mime or all.</source>
+        <translation>&quot;%1&quot; ist keine Datei, die sich zurücksetzen lässt: Geben Sie toolbar, procedures, mime oder all an.</translation>
+    </message>
+    <message>
+        <source>Wrote the built-in %1 to &quot;%2&quot; (%3 lines).</source>
+        <translation>%1 &quot;%2&quot; auf den eingebauten Inhalt zurückgesetzt (%3 Zeilen).</translation>
+    </message>
+    <message>
+        <source>No window system was found (neither DISPLAY nor WAYLAND_DISPLAY is set): start halvex-config from a desktop session. From a terminal, &quot;halvex-config --check&quot; and &quot;--reset&quot; work without one; &quot;halvex-config --help&quot; tells more.</source>
+        <translation>Es wurde kein Fenstersystem gefunden (weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt): Starten Sie halvex-config aus einer Desktop-Sitzung. Im Terminal funktionieren &quot;halvex-config --check&quot; und &quot;--reset&quot; auch ohne Fenstersystem; &quot;halvex-config --help&quot; erklärt mehr.</translation>
+    </message>
+</context>
+<context>
+    <name>EditedFile</name>
+    <message>
+        <source>The file &quot;%1&quot; could not be read whole when this window opened, so it holds more than is shown here.
+
+Replace it with what is shown, and lose the part that was not read?</source>
+        <translation>Die Datei &quot;%1&quot; konnte beim Öffnen dieses Fensters nicht vollständig gelesen werden; sie enthält also mehr, als hier angezeigt wird.
+
+Sie durch das Angezeigte ersetzen und den nicht gelesenen Teil verwerfen?</translation>
+    </message>
+    <message>
+        <source>The host&apos;s settings now name &quot;%1&quot;, which this window did not read.
+
+Replace it with what is shown here?</source>
+        <translation>Die Einstellungen von Tarvel Halvex nennen jetzt die Datei &quot;%1&quot;, die dieses Fenster nicht gelesen hat.
+
+Sie durch das hier Angezeigte ersetzen?</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; was changed on disk after this window read it, by another program or another copy of this one.
+
+Replace it with what is shown here, and lose those changes?</source>
+        <translation>Die Datei &quot;%1&quot; wurde geändert, nachdem dieses Fenster sie gelesen hatte, von einem anderen Programm oder einer anderen Instanz dieses Programms.
+
+Sie durch das hier Angezeigte ersetzen und diese Änderungen verwerfen?</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; did not exist when this window opened, and it has been created since, by another program or another copy of this one.
+
+Replace it with what is shown here?</source>
+        <translation>Die Datei &quot;%1&quot; gab es beim Öffnen dieses Fensters noch nicht; sie wurde seitdem von einem anderen Programm oder einer anderen Instanz dieses Programms angelegt.
+
+Sie durch das hier Angezeigte ersetzen?</translation>
+    </message>
+    <message>
+        <source>Cannot read &quot;%1&quot;: the file is too large for the memory available. Nothing of it is shown, and OK asks before replacing it.</source>
+        <translation>&quot;%1&quot; kann nicht gelesen werden: Die Datei ist zu groß für den verfügbaren Arbeitsspeicher. Von ihr wird nichts angezeigt, und OK fragt nach, bevor es sie ersetzt.</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorGuard</name>
+    <message>
+        <source>Unexpected error: %1</source>
+        <translation>Unerwarteter Fehler: %1</translation>
+    </message>
+    <message>
+        <source>Unexpected error of an unknown kind.</source>
+        <translation>Unerwarteter Fehler unbekannter Art.</translation>
+    </message>
+</context>
+<context>
+    <name>ExternalProgram</name>
+    <message>
+        <source>the system has no program for it</source>
+        <translation>das System hat kein Programm dafür</translation>
+    </message>
+    <message>
+        <source>Cannot open &quot;%1&quot; in another program: %2.</source>
+        <translation>&quot;%1&quot; kann nicht in einem anderen Programm geöffnet werden: %2.</translation>
+    </message>
+    <message>
+        <source>the system&apos;s xdg-open, which finds the program, is not installed</source>
+        <translation>xdg-open, das das Programm ermittelt, ist auf dem System nicht installiert</translation>
+    </message>
+    <message>
+        <source>the system has no program for it (%1)</source>
+        <translation>das System hat kein Programm dafür (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>HostFileCheck</name>
+    <message>
+        <source>Line %1 holds a NUL character, which ends what is read: the editor shows only what comes before it.</source>
+        <translation>Zeile %1 enthält ein NUL-Zeichen, an dem das Lesen endet: Der Editor zeigt nur, was davor steht.</translation>
+    </message>
+</context>
+<context>
+    <name>HostFiles</name>
+    <message>
+        <source>HTML toolbar file</source>
+        <translation>Datei der HTML-Werkzeugleiste</translation>
+    </message>
+    <message>
+        <source>image strip</source>
+        <translation>Bildstreifen</translation>
+    </message>
+    <message>
+        <source>standard procedures file</source>
+        <translation>Datei der Standardprozeduren</translation>
+    </message>
+    <message>
+        <source>MIME types file</source>
+        <translation>Datei der MIME-Typen</translation>
+    </message>
+    <message>
+        <source>it is the host&apos;s settings file</source>
+        <translation>sie ist die Einstellungsdatei von Tarvel Halvex</translation>
+    </message>
+    <message>
+        <source>the host&apos;s settings name it as the %1 too</source>
+        <translation>die Einstellungen von Tarvel Halvex nennen sie auch als %1</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot; as the %2: %3. Nothing was written.</source>
+        <translation>&quot;%1&quot; kann nicht als %2 geschrieben werden: %3. Es wurde nichts geschrieben.</translation>
+    </message>
+</context>
+<context>
+    <name>HostSettings</name>
+    <message>
+        <source>The host&apos;s setting %1 in &quot;%2&quot; holds a NUL character, which no file name can hold. Correct it in the host.</source>
+        <translation>Die Einstellung %1 von Tarvel Halvex in &quot;%2&quot; enthält ein NUL-Zeichen, das in keinem Dateinamen stehen kann. Korrigieren Sie sie in Tarvel Halvex.</translation>
+    </message>
+    <message>
+        <source>The host&apos;s settings cannot be found: neither HOME nor XDG_CONFIG_HOME is set, so there is no settings folder. They would be in &quot;$XDG_CONFIG_HOME/TarvelSoftware/Tarvel Halvex.conf&quot;, or else in &quot;$HOME/.config/TarvelSoftware/Tarvel Halvex.conf&quot;. Nothing was created.</source>
+        <translation>Die Einstellungen von Tarvel Halvex sind nicht zu finden: Weder HOME noch XDG_CONFIG_HOME ist gesetzt, daher gibt es keinen Ordner für Einstellungen. Sie stünden in &quot;$XDG_CONFIG_HOME/TarvelSoftware/Tarvel Halvex.conf&quot; oder sonst in &quot;$HOME/.config/TarvelSoftware/Tarvel Halvex.conf&quot;. Es wurde nichts angelegt.</translation>
+    </message>
+</context>
+<context>
+    <name>LineFile</name>
+    <message>
+        <source>the control character U+%1</source>
+        <translation>das Steuerzeichen U+%1</translation>
+    </message>
+    <message>
+        <source>the character &quot;%1&quot; (U+%2)</source>
+        <translation>das Zeichen &quot;%1&quot; (U+%2)</translation>
+    </message>
+    <message>
+        <source>%1, which would break the line</source>
+        <translation>%1, das die Zeile umbrechen würde</translation>
+    </message>
+    <message>
+        <source>the clipboard</source>
+        <extracomment>Stands for %2 in &quot;Line %1 of %2: ...&quot;.</extracomment>
+        <translation>der Zwischenablage</translation>
+    </message>
+    <message>
+        <source>%1, which the code page %2 cannot hold</source>
+        <translation>%1, das die Codepage %2 nicht darstellen kann</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: line %2 holds %3. Nothing was written.</source>
+        <translation>&quot;%1&quot; kann nicht geschrieben werden: Zeile %2 enthält %3. Es wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source>Line %1 holds %2.</source>
+        <translation>Zeile %1 enthält %2.</translation>
+    </message>
+</context>
+<context>
+    <name>ListCommands</name>
+    <message>
+        <source>Cut</source>
+        <translation>Ausschneiden</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Einfügen</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation>Nach oben verschieben</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>Nach unten verschieben</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Wiederherstellen</translation>
+    </message>
+</context>
+<context>
+    <name>MimeTypePropertiesWindow</name>
+    <message>
+        <source>MIME type properties</source>
+        <translation>Eigenschaften des MIME-Typs</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Exemple: .html</source>
+        <translation>Beispiel: .html</translation>
+    </message>
+    <message>
+        <source>MIME type</source>
+        <translation>MIME-Typ</translation>
+    </message>
+    <message>
+        <source>File name suffix</source>
+        <translation>Dateiendung</translation>
+    </message>
+</context>
+<context>
+    <name>MimeTypesDocument</name>
+    <message>
+        <source>The clipboard holds no MIME types: a type and its suffix are two lines.</source>
+        <translation>Die Zwischenablage enthält keine MIME-Typen: Ein Typ und seine Endung stehen in zwei Zeilen.</translation>
+    </message>
+</context>
+<context>
+    <name>MimeTypesEditorWindow</name>
+    <message>
+        <source>MIME types</source>
+        <translation>MIME-Typen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>New type</source>
+        <translation>Neuer Typ</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>New type...</source>
+        <translation>Neuer Typ...</translation>
+    </message>
+    <message>
+        <source>Edit...</source>
+        <translation>Bearbeiten...</translation>
+    </message>
+    <message>
+        <source>Remove selected type?</source>
+        <translation>Ausgewählten Typ entfernen?</translation>
+    </message>
+</context>
+<context>
+    <name>MimeTypesModel</name>
+    <message>
+        <source>MIME type</source>
+        <translation>MIME-Typ</translation>
+    </message>
+    <message>
+        <source>Extension</source>
+        <translation>Endung</translation>
+    </message>
+    <message>
+        <source>The same MIME type stands on row %1.</source>
+        <translation>Derselbe MIME-Typ steht in Zeile %1.</translation>
+    </message>
+    <message>
+        <source>The same extension stands on row %1.</source>
+        <translation>Dieselbe Endung steht in Zeile %1.</translation>
+    </message>
+</context>
+<context>
+    <name>Modal</name>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>Bestätigen</translation>
+    </message>
+</context>
+<context>
+    <name>Picture</name>
+    <message>
+        <source>the file does not exist</source>
+        <translation>die Datei existiert nicht</translation>
+    </message>
+    <message>
+        <source>it is a folder, not a file</source>
+        <translation>es ist ein Ordner, keine Datei</translation>
+    </message>
+    <message>
+        <source>the file cannot be read</source>
+        <translation>die Datei kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>it is not a picture in a format that this program can read</source>
+        <translation>es ist kein Bild in einem Format, das dieses Programm lesen kann</translation>
+    </message>
+    <message>
+        <source>its picture data is damaged or too large</source>
+        <translation>die Bilddaten sind beschädigt oder zu groß</translation>
+    </message>
+    <message>
+        <source>Cannot load the %1: no file name is set in the host&apos;s settings.</source>
+        <translation>%1 kann nicht geladen werden: In den Einstellungen von Tarvel Halvex ist kein Dateiname angegeben.</translation>
+    </message>
+    <message>
+        <source>Cannot load the %1 &quot;%2&quot;: it is not a regular file.</source>
+        <translation>%1 &quot;%2&quot; kann nicht geladen werden: es ist keine reguläre Datei.</translation>
+    </message>
+    <message>
+        <source>Cannot load the %1 &quot;%2&quot;: %3.</source>
+        <translation>%1 &quot;%2&quot; kann nicht geladen werden: %3.</translation>
+    </message>
+    <message>
+        <source>The image strip &quot;%1&quot; is %2 x %3 pixels: it must be at least 16 pixels wide and 16 pixels high to hold one image, so the editor shows no images.</source>
+        <translation>Der Bildstreifen &quot;%1&quot; ist %2 x %3 Pixel groß: er muss mindestens 16 Pixel breit und 16 Pixel hoch sein, um ein Bild zu fassen, daher zeigt der Editor keine Bilder.</translation>
+    </message>
+</context>
+<context>
+    <name>ProcedurePropertiesWindow</name>
+    <message>
+        <source>Procedure properties</source>
+        <translation>Eigenschaften der Prozedur</translation>
+    </message>
+    <message>
+        <source>Caption</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>Code</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Selected text</source>
+        <translation>Markierung</translation>
+    </message>
+</context>
+<context>
+    <name>ProceduresDocument</name>
+    <message>
+        <source>Line %1 of %2: %3. Reading stopped at this line.</source>
+        <translation>Zeile %1 in %2: %3. Das Lesen wurde bei dieser Zeile abgebrochen.</translation>
+    </message>
+    <message>
+        <source>Misc</source>
+        <translation>Sonstiges</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>Ausgabe</translation>
+    </message>
+    <message>
+        <source>Input</source>
+        <translation>Eingabe</translation>
+    </message>
+    <message>
+        <source>%1 is not a valid section header: its ninth character must be a digit from 0 to 9</source>
+        <translation>%1 ist kein gültiger Abschnittskopf: sein neuntes Zeichen muss eine Ziffer von 0 bis 9 sein</translation>
+    </message>
+    <message>
+        <source>%1 is a procedure before the first section header</source>
+        <translation>%1 ist eine Prozedur vor dem ersten Abschnittskopf</translation>
+    </message>
+    <message>
+        <source>%1 opens a section, and sections cannot be pasted, only procedures</source>
+        <translation>%1 beginnt einen Abschnitt, und Abschnitte lassen sich nicht einfügen, nur Prozeduren</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no procedures.</source>
+        <translation>Die Zwischenablage enthält keine Prozeduren.</translation>
+    </message>
+    <message>
+        <source>First char in caption can&apos;t be &quot;#&quot;</source>
+        <translation>Das erste Zeichen des Titels darf nicht &quot;#&quot; sein</translation>
+    </message>
+    <message>
+        <source>Caption can&apos;t begin with &quot;SECTION_&quot;</source>
+        <translation>Der Titel darf nicht mit &quot;SECTION_&quot; beginnen</translation>
+    </message>
+    <message>
+        <source>Caption can&apos;t hold a line break</source>
+        <translation>Der Titel darf keinen Zeilenumbruch enthalten</translation>
+    </message>
+</context>
+<context>
+    <name>ProceduresEditorWindow</name>
+    <message>
+        <source>Edit standard procedures panel</source>
+        <translation>Standardprozeduren bearbeiten</translation>
+    </message>
+    <message>
+        <source>Procedures</source>
+        <translation>Prozeduren</translation>
+    </message>
+    <message>
+        <source>New code</source>
+        <translation>Neuer Code</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Code preview</source>
+        <translation>Code-Vorschau</translation>
+    </message>
+    <message>
+        <source>New code...</source>
+        <translation>Neuer Code...</translation>
+    </message>
+    <message>
+        <source>Edit...</source>
+        <translation>Bearbeiten...</translation>
+    </message>
+    <message>
+        <source>Remove selected code?</source>
+        <translation>Ausgewählten Code entfernen?</translation>
+    </message>
+</context>
+<context>
+    <name>StartWindow</name>
+    <message>
+        <source>Tarvel Halvex configuration</source>
+        <translation>Konfiguration von Tarvel Halvex</translation>
+    </message>
+    <message>
+        <source>Operation:</source>
+        <translation>Aktion:</translation>
+    </message>
+    <message>
+        <source>Edit HTML toolbar</source>
+        <translation>HTML-Werkzeugleiste bearbeiten</translation>
+    </message>
+    <message>
+        <source>Edit standard procedures panel</source>
+        <translation>Standardprozeduren bearbeiten</translation>
+    </message>
+    <message>
+        <source>MIME types</source>
+        <translation>MIME-Typen</translation>
+    </message>
+    <message>
+        <source>Additional functions</source>
+        <translation>Weitere Funktionen</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+</context>
+<context>
+    <name>TagPropertiesWindow</name>
+    <message>
+        <source>Tag properties</source>
+        <translation>Eigenschaften des Tags</translation>
+    </message>
+    <message>
+        <source>Caption</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <source>Tag</source>
+        <translation>Tag</translation>
+    </message>
+    <message>
+        <source>New line</source>
+        <translation>Neue Zeile</translation>
+    </message>
+    <message>
+        <source>Selected text</source>
+        <translation>Markierung</translation>
+    </message>
+    <message>
+        <source>Image index</source>
+        <translation>Bildindex</translation>
+    </message>
+    <message>
+        <source>Chosen image</source>
+        <translation>Gewähltes Bild</translation>
+    </message>
+    <message>
+        <source>Chosen image, enlarged</source>
+        <translation>Gewähltes Bild, vergrößert</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Invalid char &quot;:&quot; in tag or caption</source>
+        <translation>Ungültiges Zeichen &quot;:&quot; in Tag oder Titel</translation>
+    </message>
+</context>
+<context>
+    <name>ToolbarDocument</name>
+    <message>
+        <source>Line %1 of %2: &quot;%3&quot; is not a valid image index (a whole number from -2147483648 to 2147483647). Reading stopped at this line.</source>
+        <translation>Zeile %1 in %2: &quot;%3&quot; ist kein gültiger Bildindex (eine ganze Zahl von -2147483648 bis 2147483647). Das Lesen wurde bei dieser Zeile abgebrochen.</translation>
+    </message>
+    <message>
+        <source>The clipboard holds tags and categories together: copy tags alone, or categories with their tags.</source>
+        <translation>Die Zwischenablage enthält Tags und Kategorien zugleich: Kopieren Sie nur Tags oder Kategorien mit ihren Tags.</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no tags or categories.</source>
+        <translation>Die Zwischenablage enthält weder Tags noch Kategorien.</translation>
+    </message>
+</context>
+<context>
+    <name>ToolbarEditorWindow</name>
+    <message>
+        <source>Edit HTML toolbar</source>
+        <translation>HTML-Werkzeugleiste bearbeiten</translation>
+    </message>
+    <message>
+        <source>Toolbar items</source>
+        <translation>Elemente der Werkzeugleiste</translation>
+    </message>
+    <message>
+        <source>New tag</source>
+        <translation>Neues Tag</translation>
+    </message>
+    <message>
+        <source>New category</source>
+        <translation>Neue Kategorie</translation>
+    </message>
+    <message>
+        <source>Edit images</source>
+        <translation>Bilder bearbeiten</translation>
+    </message>
+    <message>
+        <source>View images</source>
+        <translation>Bilder anzeigen</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>New tag...</source>
+        <translation>Neues Tag...</translation>
+    </message>
+    <message>
+        <source>New category...</source>
+        <translation>Neue Kategorie...</translation>
+    </message>
+    <message>
+        <source>Edit...</source>
+        <translation>Bearbeiten...</translation>
+    </message>
+    <message>
+        <source>Remove selected tag/category</source>
+        <translation>Ausgewähltes Tag bzw. ausgewählte Kategorie entfernen?</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateImagesWindow</name>
+    <message>
+        <source>Update images</source>
+        <translation>Bilder aktualisieren</translation>
+    </message>
+    <message>
+        <source>Press Update button to update images in editor</source>
+        <translation>Aktualisieren lädt die Bilder im Editor neu</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Aktualisieren</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>ViewImageWindow</name>
+    <message>
+        <source>View image</source>
+        <translation>Bild ansehen</translation>
+    </message>
+    <message>
+        <source>Image strip</source>
+        <translation>Bildstreifen</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Bild</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>picture</source>
+        <extracomment>Stands for %1 in &quot;Cannot load the %1 ...&quot;.</extracomment>
+        <translation>Bild</translation>
+    </message>
+</context>
+<context>
+    <name>WholeFile</name>
+    <message>
+        <source>Cannot read &quot;%1&quot;: %2.</source>
+        <translation>&quot;%1&quot; kann nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: %2.</source>
+        <translation>&quot;%1&quot; kann nicht geschrieben werden: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot read the file: no file name is set in the host&apos;s settings.</source>
+        <translation>Die Datei kann nicht gelesen werden: In den Einstellungen von Tarvel Halvex ist kein Dateiname angegeben.</translation>
+    </message>
+    <message>
+        <source>Cannot write the file: no file name is set in the host&apos;s settings.</source>
+        <translation>Die Datei kann nicht geschrieben werden: In den Einstellungen von Tarvel Halvex ist kein Dateiname angegeben.</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>es ist keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>the file is read-only</source>
+        <translation>die Datei ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>its folder is read-only</source>
+        <translation>ihr Ordner ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>it was written in place, since its folder is read-only, and does not read back as written</source>
+        <translation>sie wurde direkt überschrieben, da ihr Ordner schreibgeschützt ist, und enthält danach nicht das Geschriebene</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>der Datenträger ist voll</translation>
+    </message>
+    <message>
+        <source>the file is larger than %1 MiB</source>
+        <translation>die Datei ist größer als %1 MiB</translation>
+    </message>
+</context>
+</TS>
