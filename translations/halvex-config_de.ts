@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>Tarvel Halvex configuration editor</source>
-        <translation>Konfigurationseditor für Tarvel Halvex</translation>
+        <translation>Konfiguration von Tarvel Halvex</translation>
     </message>
     <message>
         <source>Version 1.0 (for Halvex 1.5)</source>
@@ -92,7 +92,7 @@ von Tarvel Halvex.</translation>
     <name>CategoryPropertiesWindow</name>
     <message>
         <source>Category properies</source>
-        <translation>Eigenschaften der Kategorie</translation>
+        <translation>Eigenschaften der Gruppe</translation>
     </message>
     <message>
         <source>OK</source>
@@ -100,7 +100,7 @@ von Tarvel Halvex.</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation>Abbrechen</translation>
+        <translation>Abbruch</translation>
     </message>
     <message>
         <source>Caption</source>
@@ -370,7 +370,7 @@ Sie durch das hier Angezeigte ersetzen?</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation>Abbrechen</translation>
+        <translation>Abbruch</translation>
     </message>
     <message>
         <source>Exemple: .html</source>
@@ -520,7 +520,7 @@ Sie durch das hier Angezeigte ersetzen?</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation>Abbrechen</translation>
+        <translation>Abbruch</translation>
     </message>
     <message>
         <source>Selected text</source>
@@ -633,11 +633,11 @@ Sie durch das hier Angezeigte ersetzen?</translation>
     </message>
     <message>
         <source>Edit HTML toolbar</source>
-        <translation>HTML-Werkzeugleiste bearbeiten</translation>
+        <translation>HTML-Werkzeugleiste</translation>
     </message>
     <message>
         <source>Edit standard procedures panel</source>
-        <translation>Standardprozeduren bearbeiten</translation>
+        <translation>Standardprozeduren</translation>
     </message>
     <message>
         <source>MIME types</source>
@@ -692,7 +692,7 @@ Sie durch das hier Angezeigte ersetzen?</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation>Abbrechen</translation>
+        <translation>Abbruch</translation>
     </message>
     <message>
         <source>Invalid char &quot;:&quot; in tag or caption</source>
@@ -707,11 +707,11 @@ Sie durch das hier Angezeigte ersetzen?</translation>
     </message>
     <message>
         <source>The clipboard holds tags and categories together: copy tags alone, or categories with their tags.</source>
-        <translation>Die Zwischenablage enthält Tags und Kategorien zugleich: Kopieren Sie nur Tags oder Kategorien mit ihren Tags.</translation>
+        <translation>Die Zwischenablage enthält Tags und Gruppen zugleich: Kopieren Sie nur Tags oder Gruppen mit ihren Tags.</translation>
     </message>
     <message>
         <source>The clipboard holds no tags or categories.</source>
-        <translation>Die Zwischenablage enthält weder Tags noch Kategorien.</translation>
+        <translation>Die Zwischenablage enthält weder Tags noch Gruppen.</translation>
     </message>
 </context>
 <context>
@@ -730,15 +730,15 @@ Sie durch das hier Angezeigte ersetzen?</translation>
     </message>
     <message>
         <source>New category</source>
-        <translation>Neue Kategorie</translation>
+        <translation>Neue Gruppe</translation>
     </message>
     <message>
         <source>Edit images</source>
-        <translation>Bilder bearbeiten</translation>
+        <translation>Bilder ändern</translation>
     </message>
     <message>
         <source>View images</source>
-        <translation>Bilder anzeigen</translation>
+        <translation>Bilder zeigen</translation>
     </message>
     <message>
         <source>Edit</source>
@@ -762,7 +762,7 @@ Sie durch das hier Angezeigte ersetzen?</translation>
     </message>
     <message>
         <source>New category...</source>
-        <translation>Neue Kategorie...</translation>
+        <translation>Neue Gruppe...</translation>
     </message>
     <message>
         <source>Edit...</source>
@@ -770,7 +770,7 @@ Sie durch das hier Angezeigte ersetzen?</translation>
     </message>
     <message>
         <source>Remove selected tag/category</source>
-        <translation>Ausgewähltes Tag bzw. ausgewählte Kategorie entfernen?</translation>
+        <translation>Ausgewähltes Tag bzw. ausgewählte Gruppe entfernen?</translation>
     </message>
 </context>
 <context>
