@@ -128,9 +128,13 @@ int CommandLine::check() const
     for (const HostFileCheck& file : checkHostFiles(m_settings)) {
         sound = sound && file.problem.isEmpty();
         const QString title = capitalised(hostFileTitle(file.file));
+        //: The result of --check for a sound file.
         const QString found = file.problem.isEmpty() ? tr("ok") : oneLine(file.problem);
         print(stdout, file.path.isEmpty()
+                          //: A line of --check: the file's title, and "ok" or the problem.
                           ? tr("%1: %2").arg(title, found)
+                          //: A line of --check: the file's title, its path, and "ok" or the
+                          //: problem.
                           : tr("%1 \"%2\": %3").arg(title, displayPath(file.path), found));
     }
     return sound ? done : failed;
@@ -158,9 +162,10 @@ bool CommandLine::resetOne(HostFile file) const
         print(stderr, oneLine(error.message()));
         return false;
     }
+    //: %1 is the file's title ("HTML toolbar file"), %2 its path.
     print(stdout, tr("Wrote the built-in %1 to \"%2\" (%3 lines).")
-                      .arg(hostFileTitle(file), displayPath(hostFilePath(file, m_settings)))
-                      .arg(defaultLines(file).size()));
+                      .arg(hostFileTitle(file), displayPath(hostFilePath(file, m_settings)),
+                           QString::number(defaultLines(file).size())));
     return true;
 }
 

@@ -19,8 +19,10 @@ QString hostFileTitle(HostFile file)
 {
     switch (file) {
     case HostFile::Toolbar:
+        //: A file's title, %1 or %2 in other messages and, capitalised, at the start of a line.
         return HostFilesMessages::tr("HTML toolbar file");
     case HostFile::ImageStrip:
+        //: Also %1 in "Cannot load the %1 ...".
         return HostFilesMessages::tr("image strip");
     case HostFile::Procedures:
         return HostFilesMessages::tr("standard procedures file");
@@ -48,9 +50,12 @@ QString hostFilePath(HostFile file, const HostOptions& options)
 QString otherUseOf(HostFile file, const QString& path, const HostOptions& options)
 {
     if (WholeFile::sameFile(path, options.settingsFilePath()))
+        //: Why a file cannot be written: %3 in "Cannot write \"%1\" as the %2: %3.". The host is
+        //: the script editor whose files this program edits.
         return HostFilesMessages::tr("it is the host's settings file");
     for (const HostFile other : everyHostFile) {
         if (other != file && WholeFile::sameFile(path, hostFilePath(other, options)))
+            //: Why a file cannot be written; %1 is another file's title.
             return HostFilesMessages::tr("the host's settings name it as the %1 too")
                 .arg(hostFileTitle(other));
     }

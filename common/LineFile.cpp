@@ -35,6 +35,8 @@ QString describe(const QString& character)
 {
     const char32_t code = character.toUcs4().value(0);
     const QString hex = QString::number(code, 16).toUpper().rightJustified(4, QLatin1Char('0'));
+    //: What a line holds, %2 in "Line %1 holds %2." and %3 in "Cannot write ...: line %2 holds
+    //: %3.".
     if (code < 0x20)
         return LineFileMessages::tr("the control character U+%1").arg(hex);
     return LineFileMessages::tr("the character \"%1\" (U+%2)").arg(character, hex);
@@ -42,6 +44,7 @@ QString describe(const QString& character)
 
 QString breakingCharacter(char c)
 {
+    //: %1 is "the control character U+000A" or the like.
     return LineFileMessages::tr("%1, which would break the line")
         .arg(describe(QString(QLatin1Char(c))));
 }

@@ -19,6 +19,7 @@ struct ExternalProgramMessages
 
 QString noProgram()
 {
+    //: The cause, %2 in "Cannot open \"%1\" in another program: %2.".
     return ExternalProgramMessages::tr("the system has no program for it");
 }
 

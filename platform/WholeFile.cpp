@@ -35,6 +35,7 @@ enum class Access { Read, Write };
 [[noreturn]] void fail(Access access, const QString& path, const QString& cause)
 {
     const QString message = access == Access::Read
+                                //: %1 is a path, %2 the cause: the system's or one below.
                                 ? WholeFileMessages::tr("Cannot read \"%1\": %2.")
                                 : WholeFileMessages::tr("Cannot write \"%1\": %2.");
     throw AppError(message.arg(displayPath(path), cause));

@@ -33,6 +33,7 @@ QString quoted(QByteArrayView line)
 AppError stoppedAt(const LineSource& lines, QByteArrayView line, const QString& why)
 {
     return AppError(
+        //: %2 is a quoted path or "the clipboard"; %3 says what is wrong with the line.
         ProceduresDocumentMessages::tr("Line %1 of %2: %3. Reading stopped at this line.")
             .arg(QString::number(lines.lineNumber()), lines.origin(), why.arg(quoted(line))));
 }
@@ -52,6 +53,7 @@ QString sectionCaption(int number)
 {
     switch (number) {
     case 0:
+        //: The caption of the procedures panel's first section.
         return ProceduresDocumentMessages::tr("Misc");
     case 1:
         return ProceduresDocumentMessages::tr("Output");
@@ -93,6 +95,7 @@ ProceduresRead readProcedures(LineSource& lines)
             if (!number) {
                 result.stoppedBy = stoppedAt(
                     lines, line,
+                    //: %1 is the line, quoted.
                     ProceduresDocumentMessages::tr("%1 is not a valid section header: its ninth "
                                                    "character must be a digit from 0 to 9"));
                 break;

@@ -18,6 +18,7 @@ struct PictureMessages
 
 QString causeOf(const QFileInfo& file, const QImageReader& reader)
 {
+    //: The cause, %3 in "Cannot load the %1 \"%2\": %3.".
     if (!file.exists())
         return PictureMessages::tr("the file does not exist");
     if (file.isDir())
@@ -41,6 +42,7 @@ QImage loadPicture(const QString& path, const QString& what)
 {
     if (path.isEmpty())
         throw AppError(
+            //: %1 is "image strip" or "picture".
             PictureMessages::tr("Cannot load the %1: no file name is set in the host's settings.")
                 .arg(what));
     // A fifo or a device would block or never end; only a plain file is read.

@@ -154,6 +154,7 @@ von Tarvel Halvex.</translation>
     </message>
     <message>
         <source>ok</source>
+        <extracomment>The result of --check for a sound file.</extracomment>
         <translation>in Ordnung</translation>
     </message>
     <message>
@@ -170,6 +171,7 @@ von Tarvel Halvex.</translation>
     </message>
     <message>
         <source>Wrote the built-in %1 to &quot;%2&quot; (%3 lines).</source>
+        <extracomment>%1 is the file&apos;s title (&quot;HTML toolbar file&quot;), %2 its path.</extracomment>
         <translation>%1 &quot;%2&quot; auf den eingebauten Inhalt zurückgesetzt (%3 Zeilen).</translation>
     </message>
     <message>
@@ -231,6 +233,7 @@ Sie durch das hier Angezeigte ersetzen?</translation>
     <name>ExternalProgram</name>
     <message>
         <source>the system has no program for it</source>
+        <extracomment>The cause, %2 in &quot;Cannot open &quot;%1&quot; in another program: %2.&quot;.</extracomment>
         <translation>das System hat kein Programm dafür</translation>
     </message>
     <message>
@@ -257,10 +260,12 @@ Sie durch das hier Angezeigte ersetzen?</translation>
     <name>HostFiles</name>
     <message>
         <source>HTML toolbar file</source>
+        <extracomment>A file&apos;s title, %1 or %2 in other messages and, capitalised, at the start of a line.</extracomment>
         <translation>Datei der HTML-Werkzeugleiste</translation>
     </message>
     <message>
         <source>image strip</source>
+        <extracomment>Also %1 in &quot;Cannot load the %1 ...&quot;.</extracomment>
         <translation>Bildstreifen</translation>
     </message>
     <message>
@@ -273,10 +278,12 @@ Sie durch das hier Angezeigte ersetzen?</translation>
     </message>
     <message>
         <source>it is the host&apos;s settings file</source>
+        <extracomment>Why a file cannot be written: %3 in &quot;Cannot write &quot;%1&quot; as the %2: %3.&quot;. The host is the script editor whose files this program edits.</extracomment>
         <translation>sie ist die Einstellungsdatei von Tarvel Halvex</translation>
     </message>
     <message>
         <source>the host&apos;s settings name it as the %1 too</source>
+        <extracomment>Why a file cannot be written; %1 is another file&apos;s title.</extracomment>
         <translation>die Einstellungen von Tarvel Halvex nennen sie auch als %1</translation>
     </message>
     <message>
@@ -299,6 +306,7 @@ Sie durch das hier Angezeigte ersetzen?</translation>
     <name>LineFile</name>
     <message>
         <source>the control character U+%1</source>
+        <extracomment>What a line holds, %2 in &quot;Line %1 holds %2.&quot; and %3 in &quot;Cannot write ...: line %2 holds %3.&quot;.</extracomment>
         <translation>das Steuerzeichen U+%1</translation>
     </message>
     <message>
@@ -307,6 +315,7 @@ Sie durch das hier Angezeigte ersetzen?</translation>
     </message>
     <message>
         <source>%1, which would break the line</source>
+        <extracomment>%1 is &quot;the control character U+000A&quot; or the like.</extracomment>
         <translation>%1, das die Zeile umbrechen würde</translation>
     </message>
     <message>
@@ -465,6 +474,7 @@ Sie durch das hier Angezeigte ersetzen?</translation>
     <name>Picture</name>
     <message>
         <source>the file does not exist</source>
+        <extracomment>The cause, %3 in &quot;Cannot load the %1 &quot;%2&quot;: %3.&quot;.</extracomment>
         <translation>die Datei existiert nicht</translation>
     </message>
     <message>
@@ -485,6 +495,7 @@ Sie durch das hier Angezeigte ersetzen?</translation>
     </message>
     <message>
         <source>Cannot load the %1: no file name is set in the host&apos;s settings.</source>
+        <extracomment>%1 is &quot;image strip&quot; or &quot;picture&quot;.</extracomment>
         <translation>%1 kann nicht geladen werden: In den Einstellungen von Tarvel Halvex ist kein Dateiname angegeben.</translation>
     </message>
     <message>
@@ -531,10 +542,12 @@ Sie durch das hier Angezeigte ersetzen?</translation>
     <name>ProceduresDocument</name>
     <message>
         <source>Line %1 of %2: %3. Reading stopped at this line.</source>
+        <extracomment>%2 is a quoted path or &quot;the clipboard&quot;; %3 says what is wrong with the line.</extracomment>
         <translation>Zeile %1 in %2: %3. Das Lesen wurde bei dieser Zeile abgebrochen.</translation>
     </message>
     <message>
         <source>Misc</source>
+        <extracomment>The caption of the procedures panel&apos;s first section.</extracomment>
         <translation>Sonstiges</translation>
     </message>
     <message>
@@ -547,6 +560,7 @@ Sie durch das hier Angezeigte ersetzen?</translation>
     </message>
     <message>
         <source>%1 is not a valid section header: its ninth character must be a digit from 0 to 9</source>
+        <extracomment>%1 is the line, quoted.</extracomment>
         <translation>%1 ist kein gültiger Abschnittskopf: sein neuntes Zeichen muss eine Ziffer von 0 bis 9 sein</translation>
     </message>
     <message>
