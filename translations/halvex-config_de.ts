@@ -234,7 +234,7 @@ Sie durch das hier Angezeigte ersetzen?</translation>
     <message>
         <source>the system has no program for it</source>
         <extracomment>The cause, %2 in &quot;Cannot open &quot;%1&quot; in another program: %2.&quot;.</extracomment>
-        <translation>das System hat kein Programm dafür</translation>
+        <translation>Das System hat kein Programm dafür</translation>
     </message>
     <message>
         <source>Cannot open &quot;%1&quot; in another program: %2.</source>
@@ -246,7 +246,7 @@ Sie durch das hier Angezeigte ersetzen?</translation>
     </message>
     <message>
         <source>the system has no program for it (%1)</source>
-        <translation>das System hat kein Programm dafür (%1)</translation>
+        <translation>Das System hat kein Programm dafür (%1)</translation>
     </message>
 </context>
 <context>
@@ -279,12 +279,12 @@ Sie durch das hier Angezeigte ersetzen?</translation>
     <message>
         <source>it is the host&apos;s settings file</source>
         <extracomment>Why a file cannot be written: %3 in &quot;Cannot write &quot;%1&quot; as the %2: %3.&quot;. The host is the script editor whose files this program edits.</extracomment>
-        <translation>sie ist die Einstellungsdatei von Tarvel Halvex</translation>
+        <translation>Sie ist die Einstellungsdatei von Tarvel Halvex</translation>
     </message>
     <message>
         <source>the host&apos;s settings name it as the %1 too</source>
         <extracomment>Why a file cannot be written; %1 is another file&apos;s title.</extracomment>
-        <translation>die Einstellungen von Tarvel Halvex nennen sie auch als %1</translation>
+        <translation>Die Einstellungen von Tarvel Halvex nennen sie auch als %1</translation>
     </message>
     <message>
         <source>Cannot write &quot;%1&quot; as the %2: %3. Nothing was written.</source>
@@ -475,23 +475,23 @@ Sie durch das hier Angezeigte ersetzen?</translation>
     <message>
         <source>the file does not exist</source>
         <extracomment>The cause, %3 in &quot;Cannot load the %1 &quot;%2&quot;: %3.&quot;.</extracomment>
-        <translation>die Datei existiert nicht</translation>
+        <translation>Die Datei existiert nicht</translation>
     </message>
     <message>
         <source>it is a folder, not a file</source>
-        <translation>es ist ein Ordner, keine Datei</translation>
+        <translation>Es ist ein Ordner, keine Datei</translation>
     </message>
     <message>
         <source>the file cannot be read</source>
-        <translation>die Datei kann nicht gelesen werden</translation>
+        <translation>Die Datei kann nicht gelesen werden</translation>
     </message>
     <message>
         <source>it is not a picture in a format that this program can read</source>
-        <translation>es ist kein Bild in einem Format, das dieses Programm lesen kann</translation>
+        <translation>Es ist kein Bild in einem Format, das dieses Programm lesen kann</translation>
     </message>
     <message>
         <source>its picture data is damaged or too large</source>
-        <translation>die Bilddaten sind beschädigt oder zu groß</translation>
+        <translation>Die Bilddaten sind beschädigt oder zu groß</translation>
     </message>
     <message>
         <source>Cannot load the %1: no file name is set in the host&apos;s settings.</source>
@@ -500,7 +500,7 @@ Sie durch das hier Angezeigte ersetzen?</translation>
     </message>
     <message>
         <source>Cannot load the %1 &quot;%2&quot;: it is not a regular file.</source>
-        <translation>%1 &quot;%2&quot; kann nicht geladen werden: es ist keine reguläre Datei.</translation>
+        <translation>%1 &quot;%2&quot; kann nicht geladen werden: Es ist keine reguläre Datei.</translation>
     </message>
     <message>
         <source>Cannot load the %1 &quot;%2&quot;: %3.</source>
@@ -561,7 +561,7 @@ Sie durch das hier Angezeigte ersetzen?</translation>
     <message>
         <source>%1 is not a valid section header: its ninth character must be a digit from 0 to 9</source>
         <extracomment>%1 is the line, quoted.</extracomment>
-        <translation>%1 ist kein gültiger Abschnittskopf: sein neuntes Zeichen muss eine Ziffer von 0 bis 9 sein</translation>
+        <translation>%1 ist kein gültiger Abschnittskopf: Sein neuntes Zeichen muss eine Ziffer von 0 bis 9 sein</translation>
     </message>
     <message>
         <source>%1 is a procedure before the first section header</source>
@@ -850,27 +850,27 @@ Sie durch das hier Angezeigte ersetzen?</translation>
     </message>
     <message>
         <source>it is not a regular file</source>
-        <translation>es ist keine reguläre Datei</translation>
+        <translation>Es ist keine reguläre Datei</translation>
     </message>
     <message>
         <source>the file is read-only</source>
-        <translation>die Datei ist schreibgeschützt</translation>
+        <translation>Die Datei ist schreibgeschützt</translation>
     </message>
     <message>
         <source>its folder is read-only</source>
-        <translation>ihr Ordner ist schreibgeschützt</translation>
+        <translation>Ihr Ordner ist schreibgeschützt</translation>
     </message>
     <message>
         <source>it was written in place, since its folder is read-only, and does not read back as written</source>
-        <translation>sie wurde direkt überschrieben, da ihr Ordner schreibgeschützt ist, und enthält danach nicht das Geschriebene</translation>
+        <translation>Sie wurde direkt überschrieben, da ihr Ordner schreibgeschützt ist, und enthält danach nicht das Geschriebene</translation>
     </message>
     <message>
         <source>the disk is full</source>
-        <translation>der Datenträger ist voll</translation>
+        <translation>Der Datenträger ist voll</translation>
     </message>
     <message>
         <source>the file is larger than %1 MiB</source>
-        <translation>die Datei ist größer als %1 MiB</translation>
+        <translation>Die Datei ist größer als %1 MiB</translation>
     </message>
 </context>
 </TS>
