@@ -2,10 +2,10 @@
 #include "common/HostFiles.h"
 #include "common/LineFile.h"
 #include "maintenance/DefaultLines.h"
+#include "support/CommandLineRun.h"
 #include "support/TestMain.h"
 #include "support/TestProfile.h"
 
-#include <QProcess>
 #include <QRegularExpression>
 
 // The program run with options from a terminal that has no window system: what it prints, its
@@ -20,28 +20,6 @@ private slots:
 };
 
 namespace {
-
-struct Run
-{
-    int status = -1;
-    QString out;
-    QString err;
-};
-
-Run runProgram(const QStringList& arguments, const QString& configHome)
-{
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-        environment.remove(QString::fromLatin1(name));
-    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), configHome);
-    QProcess program;
-    program.setProcessEnvironment(environment);
-    program.start(QStringLiteral(HALVEX_PROGRAM), arguments);
-    if (!program.waitForFinished(30000) || program.exitStatus() != QProcess::NormalExit)
-        return {};
-    return {program.exitCode(), QString::fromLocal8Bit(program.readAllStandardOutput()),
-            QString::fromLocal8Bit(program.readAllStandardError())};
-}
 
 // The demo profile, spoilt as the row says.
 QString spoil(const QString& folder, const QString& how)
@@ -121,7 +99,8 @@ void TestCommandLine::optionsPrintAndExit()
     const QString files = spoil(profile.folder(), spoilt);
     const QByteArray mimeBefore = fileBytes(files + QStringLiteral("MIMETypes.cfg"));
 
-    const Run run = runProgram(arguments, profile.folder() + QStringLiteral("/config"));
+    const CommandLineRun run =
+        runCommandLine(arguments, profile.folder() + QStringLiteral("/config"));
     const auto whole = [](const QString& pattern) {
         return QRegularExpression(QRegularExpression::anchoredPattern(pattern));
     };

@@ -1,5 +1,6 @@
 #include "app/DemoProfile.h"
 #include "common/Form.h"
+#include "support/CommandLineRun.h"
 #include "support/EveryWindow.h"
 #include "support/TestMain.h"
 #include "support/TestProfile.h"
@@ -10,7 +11,6 @@
 #include <QLabel>
 #include <QLibraryInfo>
 #include <QMessageBox>
-#include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QXmlStreamReader>
@@ -114,16 +114,7 @@ Run runProgram(const QStringList& arguments, const QString& language)
 {
     TestProfile profile;
     writeDemoProfile(profile.folder());
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
-    environment.insert(QStringLiteral("LANGUAGE"), language);
-    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), profile.folder() + "/config");
-    QProcess program;
-    program.setProcessEnvironment(environment);
-    program.start(QStringLiteral(HALVEX_PROGRAM), arguments);
-    if (!program.waitForFinished(30000))
-        return {};
-    Run run{QString::fromUtf8(program.readAllStandardOutput()), {}};
+    Run run{runCommandLine(arguments, profile.folder() + "/config", language).out, {}};
     const QDir folder(profile.folder());
     // The settings name the profile's folder, which differs from one run to the next.
     const QByteArray where = QFile::encodeName(profile.folder());
