@@ -155,16 +155,17 @@ int CommandLine::reset(const QString& which) const
 // fails, since the files do not depend on each other.
 bool CommandLine::resetOne(HostFile file) const
 {
+    QString written;
     try {
-        EditedFile::replaceWhole(file, m_settings,
-                                 [file](LineSink& lines) { writeDefaultLines(lines, file); });
+        written = EditedFile::replaceWhole(
+            file, m_settings, [file](LineSink& lines) { writeDefaultLines(lines, file); });
     } catch (const AppError& error) {
         print(stderr, oneLine(error.message()));
         return false;
     }
     //: %1 is the file's title ("HTML toolbar file"), %2 its path.
     print(stdout, tr("Wrote the built-in %1 to \"%2\" (%3 lines).")
-                      .arg(hostFileTitle(file), displayPath(hostFilePath(file, m_settings)),
+                      .arg(hostFileTitle(file), displayPath(written),
                            QString::number(defaultLines(file).size())));
     return true;
 }

@@ -108,11 +108,12 @@ bool EditedFile::reset(QWidget* parent, HostFile file, const HostOptions& option
     return true;
 }
 
-void EditedFile::replaceWhole(HostFile file, const HostOptions& options, const Write& write)
+QString EditedFile::replaceWhole(HostFile file, const HostOptions& options, const Write& write)
 {
     const QString path = hostFilePath(file, options);
     requireOwnFile(file, path, options);
     replace(path, write);
+    return path;
 }
 
 void EditedFile::replace(const QString& path, const Write& write)

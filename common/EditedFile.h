@@ -44,8 +44,8 @@ public:
                       const QString& question, const Write& write);
 
     // The command line's reset, where the command itself is the user's answer: as reset,
-    // without the question.
-    static void replaceWhole(HostFile file, const HostOptions& options, const Write& write);
+    // without the question. Returns the path written.
+    static QString replaceWhole(HostFile file, const HostOptions& options, const Write& write);
 
     QString readPath() const { return m_readPath; }
     // Whether the last read took in every line of the file.

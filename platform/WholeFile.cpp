@@ -63,6 +63,19 @@ bool hasWriteBit(const QFileInfo& info)
 // The system's own limit on links followed in a row.
 constexpr int mostLinks = 40;
 
+// Folders resolved as far as they exist, so that two spellings of a file not yet there compare
+// equal.
+QString resolvedPath(const QString& path)
+{
+    const QFileInfo info(path);
+    const QString canonical = info.canonicalFilePath();
+    if (!canonical.isEmpty())
+        return canonical;
+    const QString folder = QFileInfo(info.absolutePath()).canonicalFilePath();
+    return folder.isEmpty() ? QDir::cleanPath(info.absoluteFilePath())
+                            : folder + QLatin1Char('/') + info.fileName();
+}
+
 // Where a path leads: its links followed one by one, as the system follows them, to a file that
 // need not exist yet. Every check and the write itself use this one path, so that a link can
 // lead neither past a check nor somewhere the check did not look.
@@ -78,9 +91,7 @@ QString resolvedTarget(const QString& path)
         const QString target = info.symLinkTarget();
         current = QDir::isAbsolutePath(target) ? target : info.absoluteDir().filePath(target);
     }
-    const QFileInfo target(current);
-    const QString folder = QFileInfo(target.absolutePath()).canonicalFilePath();
-    return folder.isEmpty() ? current : folder + QLatin1Char('/') + target.fileName();
+    return resolvedPath(current);
 }
 
 bool folderTakesNewFiles(const QFileInfo& target)
@@ -322,27 +333,6 @@ void writeAll(QIODevice& file, QByteArrayView bytes, const QString& path)
     if (file.write(bytes.data(), bytes.size()) != bytes.size())
         fail(Access::Write, path, writeErrorText(file));
 }
-
-} // namespace WholeFile
-
-namespace WholeFile {
-
-namespace {
-
-// Folders resolved as far as they exist, so that two spellings of a file not yet there compare
-// equal.
-QString resolvedPath(const QString& path)
-{
-    const QFileInfo info(path);
-    const QString canonical = info.canonicalFilePath();
-    if (!canonical.isEmpty())
-        return canonical;
-    const QString folder = QFileInfo(info.absolutePath()).canonicalFilePath();
-    return folder.isEmpty() ? QDir::cleanPath(info.absoluteFilePath())
-                            : folder + QLatin1Char('/') + info.fileName();
-}
-
-} // namespace
 
 Identity identity(const QString& path)
 {
