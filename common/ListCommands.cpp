@@ -120,6 +120,16 @@ void showKeysInToolTip(QAbstractButton* button, const QKeySequence& keys)
                                                      keys.toString(QKeySequence::NativeText)));
 }
 
+void showStepNode(QAbstractItemView* view, const QModelIndex& node)
+{
+    if (!node.isValid()) {
+        view->selectionModel()->clear();
+        return;
+    }
+    view->setCurrentIndex(node);
+    view->scrollTo(node);
+}
+
 namespace EditKeys {
 
 QKeySequence newNode()

@@ -10,6 +10,7 @@
 class QAbstractButton;
 class QAbstractItemView;
 class QAction;
+class QModelIndex;
 class QPoint;
 class QUndoStack;
 class QWidget;
@@ -74,6 +75,10 @@ template <class Window> std::function<void()> handler(Window* window, void (Wind
 
 // The button's tooltip names the keys that do what it does.
 void showKeysInToolTip(QAbstractButton* button, const QKeySequence& keys);
+
+// After an editing step: the step's node current, selected and in view; none when the node is
+// gone.
+void showStepNode(QAbstractItemView* view, const QModelIndex& node);
 
 // The keys of the editing commands, the same in every editor.
 namespace EditKeys {

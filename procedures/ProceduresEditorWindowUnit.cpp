@@ -233,13 +233,7 @@ SelectNode ProceduresEditorWindow::selector()
 // was selected already; a removal leaves the node that took its place.
 void ProceduresEditorWindow::select(TreePosition at, bool removed)
 {
-    const QModelIndex node = m_model->indexOf(removed ? afterRemoval(*m_model, at) : at);
-    if (node.isValid()) {
-        ui->tvItems->setCurrentIndex(node);
-        ui->tvItems->scrollTo(node);
-    } else {
-        ui->tvItems->selectionModel()->clear();
-    }
+    showStepNode(ui->tvItems, m_model->indexOf(removed ? afterRemoval(*m_model, at) : at));
     tvItemsChange();
 }
 

@@ -330,11 +330,5 @@ SelectNode ToolbarEditorWindow::selector()
 // A step leaves its node selected and in view; a removal leaves the node that took its place.
 void ToolbarEditorWindow::select(TreePosition at, bool removed)
 {
-    const QModelIndex node = m_model->indexOf(removed ? afterRemoval(*m_model, at) : at);
-    if (!node.isValid()) {
-        ui->tvItems->selectionModel()->clear();
-        return;
-    }
-    ui->tvItems->setCurrentIndex(node);
-    ui->tvItems->scrollTo(node);
+    showStepNode(ui->tvItems, m_model->indexOf(removed ? afterRemoval(*m_model, at) : at));
 }
