@@ -10,6 +10,7 @@
 #include "toolbar/ToolbarDocument.h"
 #include "toolbar/ToolbarEditorWindowUnit.h"
 
+#include <QAbstractItemView>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
@@ -17,7 +18,6 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QTreeView>
 #include <QTreeWidget>
 
 #include <algorithm>
@@ -173,10 +173,30 @@ std::unique_ptr<Form> openEditor(BenchKind kind, const HostOptions& options)
     return std::make_unique<ToolbarEditorWindow>(nullptr, options);
 }
 
-QModelIndex procedureAt(const QTreeView& tree, int section, int child)
+// A tag, a procedure or a MIME type row: in a tree the child of a node at the top level, in a
+// table the row at the top level's place plus the child's.
+QModelIndex leafAt(const QAbstractItemModel& model, int top, int child)
 {
-    const QModelIndex top = tree.model()->index(section, 0);
-    return tree.model()->index(std::min(child, tree.model()->rowCount(top) - 1), 0, top);
+    const QModelIndex parent = model.index(top, 0);
+    if (!model.hasChildren(parent))
+        return model.index(std::min(top + child, model.rowCount() - 1), 0);
+    return model.index(std::min(child, model.rowCount(parent) - 1), 0, parent);
+}
+
+struct CommandNames
+{
+    const char* view;
+    const char* newButton;
+    const char* field; // the text the new node's dialog is given
+};
+
+CommandNames commandNames(BenchKind kind)
+{
+    if (kind == BenchKind::MimeTypes)
+        return {"lvItems", "btnNewType", "txtMIMEType"};
+    if (kind == BenchKind::Procedures)
+        return {"tvItems", "btnNewCode", "txtCaption"};
+    return {"tvItems", "btnNewTag", "txtCaption"};
 }
 
 } // namespace
@@ -275,42 +295,45 @@ QJsonObject measureFloors(BenchKind kind, const QString& path)
             {QStringLiteral("read_back_ms"), readBackMs}};
 }
 
-QJsonObject measureInteractions(const QString& path)
+QJsonObject measureInteractions(BenchKind kind, const QString& path)
 {
-    const BenchOptions options(BenchKind::Procedures, path);
+    const BenchOptions options(kind, path);
     failOnMessages();
-    ProceduresEditorWindow editor(nullptr, options);
-    editor.runCreateHandler();
-    QTreeView& tree = *editor.findChild<QTreeView*>(QStringLiteral("tvItems"));
-    QList<double> select, newCode, edit, remove;
+    QImage(192, 16, QImage::Format_RGB32).save(options.readString(Opt_HTMLToolbarGlyphs));
+    const std::unique_ptr<Form> editor = openEditor(kind, options);
+    editor->runCreateHandler();
+    const CommandNames names = commandNames(kind);
+    QAbstractItemView& view = *editor->findChild<QAbstractItemView*>(QLatin1String(names.view));
+    QList<double> select, create, edit, remove;
     Modal::setHook([&](QDialog& window) {
         if (auto* box = qobject_cast<QMessageBox*>(&window)) {
             box->button(QMessageBox::Yes)->click();
-        } else if (&window != &editor) {
-            window.findChild<QLineEdit*>(QStringLiteral("txtCaption"))
-                ->setText(QStringLiteral("new"));
+        } else if (&window != editor.get()) {
+            window.findChild<QLineEdit*>(QLatin1String(names.field))
+                ->setText(QStringLiteral("NEW/%1").arg(create.size() + edit.size()));
             click(window, "btnOk");
         } else {
-            const int last = tree.model()->rowCount() - 1;
+            const QAbstractItemModel& model = *view.model();
+            const int last = model.rowCount() - 1;
             for (int i = 0; i < 21; ++i) {
-                const QModelIndex target = procedureAt(tree, last - i % 3, 10 + i);
-                select << timed([&] { tree.setCurrentIndex(target); });
+                const QModelIndex target = leafAt(model, last - i % 3, 10 + i);
+                select << timed([&] { view.setCurrentIndex(target); });
             }
             for (int i = 0; i < 11; ++i) {
-                tree.setCurrentIndex(tree.model()->index(0, 0));
-                newCode << timed([&] { click(editor, "btnNewCode"); });
-                tree.setCurrentIndex(procedureAt(tree, last / 2, i));
-                edit << timed([&] { click(editor, "btnEdit"); });
-                tree.setCurrentIndex(procedureAt(tree, last / 2, 20 + i));
-                remove << timed([&] { click(editor, "btnRemove"); });
+                view.setCurrentIndex(leafAt(model, last / 2, i));
+                create << timed([&] { click(window, names.newButton); });
+                view.setCurrentIndex(leafAt(model, last / 2, 20 + i));
+                edit << timed([&] { click(window, "btnEdit"); });
+                view.setCurrentIndex(leafAt(model, last / 2, 40 + i));
+                remove << timed([&] { click(window, "btnRemove"); });
             }
             window.reject();
         }
     });
-    Modal::exec(editor);
+    Modal::exec(*editor);
     Modal::setHook({});
     return {{QStringLiteral("select_ms"), median(select)},
-            {QStringLiteral("new_code_ms"), median(newCode)},
+            {QStringLiteral("new_ms"), median(create)},
             {QStringLiteral("edit_ms"), median(edit)},
             {QStringLiteral("remove_ms"), median(remove)}};
 }

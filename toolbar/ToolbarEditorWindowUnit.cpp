@@ -236,10 +236,7 @@ void ToolbarEditorWindow::btnRemoveClick()
     const TreePosition selected = selectedNode();
     if (!selected.isValid() || !Modal::confirm(this, tr("Remove selected tag/category")))
         return;
-    if (selected.isTop())
-        m_model->takeCategory(selected.top);
-    else
-        m_model->takeTag(selected);
+    push(new RemoveNode<ToolbarModel>(*m_model, selected, selector()));
 }
 
 void ToolbarEditorWindow::btnOkClick()

@@ -1,9 +1,11 @@
 #include "app/StartWindowUnit.h"
 #include "common/HostOptions.h"
 #include "mime/MimeTypesEditorWindowUnit.h"
+#include "mime/MimeTypesModel.h"
 #include "support/DialogAnswerer.h"
 #include "support/TestMain.h"
 #include "support/TestProfile.h"
+#include "support/UndoStepCheck.h"
 
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -318,8 +320,14 @@ void TestMimeTypesEditorWindow::commands()
     DialogAnswerer answerer;
     QStringList shown;
     answerer.expect([&](QDialog& editor) {
-        for (const QString& step : steps)
+        for (const QString& step : steps) {
+            const UndoStepCheck undoable(list(editor), [&editor] {
+                const auto& model = dynamic_cast<const MimeTypesModel&>(*list(editor).model());
+                return writeMimeTypes(model.document(), QStringLiteral("t.cfg"));
+            });
             runStep(editor, answerer, shown, step);
+            undoable.verify();
+        }
         button(editor, QStringLiteral("btnOk"))->click();
     });
     QCOMPARE(Modal::exec(on.create()), int(QDialog::Accepted));

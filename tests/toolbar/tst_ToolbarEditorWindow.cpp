@@ -6,8 +6,10 @@
 #include "support/TestMain.h"
 #include "support/TestProfile.h"
 #include "support/TreeDriver.h"
+#include "support/UndoStepCheck.h"
 #include "toolbar/ImageList.h"
 #include "toolbar/ToolbarEditorWindowUnit.h"
+#include "toolbar/ToolbarModel.h"
 #include "ToolbarTestSupport.h"
 
 #include <QApplication>
@@ -498,7 +500,12 @@ void TestToolbarEditorWindow::commands()
                                                                   : QMessageBox::No);
         else if (!answer.isEmpty())
             answerer.expect(fillIn(answer));
+        const UndoStepCheck undoable(*tree(editor), [&editor] {
+            const auto& model = dynamic_cast<const ToolbarModel&>(*tree(editor)->model());
+            return writeToolbar(model.document(), QStringLiteral("t.cfg"));
+        });
         runCommand(editor, command);
+        undoable.verify();
         click(editor, "btnOk");
     });
     QCOMPARE(fileBytes(host.cfg), written);
