@@ -13,12 +13,18 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <optional>
 
 #ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
 #include <unistd.h>
+#endif
+#ifdef Q_OS_LINUX
+#include <sys/xattr.h>
 #endif
 
 namespace {
@@ -63,22 +69,69 @@ bool hasWriteBit(const QFileInfo& info)
 // The system's own limit on links followed in a row.
 constexpr int mostLinks = 40;
 
+// A folder as the system reaches it: its links followed and each ".." taken on disk, where a
+// tidy-up of the text would step back from the link instead of from where it leads. Empty where
+// the folder does not exist.
+QString physicalFolder(const QString& folder)
+{
+    return QFileInfo(folder).canonicalFilePath();
+}
+
+QString absoluteUncleaned(const QString& path)
+{
+    return QDir::isAbsolutePath(path) ? path : QDir::currentPath() + QLatin1Char('/') + path;
+}
+
 // Folders resolved as far as they exist, so that two spellings of a file not yet there compare
 // equal.
 QString resolvedPath(const QString& path)
 {
-    const QFileInfo info(path);
-    const QString canonical = info.canonicalFilePath();
+    const QString canonical = QFileInfo(path).canonicalFilePath();
     if (!canonical.isEmpty())
         return canonical;
-    const QString folder = QFileInfo(info.absolutePath()).canonicalFilePath();
-    return folder.isEmpty() ? QDir::cleanPath(info.absoluteFilePath())
-                            : folder + QLatin1Char('/') + info.fileName();
+    const QString absolute = absoluteUncleaned(path);
+    const qsizetype cut = absolute.lastIndexOf(QLatin1Char('/'));
+    const QString folder = physicalFolder(cut <= 0 ? QStringLiteral("/") : absolute.left(cut));
+    return folder.isEmpty() ? QDir::cleanPath(absolute)
+                            : QDir(folder).filePath(absolute.mid(cut + 1));
 }
 
-// Where a path leads: its links followed one by one, as the system follows them, to a file that
-// need not exist yet. Every check and the write itself use this one path, so that a link can
-// lead neither past a check nor somewhere the check did not look.
+#ifdef Q_OS_UNIX
+// A link's own text, not tidied up; nothing for a file that is no link.
+std::optional<QString> linkText(const QString& path)
+{
+    QByteArray target(4096, Qt::Uninitialized);
+    const ssize_t size =
+        ::readlink(QFile::encodeName(path).constData(), target.data(), size_t(target.size()));
+    if (size < 0)
+        return std::nullopt;
+    target.truncate(size);
+    return QFile::decodeName(target);
+}
+
+// Where a path leads: its links followed one by one as the system follows them, each from the
+// folder it really stands in, to a file that need not exist yet. Every check and the write itself
+// use this one path, so that a link can lead neither past a check nor somewhere the check did not
+// look.
+QString resolvedTarget(const QString& path)
+{
+    QString current = absoluteUncleaned(path);
+    for (int links = 0;; ++links) {
+        const qsizetype cut = current.lastIndexOf(QLatin1Char('/'));
+        const QString name = current.mid(cut + 1);
+        const QString folder = physicalFolder(cut <= 0 ? QStringLiteral("/") : current.left(cut));
+        if (folder.isEmpty() || name.isEmpty() || name == u"." || name == u"..")
+            return resolvedPath(current);
+        const QString candidate = QDir(folder).filePath(name);
+        const std::optional<QString> target = linkText(candidate);
+        if (!target)
+            return candidate;
+        if (links == mostLinks)
+            fail(Access::Write, path, QString::fromLocal8Bit(std::strerror(ELOOP)));
+        current = QDir::isAbsolutePath(*target) ? *target : folder + QLatin1Char('/') + *target;
+    }
+}
+#else
 QString resolvedTarget(const QString& path)
 {
     QString current = QFileInfo(path).absoluteFilePath();
@@ -93,6 +146,7 @@ QString resolvedTarget(const QString& path)
     }
     return resolvedPath(current);
 }
+#endif
 
 bool folderTakesNewFiles(const QFileInfo& target)
 {
@@ -120,21 +174,93 @@ Replace checkWritable(const QString& path, const QString& target)
 
 constexpr size_t hashSeed = 0x48414c564558ULL;
 
-// The new file keeps the old one's owner and group where the program may give them, as root
-// may: a file saved with sudo stays its owner's. Elsewhere it stays the writer's.
-void keepOwner(QFileDevice& file, const QString& target)
+#ifdef Q_OS_LINUX
+bool mustKeep(const QByteArray& attribute)
+{
+    // Labels of the security modules and trusted attributes are the system's to give.
+    return attribute.startsWith("user.") || attribute.startsWith("system.");
+}
+
+// Extended attributes carry the access control list and the user's own notes on the file.
+void keepExtendedAttributes(QFileDevice& file, const QString& path, const QByteArray& target)
+{
+    QByteArray names(65536, Qt::Uninitialized);
+    const ssize_t listed = ::listxattr(target.constData(), names.data(), size_t(names.size()));
+    if (listed <= 0)
+        return;
+    for (const QByteArray& name : names.first(listed).split('\0')) {
+        if (name.isEmpty())
+            continue;
+        QByteArray value(65536, Qt::Uninitialized);
+        const ssize_t size =
+            ::getxattr(target.constData(), name.constData(), value.data(), size_t(value.size()));
+        if ((size < 0 || ::fsetxattr(file.handle(), name.constData(), value.constData(),
+                                     size_t(size), 0) != 0) &&
+            mustKeep(name))
+            fail(Access::Write, path,
+                 WholeFileMessages::tr("its extended attribute %1 cannot be kept: %2")
+                     .arg(QString::fromUtf8(name), QString::fromLocal8Bit(std::strerror(errno))));
+    }
+}
+#endif
+
+// The new file keeps the old one's extended attributes, and its owner and group where the
+// program may give them, as root may: a file saved with sudo stays its owner's. Elsewhere it
+// stays the writer's. The mode is set last, since a change of owner clears set-group-ID.
+void keepOwnerAndAttributes(QFileDevice& file, const QString& path, const QString& target)
 {
 #ifdef Q_OS_UNIX
+    const QByteArray name = QFile::encodeName(target);
     struct stat old;
-    if (::stat(QFile::encodeName(target).constData(), &old) == 0 &&
-        ::fchown(file.handle(), old.st_uid, old.st_gid) != 0) {
+    if (::stat(name.constData(), &old) != 0)
+        return;
+#ifdef Q_OS_LINUX
+    keepExtendedAttributes(file, path, name);
+#else
+    Q_UNUSED(path);
+#endif
+    if (::fchown(file.handle(), old.st_uid, old.st_gid) != 0) {
         // Not ours to give.
+    }
+    if (::fchmod(file.handle(), old.st_mode & 07777) != 0) {
+        // The mode QSaveFile gave stays.
     }
 #else
     Q_UNUSED(file);
+    Q_UNUSED(path);
     Q_UNUSED(target);
 #endif
 }
+
+#ifdef Q_OS_UNIX
+// Held while a file is written in place: two copies writing it at once would each take the
+// other's half-written content for the old one to put back.
+class InPlaceLock
+{
+public:
+    explicit InPlaceLock(const QString& target)
+        : m_fd(::open(QFile::encodeName(target).constData(), O_RDONLY | O_CLOEXEC))
+    {
+        if (m_fd >= 0)
+            ::flock(m_fd, LOCK_EX);
+    }
+    ~InPlaceLock()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    InPlaceLock(const InPlaceLock&) = delete;
+    InPlaceLock& operator=(const InPlaceLock&) = delete;
+
+private:
+    int m_fd;
+};
+#else
+struct InPlaceLock
+{
+    explicit InPlaceLock(const QString&) {}
+};
+#endif
 
 // A file written in place cannot be had back whole if the write fails half-way, so what would
 // stop it is looked for first: a file-size limit below the new size, or a disk without room for
@@ -179,6 +305,7 @@ void writeInPlace(const QString& path, const QString& target,
     produce(made);
     const QByteArray bytes = made.data();
     requireRoomInPlace(path, target, bytes.size());
+    const InPlaceLock lock(target);
     const QByteArray old = WholeFile::read(target);
     try {
         overwrite(path, target, bytes);
@@ -318,7 +445,7 @@ void write(const QString& path, const std::function<void(QIODevice& file)>& prod
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         fail(Access::Write, path, file.errorString());
     produce(file);
-    keepOwner(file, target);
+    keepOwnerAndAttributes(file, path, target);
     if (!file.commit())
         fail(Access::Write, path, file.errorString());
 }

@@ -4,14 +4,20 @@
 
 #include <QDir>
 #include <QFile>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <csignal>
+#include <thread>
 #ifdef Q_OS_UNIX
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#endif
+#ifdef Q_OS_LINUX
+#include <sys/xattr.h>
 #endif
 
 class TestWholeFile : public QObject
@@ -27,8 +33,10 @@ private slots:
     void writeThroughSymlinkWritesTarget();
     void writeGoesWhereTheLinksLead_data();
     void writeGoesWhereTheLinksLead();
+    void writeStepsBackFromWhereAFolderLinkLeads();
     void writeKeepsPermissions();
     void writeAsRootKeepsTheOwner();
+    void writesInPlaceWaitForEachOther();
     void writeCutShortLeavesOldFile();
     void displayPath_data();
     void displayPath();
@@ -211,6 +219,24 @@ void TestWholeFile::writeGoesWhereTheLinksLead()
     QVERIFY(links == 0 || QFileInfo(path).isSymLink());
 }
 
+// The system takes ".." after a link to a folder from where the link leads; the write once took
+// it from the link's own folder, and replaced another file than the one read.
+void TestWholeFile::writeStepsBackFromWhereAFolderLinkLeads()
+{
+    QTemporaryDir dir;
+    QVERIFY(QDir().mkpath(dir.path() + QStringLiteral("/deep/real")));
+    QVERIFY(QDir().mkpath(dir.path() + QStringLiteral("/near")));
+    QVERIFY(QFile::link(dir.path() + QStringLiteral("/deep/real"),
+                        dir.path() + QStringLiteral("/near/folder")));
+    writeBytes(dir.path() + QStringLiteral("/deep/file.cfg"), "deep\r\n");
+    writeBytes(dir.path() + QStringLiteral("/near/file.cfg"), "near\r\n");
+    const QString path = dir.path() + QStringLiteral("/near/folder/../file.cfg");
+    QCOMPARE(WholeFile::read(path), QByteArray("deep\r\n"));
+    WholeFile::write(path, "new\r\n");
+    QCOMPARE(fileBytes(dir.path() + QStringLiteral("/deep/file.cfg")), QByteArray("new\r\n"));
+    QCOMPARE(fileBytes(dir.path() + QStringLiteral("/near/file.cfg")), QByteArray("near\r\n"));
+}
+
 void TestWholeFile::writeKeepsPermissions()
 {
     QTemporaryDir dir;
@@ -224,7 +250,8 @@ void TestWholeFile::writeKeepsPermissions()
              permissions);
 }
 
-// A user's file saved with sudo once became root's, and its owner could no longer read it.
+// A user's file saved with sudo once became root's, and its owner could no longer read it; its
+// set-group-ID bit and extended attributes (access lists, the user's notes) were dropped.
 void TestWholeFile::writeAsRootKeepsTheOwner()
 {
 #ifndef Q_OS_UNIX
@@ -237,13 +264,49 @@ void TestWholeFile::writeAsRootKeepsTheOwner()
     writeBytes(path, "old\r\n");
     const QByteArray name = QFile::encodeName(path);
     QVERIFY(chown(name.constData(), 1000, 1000) == 0);
-    QVERIFY(chmod(name.constData(), 0640) == 0);
+    QVERIFY(chmod(name.constData(), 02640) == 0);
+#ifdef Q_OS_LINUX
+    const bool noted = setxattr(name.constData(), "user.note", "kept", 4, 0) == 0;
+#endif
     WholeFile::write(path, "new\r\n");
     struct stat status;
     QVERIFY(stat(name.constData(), &status) == 0);
     QCOMPARE(status.st_uid, uid_t(1000));
     QCOMPARE(status.st_gid, gid_t(1000));
-    QCOMPARE(status.st_mode & 07777, mode_t(0640));
+    QCOMPARE(status.st_mode & 07777, mode_t(02640));
+    QCOMPARE(fileBytes(path), QByteArray("new\r\n"));
+#ifdef Q_OS_LINUX
+    char note[8] = {};
+    if (noted) // where the file system keeps user attributes
+        QCOMPARE(getxattr(name.constData(), "user.note", note, sizeof note), ssize_t(4));
+#endif
+#endif
+}
+
+// Two copies writing one file in place once each took the other's half-written content for the
+// old one, and put it back: the file ended empty.
+void TestWholeFile::writesInPlaceWaitForEachOther()
+{
+#ifndef Q_OS_UNIX
+    QSKIP("file locks are taken with flock");
+#else
+    QTemporaryDir dir;
+    const QString path = dir.path() + QStringLiteral("/in place.cfg");
+    writeBytes(path, "old\r\n");
+    QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    const auto reopen = qScopeGuard([&] {
+        QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                              QFileDevice::ExeOwner);
+    });
+    QFile other(path);
+    QVERIFY(other.open(QIODevice::ReadOnly));
+    QVERIFY(flock(other.handle(), LOCK_EX) == 0);
+    std::thread writer([&] { WholeFile::write(path, "new\r\n"); });
+    QTest::qWait(300);
+    const QByteArray whileHeld = fileBytes(path);
+    flock(other.handle(), LOCK_UN);
+    writer.join();
+    QCOMPARE(whileHeld, QByteArray("old\r\n"));
     QCOMPARE(fileBytes(path), QByteArray("new\r\n"));
 #endif
 }
