@@ -1,6 +1,7 @@
 #include "app/Application.h"
 
 #include "common/Glyphs.h"
+#include "platform/PlacementStore.h"
 
 #include <QApplication>
 #include <QFont>
@@ -61,6 +62,9 @@ void setUpCommandLine(QCoreApplication& application)
         QString::fromUtf8(QT_TRANSLATE_NOOP("Application", "Tarvel Halvex configuration")));
     QCoreApplication::setOrganizationName(QStringLiteral("TarvelSoftware"));
     QCoreApplication::setApplicationVersion(QStringLiteral(HALVEX_VERSION));
+    // The command line needs the file of window positions too, to keep it apart from the host's.
+    PlacementStore::setUseApplicationTitle(true);
+    PlacementStore::setCompanyName(QStringLiteral("TarvelSoftware"));
     installTranslators(application);
 }
 

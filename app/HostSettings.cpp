@@ -67,6 +67,13 @@ QString hostSettingsValue(QByteArrayView fileBytes, const QString& name, const Q
         if (QStringView(line).first(equals).trimmed().compare(name, Qt::CaseInsensitive) == 0)
             value = line.mid(equals + 1);
     }
+    // Bytes that are not UTF-8 were read as U+FFFD, and the path would name another file.
+    if (value.contains(QChar::ReplacementCharacter) && !fileBytes.contains("\xEF\xBF\xBD"))
+        throw AppError(
+            HostSettingsMessages::tr("The host's setting %1 in \"%2\" holds bytes that are not "
+                                     "UTF-8 text, so this program cannot name the file. Correct "
+                                     "it in the host.")
+                .arg(name, origin));
     return checkedValue(value, name, origin);
 }
 

@@ -42,8 +42,6 @@ const HostOptions& StartWindow::options() const
 
 void StartWindow::onCreate()
 {
-    PlacementStore::setUseApplicationTitle(true);
-    PlacementStore::setCompanyName(QStringLiteral("TarvelSoftware"));
     m_hostSettings->open();
 }
 

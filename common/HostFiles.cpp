@@ -2,6 +2,7 @@
 
 #include "common/HostOptions.h"
 #include "platform/AppError.h"
+#include "platform/PlacementStore.h"
 #include "platform/WholeFile.h"
 
 #include <QCoreApplication>
@@ -53,6 +54,9 @@ QString otherUseOf(HostFile file, const QString& path, const HostOptions& option
         //: Why a file cannot be written: %3 in "Cannot write \"%1\" as the %2: %3.". The host is
         //: the script editor whose files this program edits.
         return HostFilesMessages::tr("it is the host's settings file");
+    if (WholeFile::sameFile(path, PlacementStore::placementFilePath()))
+        //: Why a file cannot be written: %3 in "Cannot write \"%1\" as the %2: %3.".
+        return HostFilesMessages::tr("it is this program's own file of window positions");
     for (const HostFile other : everyHostFile) {
         if (other != file && WholeFile::sameFile(path, hostFilePath(other, options)))
             //: Why a file cannot be written; %1 is another file's title.

@@ -78,6 +78,20 @@ QString PlacementStore::keyPath() const
     return path + m_key;
 }
 
+// Worked out afresh each time, so a changed XDG_CONFIG_HOME is followed.
+QString PlacementStore::placementFilePath()
+{
+#ifdef Q_OS_WIN
+    return {};
+#else
+    const std::optional<QString> folder = userConfigFolder();
+    if (!folder)
+        return {};
+    return *folder + QLatin1Char('/') + sharedCompanyName + QLatin1Char('/') + appSettingsName() +
+           QStringLiteral(".ini");
+#endif
+}
+
 std::unique_ptr<QSettings> PlacementStore::openSettings() const
 {
     std::unique_ptr<QSettings> settings;
@@ -87,12 +101,9 @@ std::unique_ptr<QSettings> PlacementStore::openSettings() const
         key += QLatin1Char('\\') + QCoreApplication::applicationName();
     settings = std::make_unique<QSettings>(key, QSettings::NativeFormat);
 #else
-    // The path is worked out afresh each time, so a changed XDG_CONFIG_HOME is followed.
-    const std::optional<QString> folder = userConfigFolder();
-    if (!folder)
+    const QString file = placementFilePath();
+    if (file.isEmpty())
         return nullptr;
-    const QString file = *folder + QLatin1Char('/') + sharedCompanyName + QLatin1Char('/') +
-                         appSettingsName() + QStringLiteral(".ini");
     settings = std::make_unique<QSettings>(file, QSettings::IniFormat);
 #endif
     settings->beginGroup(m_key);

@@ -30,6 +30,9 @@ public:
     static void setUseApplicationTitle(bool use);
 
     QString keyPath() const;
+    // The file that holds every window's placement; empty where none does (the registry, or no
+    // settings folder).
+    static QString placementFilePath();
 
     // Moves the window to its saved placement; false when nothing usable was saved.
     bool restorePlacement();

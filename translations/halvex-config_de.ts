@@ -290,6 +290,11 @@ Sie durch das hier Angezeigte ersetzen?</translation>
         <source>Cannot write &quot;%1&quot; as the %2: %3. Nothing was written.</source>
         <translation>&quot;%1&quot; kann nicht als %2 geschrieben werden: %3. Es wurde nichts geschrieben.</translation>
     </message>
+    <message>
+        <source>it is this program&apos;s own file of window positions</source>
+        <extracomment>Why a file cannot be written: %3 in &quot;Cannot write &quot;%1&quot; as the %2: %3.&quot;.</extracomment>
+        <translation>Sie ist die Datei, in der dieses Programm seine Fensterpositionen speichert</translation>
+    </message>
 </context>
 <context>
     <name>HostSettings</name>
@@ -300,6 +305,10 @@ Sie durch das hier Angezeigte ersetzen?</translation>
     <message>
         <source>The host&apos;s settings cannot be found: neither HOME nor XDG_CONFIG_HOME is set, so there is no settings folder. They would be in &quot;$XDG_CONFIG_HOME/TarvelSoftware/Tarvel Halvex.conf&quot;, or else in &quot;$HOME/.config/TarvelSoftware/Tarvel Halvex.conf&quot;. Nothing was created.</source>
         <translation>Die Einstellungen von Tarvel Halvex sind nicht zu finden: Weder HOME noch XDG_CONFIG_HOME ist gesetzt, daher gibt es keinen Ordner für Einstellungen. Sie stünden in &quot;$XDG_CONFIG_HOME/TarvelSoftware/Tarvel Halvex.conf&quot; oder sonst in &quot;$HOME/.config/TarvelSoftware/Tarvel Halvex.conf&quot;. Es wurde nichts angelegt.</translation>
+    </message>
+    <message>
+        <source>The host&apos;s setting %1 in &quot;%2&quot; holds bytes that are not UTF-8 text, so this program cannot name the file. Correct it in the host.</source>
+        <translation>Die Einstellung %1 von Tarvel Halvex in &quot;%2&quot; enthält Bytes, die kein UTF-8-Text sind, daher kann dieses Programm die Datei nicht benennen. Korrigieren Sie sie in Tarvel Halvex.</translation>
     </message>
 </context>
 <context>
@@ -871,6 +880,10 @@ Sie durch das hier Angezeigte ersetzen?</translation>
     <message>
         <source>the file is larger than %1 MiB</source>
         <translation>Die Datei ist größer als %1 MiB</translation>
+    </message>
+    <message>
+        <source>its extended attribute %1 cannot be kept: %2</source>
+        <translation>Ihr erweitertes Attribut %1 kann nicht erhalten werden: %2</translation>
     </message>
 </context>
 </TS>

@@ -19,6 +19,8 @@ private slots:
     void valuesAreTakenVerbatim();
     void lookup_data();
     void lookup();
+    void valueThatNamesNoFileIsRefused_data();
+    void valueThatNamesNoFileIsRefused();
     void openCreatesAnEmptyFileWhenMissing();
     void openKeepsAnExistingFile();
     void changedValueIsSeenAtTheNextRead();
@@ -84,6 +86,32 @@ void TestHostSettings::lookup()
     HostSettings settings;
     settings.open();
     QCOMPARE(settings.readString(Opt_AppPath), expected);
+}
+
+// Either was once read as another path than the one the bytes name, and a reset wrote that one.
+void TestHostSettings::valueThatNamesNoFileIsRefused_data()
+{
+    QTest::addColumn<QByteArray>("value");
+    QTest::addColumn<QString>("why");
+    QTest::newRow("a NUL") << QByteArray("/tmp/a\0b.cfg", 12) << "NUL character";
+    QTest::newRow("bytes that are not UTF-8") << QByteArray("/tmp/m\xE9.cfg") << "not UTF-8";
+}
+
+void TestHostSettings::valueThatNamesNoFileIsRefused()
+{
+    QFETCH(QByteArray, value);
+    QFETCH(QString, why);
+    TestProfile profile;
+    profile.setSettingsText("[TMainWindow]\nOpt_AppPath=" + value + "\n");
+    HostSettings settings;
+    settings.open();
+    QString refusal;
+    try {
+        settings.readString(Opt_AppPath);
+    } catch (const AppError& error) {
+        refusal = error.message();
+    }
+    QVERIFY2(refusal.contains(why) && refusal.contains(Opt_AppPath), qPrintable(refusal));
 }
 
 void TestHostSettings::openCreatesAnEmptyFileWhenMissing()

@@ -2,12 +2,14 @@
 #include "common/HostOptions.h"
 #include "common/LineFile.h"
 #include "platform/AppError.h"
+#include "platform/PlacementStore.h"
 #include "support/DialogAnswerer.h"
 #include "support/TestMain.h"
 #include "support/TestProfile.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QPushButton>
 
 #include <fcntl.h>
@@ -101,6 +103,10 @@ void TestEditedFile::okAsksWhatTheFileCallsFor_data()
     QTest::newRow("the host's settings file: refused")
         << "settings file" << 0 << "the host's settings file"
         << "";
+    // The positions were saved into it on closing, over what the user had kept there.
+    QTest::newRow("this program's file of window positions: refused")
+        << "positions file" << 0 << "window positions"
+        << "";
 }
 
 void TestEditedFile::okAsksWhatTheFileCallsFor()
@@ -142,6 +148,12 @@ void TestEditedFile::okAsksWhatTheFileCallsFor()
         world.options.values[Opt_HTMLToolbarCFG] = world.first;
     if (situation == QLatin1String("settings file"))
         world.options.settingsFile = world.first;
+    if (situation == QLatin1String("positions file")) {
+        const QString positions = PlacementStore::placementFilePath();
+        QVERIFY(QDir().mkpath(QFileInfo(positions).path()));
+        writeBytes(positions, readBytes);
+        world.name(positions);
+    }
 
     DialogAnswerer answerer;
     QString question;
