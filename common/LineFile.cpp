@@ -150,6 +150,22 @@ bool TextLines::next(QByteArrayView& line)
     return true;
 }
 
+QString TextLines::refusal() const
+{
+    const qsizetype nul = m_utf8.indexOf('\0');
+    if (nul < 0)
+        return {};
+    int line = 1;
+    for (qsizetype at = 0;; ++line) {
+        const LineEnd end = lineEndIn(m_utf8.constData(), m_utf8.size(), at);
+        if (end.end >= nul)
+            break;
+        at = end.next;
+    }
+    return LineFileMessages::tr("Line %1 holds %2.")
+        .arg(QString::number(line), breakingCharacter('\0'));
+}
+
 void LineSink::add(int number)
 {
     // Formatted on the stack: a number stands on every line of a toolbar file.

@@ -64,6 +64,9 @@ public:
     explicit TextLines(QStringView text, const QString& origin = clipboardOrigin());
     static QString clipboardOrigin();
     bool next(QByteArrayView& line) override;
+    // Why the text cannot be taken at all: a NUL, which no line of a file holds and no field
+    // takes. Empty when it can.
+    QString refusal() const;
 
 private:
     QByteArray m_utf8;

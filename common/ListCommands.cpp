@@ -13,7 +13,9 @@
 ListCommands::ListCommands(QAbstractItemView* list, QWidget* window)
     : QObject(window), m_list(list), m_window(window)
 {
+    // A right click comes to the viewport, the Menu key to the list itself.
     m_list->viewport()->installEventFilter(this);
+    m_list->installEventFilter(this);
     // Shift+F10 opens the menu as the Menu key does, where a keyboard has none.
     auto* menuKey = new QAction(this);
     menuKey->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10));

@@ -42,6 +42,8 @@ MimeTypesRead readMimeTypes(QByteArrayView bytes)
 MimeTypesPaste readMimeTypesPaste(QStringView text)
 {
     TextLines lines(text);
+    if (QString refusal = lines.refusal(); !refusal.isEmpty())
+        return {{}, std::move(refusal)};
     MimeTypesPaste paste{readMimeTypes(lines).document.rows, {}};
     if (paste.types.isEmpty())
         paste.refusal = QCoreApplication::translate(

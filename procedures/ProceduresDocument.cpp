@@ -131,8 +131,9 @@ ProceduresPaste readProceduresPaste(QStringView text)
 {
     TextLines lines(text);
     ProceduresPaste paste;
+    paste.refusal = lines.refusal();
     QByteArrayView line;
-    bool more = lines.next(line);
+    bool more = paste.refusal.isEmpty() && lines.next(line);
     while (more && paste.refusal.isEmpty()) {
         if (line.startsWith(headerStart)) {
             paste.refusal = stoppedAt(lines, line,

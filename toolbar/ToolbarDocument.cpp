@@ -167,8 +167,11 @@ ToolbarRead readToolbar(QByteArrayView bytes, const QString& fileName)
 ToolbarPaste readToolbarPaste(QStringView text)
 {
     TextLines lines(text);
-    ToolbarLines read = readToolbarLines(lines);
     ToolbarPaste paste;
+    paste.refusal = lines.refusal();
+    if (!paste.refusal.isEmpty())
+        return paste;
+    ToolbarLines read = readToolbarLines(lines);
     if (read.stoppedBy)
         paste.refusal = read.stoppedBy->message();
     else if (!read.leadingTags.isEmpty() && !read.categories.isEmpty())

@@ -114,6 +114,11 @@ void TestClipboardText::paste_data()
     QTest::newRow("one line: refused") << "MIME"
                                        << "a/b"
                                        << "refused: The clipboard holds no MIME";
+    // Once pasted into the document, a NUL made every OK after it fail.
+    for (const char* kind : {"toolbar", "procedures", "MIME"})
+        QTest::addRow("%s: a NUL refused", kind)
+            << kind << QStringLiteral("1:0:a:b\nX\r\n.x%1y\n").arg(QChar(0))
+            << "refused: Line 3 holds the control character U+0000";
 }
 
 void TestClipboardText::paste()
