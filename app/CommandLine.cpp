@@ -10,7 +10,9 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -26,6 +28,7 @@ public:
 
 private:
     int usageError(const QString& error) const;
+    static bool resultsDelivered();
     QString helpText() const;
     int check() const;
     int reset(const QString& which) const;
@@ -84,7 +87,7 @@ int CommandLine::run(const QStringList& arguments)
 {
     if (!m_parser.parse(arguments))
         return usageError(m_parser.errorText());
-    if (m_parser.isSet(QStringLiteral("help"))) {
+    if (m_parser.isSet(QStringLiteral("help")) || m_parser.isSet(QStringLiteral("help-all"))) {
         std::fputs(qPrintable(helpText()), stdout);
         return done;
     }
@@ -97,13 +100,27 @@ int CommandLine::run(const QStringList& arguments)
         return usageError(tr("Unexpected argument \"%1\".").arg(m_parser.positionalArguments()[0]));
     if (m_parser.isSet(m_check) == m_parser.isSet(m_reset))
         return usageError(tr("Give either --check or --reset."));
+    // Only the last of several values would count.
+    if (m_parser.values(m_reset).size() > 1)
+        return usageError(tr("Give --reset once: \"all\" resets the three files."));
+    int status = failed;
     try {
         m_settings.requireSettingsFolder();
-        return m_parser.isSet(m_check) ? check() : reset(m_parser.value(m_reset));
+        status = m_parser.isSet(m_check) ? check() : reset(m_parser.value(m_reset));
     } catch (const AppError& error) {
         print(stderr, oneLine(error.message()));
-        return failed;
     }
+    return resultsDelivered() ? status : failed;
+}
+
+// Results that could not be written (a full disk, a closed output) are not a success.
+bool CommandLine::resultsDelivered()
+{
+    if (std::fflush(stdout) == 0 && !std::ferror(stdout))
+        return true;
+    print(stderr,
+          tr("Cannot write the results: %1.").arg(QString::fromLocal8Bit(std::strerror(errno))));
+    return false;
 }
 
 int CommandLine::usageError(const QString& error) const

@@ -78,8 +78,9 @@ QList<HostFileCheck> checkHostFiles(const HostOptions& options)
 {
     QList<HostFileCheck> checks;
     for (const HostFile file : everyHostFile) {
-        HostFileCheck check{file, hostFilePath(file, options), {}};
+        HostFileCheck check{file, {}, {}};
         try {
+            check.path = hostFilePath(file, options);
             check.problem = problemOf(file, check.path, options);
         } catch (const AppError& error) {
             check.problem = error.message();

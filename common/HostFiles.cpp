@@ -14,6 +14,17 @@ struct HostFilesMessages
     Q_DECLARE_TR_FUNCTIONS(HostFiles)
 };
 
+// A setting that names no file (its value is refused) names none of the others either: its own
+// role reports it, and it does not stop the others from being checked or written.
+QString readablePath(HostFile file, const HostOptions& options)
+{
+    try {
+        return hostFilePath(file, options);
+    } catch (const AppError&) {
+        return {};
+    }
+}
+
 } // namespace
 
 QString hostFileTitle(HostFile file)
@@ -58,7 +69,7 @@ QString otherUseOf(HostFile file, const QString& path, const HostOptions& option
         //: Why a file cannot be written: %3 in "Cannot write \"%1\" as the %2: %3.".
         return HostFilesMessages::tr("it is this program's own file of window positions");
     for (const HostFile other : everyHostFile) {
-        if (other != file && WholeFile::sameFile(path, hostFilePath(other, options)))
+        if (other != file && WholeFile::sameFile(path, readablePath(other, options)))
             //: Why a file cannot be written; %1 is another file's title.
             return HostFilesMessages::tr("the host's settings name it as the %1 too")
                 .arg(hostFileTitle(other));

@@ -178,6 +178,14 @@ von Tarvel Halvex.</translation>
         <source>No window system was found (neither DISPLAY nor WAYLAND_DISPLAY is set): start halvex-config from a desktop session. From a terminal, &quot;halvex-config --check&quot; and &quot;--reset&quot; work without one; &quot;halvex-config --help&quot; tells more.</source>
         <translation>Es wurde kein Fenstersystem gefunden (weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt): Starten Sie halvex-config aus einer Desktop-Sitzung. Im Terminal funktionieren &quot;halvex-config --check&quot; und &quot;--reset&quot; auch ohne Fenstersystem; &quot;halvex-config --help&quot; erklärt mehr.</translation>
     </message>
+    <message>
+        <source>Give --reset once: &quot;all&quot; resets the three files.</source>
+        <translation>Geben Sie --reset nur einmal an: &quot;all&quot; setzt alle drei Dateien zurück.</translation>
+    </message>
+    <message>
+        <source>Cannot write the results: %1.</source>
+        <translation>Die Ergebnisse können nicht ausgegeben werden: %1.</translation>
+    </message>
 </context>
 <context>
     <name>EditedFile</name>

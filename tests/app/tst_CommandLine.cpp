@@ -34,6 +34,12 @@ QString spoil(const QString& folder, const QString& how)
             writeBytes(files + QString::fromLatin1(name), "changed\r\n");
     if (how == QLatin1String("read-only file"))
         QFile::setPermissions(files + QStringLiteral("MIMETypes.cfg"), QFileDevice::ReadOwner);
+    if (how == QLatin1String("bad toolbar setting")) {
+        const QString settings =
+            folder + QStringLiteral("/config/TarvelSoftware/Tarvel Halvex.conf");
+        writeBytes(settings, fileBytes(settings).replace("HTMLToolbar.cfg",
+                                                         QByteArray("HTML\0Toolbar.cfg", 16)));
+    }
     if (how == QLatin1String("one file for two")) {
         const QString settings =
             folder + QStringLiteral("/config/TarvelSoftware/Tarvel Halvex.conf");
@@ -57,11 +63,18 @@ void TestCommandLine::optionsPrintAndExit_data()
                           << "Usage: halvex-config \\[options\\]\\n(.|\\n)*--reset "
                              "<toolbar\\|procedures\\|mime\\|all>(.|\\n)*"
                           << "";
+    // Listed by --help, it once gave the usage and status 2.
+    QTest::newRow("help-all, as help")
+        << QStringList{"--help-all"} << "" << 0 << "Usage: halvex-config \\[options\\]\\n(.|\\n)*"
+        << "";
     QTest::newRow("version") << QStringList{"-v"} << "" << 0 << "halvex-config 1\\.0\\n"
                              << "";
     QTest::newRow("unknown option: usage") << QStringList{"--bogus"} << "" << 2 << "" << usage;
     QTest::newRow("wrong value: usage")
         << QStringList{"--reset", "nothing"} << "" << 2 << "" << usage;
+    // Only the last one was once done, with status 0.
+    QTest::newRow("reset given twice: usage")
+        << QStringList{"--reset", "mime", "--reset", "toolbar"} << "" << 2 << "" << usage;
     QTest::newRow("check of sound files")
         << QStringList{"--check"} << "" << 0 << "([^\\n]+\"[^\\n]+\": ok\\n){4}"
         << "";
@@ -73,6 +86,11 @@ void TestCommandLine::optionsPrintAndExit_data()
     QTest::newRow("check: a missing file")
         << QStringList{"--check"} << "missing file" << 1
         << "(.|\\n)*MIME types file \"[^\\n]*\": Cannot read [^\\n]*No such file(.|\\n)*"
+        << "";
+    // One setting that names no file once stopped every file's check.
+    QTest::newRow("check: a bad setting, the others still checked")
+        << QStringList{"--check"} << "bad toolbar setting" << 1
+        << "HTML toolbar file: [^\\n]*NUL character[^\\n]*\\n([^\\n]+\": ok\\n){3}"
         << "";
     QTest::newRow("check: one file named for two")
         << QStringList{"--check"} << "one file for two" << 1
