@@ -501,7 +501,12 @@ bool sameFile(const QString& a, const QString& b)
         return first.device == second.device && first.inode == second.inode;
     if (first.exists != second.exists)
         return false;
-    return resolvedPath(a) == resolvedPath(b);
+    // Neither is there yet: the same file once written, where their links lead.
+    try {
+        return resolvedTarget(a) == resolvedTarget(b);
+    } catch (const AppError&) {
+        return resolvedPath(a) == resolvedPath(b);
+    }
 }
 
 } // namespace WholeFile

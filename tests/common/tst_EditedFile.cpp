@@ -100,6 +100,10 @@ void TestEditedFile::okAsksWhatTheFileCallsFor_data()
     both("created since it was found missing", "has been created since", "first");
     QTest::newRow("another role's file: refused") << "role clash" << 0 << "HTML toolbar file"
                                                   << "";
+    // Compared as text, the link once passed, and the write went through it.
+    QTest::newRow("missing, a link to another role's missing file: refused")
+        << "missing, linked to another role's" << 0 << "HTML toolbar file"
+        << "";
     QTest::newRow("the host's settings file: refused")
         << "settings file" << 0 << "the host's settings file"
         << "";
@@ -143,6 +147,10 @@ void TestEditedFile::okAsksWhatTheFileCallsFor()
         writeBytes(world.second, readBytes);
         QFile::remove(world.first);
         QVERIFY(QFile::rename(world.second, world.first));
+    }
+    if (situation == QLatin1String("missing, linked to another role's")) {
+        QVERIFY(QFile::link(world.third, world.first));
+        world.options.values[Opt_HTMLToolbarCFG] = world.third;
     }
     if (situation == QLatin1String("role clash"))
         world.options.values[Opt_HTMLToolbarCFG] = world.first;
