@@ -34,17 +34,12 @@ QString spoil(const QString& folder, const QString& how)
             writeBytes(files + QString::fromLatin1(name), "changed\r\n");
     if (how == QLatin1String("read-only file"))
         QFile::setPermissions(files + QStringLiteral("MIMETypes.cfg"), QFileDevice::ReadOwner);
-    if (how == QLatin1String("bad toolbar setting")) {
-        const QString settings =
-            folder + QStringLiteral("/config/TarvelSoftware/Tarvel Halvex.conf");
+    const QString settings = folder + QStringLiteral("/config/TarvelSoftware/Tarvel Halvex.conf");
+    if (how == QLatin1String("bad toolbar setting"))
         writeBytes(settings, fileBytes(settings).replace("HTMLToolbar.cfg",
                                                          QByteArray("HTML\0Toolbar.cfg", 16)));
-    }
-    if (how == QLatin1String("one file for two")) {
-        const QString settings =
-            folder + QStringLiteral("/config/TarvelSoftware/Tarvel Halvex.conf");
+    if (how == QLatin1String("one file for two"))
         writeBytes(settings, fileBytes(settings).replace("MIMETypes.cfg", "HTMLToolbar.cfg"));
-    }
     return files;
 }
 

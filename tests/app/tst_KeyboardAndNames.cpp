@@ -151,9 +151,7 @@ void TestKeyboardAndNames::tabVisitsTheControlsInOrder()
 
 void TestKeyboardAndNames::everyFieldIsNamed_data()
 {
-    QTest::addColumn<QString>("window");
-    for (const QString& window : everyWindow)
-        QTest::newRow(qPrintable(window)) << window;
+    addEveryWindowRows();
 }
 
 // Whatever a person types into or picks from has a name that a screen reader can say.

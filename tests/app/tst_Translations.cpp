@@ -151,9 +151,7 @@ void TestTranslations::everyEntryIsTranslated()
 
 void TestTranslations::everyWindowInGerman_data()
 {
-    QTest::addColumn<QString>("window");
-    for (const QString& window : everyWindow)
-        QTest::newRow(qPrintable(window)) << window;
+    addEveryWindowRows();
 }
 
 // A text left out of tr(), or a window that was not retranslated, still shows English: none

@@ -35,9 +35,7 @@ void TestWindowCycles::cleanupTestCase()
 
 void TestWindowCycles::everyWindowOpensAndClosesCleanly_data()
 {
-    QTest::addColumn<QString>("window");
-    for (const QString& window : everyWindow)
-        QTest::newRow(qPrintable(window)) << window;
+    addEveryWindowRows();
 }
 
 void TestWindowCycles::everyWindowOpensAndClosesCleanly()

@@ -42,9 +42,7 @@ void TestWayland::initTestCase()
 
 void TestWayland::everyWindowOpensQuietly_data()
 {
-    QTest::addColumn<QString>("window");
-    for (const QString& window : everyWindow)
-        QTest::newRow(qPrintable(window)) << window;
+    addEveryWindowRows();
 }
 
 void TestWayland::everyWindowOpensQuietly()

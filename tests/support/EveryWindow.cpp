@@ -14,6 +14,8 @@
 #include "toolbar/UpdateImagesWindowUnit.h"
 #include "toolbar/ViewImageWindowUnit.h"
 
+#include <QTest>
+
 #include <functional>
 
 DemoHost::DemoHost()
@@ -71,4 +73,11 @@ std::unique_ptr<Form> makeWindow(const QString& name, DemoHost& host)
     std::unique_ptr<Form> window = (*make)();
     window->runCreateHandler();
     return window;
+}
+
+void addEveryWindowRows()
+{
+    QTest::addColumn<QString>("window");
+    for (const QString& window : everyWindow)
+        QTest::newRow(qPrintable(window)) << window;
 }

@@ -23,5 +23,8 @@ struct DemoHost
 // Every window of the program, by its objectName.
 extern const QStringList everyWindow;
 
+// A test's data: one row per window, in a column "window".
+void addEveryWindowRows();
+
 // The window of that name, created as its opener creates it (create handler run), not shown.
 std::unique_ptr<Form> makeWindow(const QString& name, DemoHost& host);
