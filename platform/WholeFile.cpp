@@ -188,10 +188,10 @@ void keepExtendedAttributes(QFileDevice& file, const QString& path, const QByteA
     const ssize_t listed = ::listxattr(target.constData(), names.data(), size_t(names.size()));
     if (listed <= 0)
         return;
+    QByteArray value(65536, Qt::Uninitialized);
     for (const QByteArray& name : names.first(listed).split('\0')) {
         if (name.isEmpty())
             continue;
-        QByteArray value(65536, Qt::Uninitialized);
         const ssize_t size =
             ::getxattr(target.constData(), name.constData(), value.data(), size_t(value.size()));
         if ((size < 0 || ::fsetxattr(file.handle(), name.constData(), value.constData(),

@@ -132,8 +132,10 @@ ProceduresPaste readProceduresPaste(QStringView text)
     TextLines lines(text);
     ProceduresPaste paste;
     paste.refusal = lines.refusal();
+    if (!paste.refusal.isEmpty())
+        return paste;
     QByteArrayView line;
-    bool more = paste.refusal.isEmpty() && lines.next(line);
+    bool more = lines.next(line);
     while (more && paste.refusal.isEmpty()) {
         if (line.startsWith(headerStart)) {
             paste.refusal = stoppedAt(lines, line,
