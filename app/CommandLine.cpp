@@ -168,14 +168,15 @@ int CommandLine::reset(const QString& which) const
     return allWritten ? done : failed;
 }
 
-// The same safe write as the Additional window's reset; the others are still tried when one
-// fails, since the files do not depend on each other.
+// The Additional window's reset, the command itself being the user's answer; the others are
+// still tried when one fails, since the files do not depend on each other.
 bool CommandLine::resetOne(HostFile file) const
 {
     QString written;
     try {
-        written = EditedFile::replaceWhole(
-            file, m_settings, [file](LineSink& lines) { writeDefaultLines(lines, file); });
+        const FileReplacement replacement = EditedFile::reset(file, m_settings);
+        replacement.write([file](LineSink& lines) { writeDefaultLines(lines, file); });
+        written = replacement.path();
     } catch (const AppError& error) {
         print(stderr, oneLine(error.message()));
         return false;

@@ -14,42 +14,21 @@
 
 namespace {
 
-std::optional<AppError> stoppedBy(const ToolbarRead& read)
-{
-    return read.stoppedBy;
-}
-
-std::optional<AppError> stoppedBy(const ProceduresRead& read)
-{
-    return read.stoppedBy;
-}
-
-std::optional<AppError> stoppedBy(const MimeTypesRead&)
-{
-    return std::nullopt;
-}
-
 // The file's lines through its editor's reader, as the editor opens it: the line that stopped
 // the reader, or the NUL that cut the file short.
-template <class Read>
-QString lineFileProblem(HostFile file, const HostOptions& options, Read (*reader)(LineSource&))
+template <class Document>
+QString lineFileProblem(HostFile file, const HostOptions& options,
+                        LineFileRead<Document> (*reader)(LineSource&))
 {
     EditedFile edited(file, options);
-    std::optional<AppError> stopped;
-    qsizetype lastLine = 0;
-    edited.read([&](LineSource& lines) {
-        const Read read = reader(lines);
-        stopped = stoppedBy(read);
-        lastLine = lines.lineNumber();
-        return read.whole;
-    });
-    if (stopped)
-        return stopped->message();
-    if (!edited.readWhole())
+    const LineFileRead<Document> read = edited.read(reader);
+    if (read.stoppedBy)
+        return read.stoppedBy->message();
+    if (!read.whole)
         return QCoreApplication::translate("HostFileCheck",
                                            "Line %1 holds a NUL character, which ends what is "
                                            "read: the editor shows only what comes before it.")
-            .arg(lastLine);
+            .arg(read.linesRead);
     return {};
 }
 
@@ -60,14 +39,14 @@ QString problemOf(HostFile file, const QString& path, const HostOptions& options
         return otherUse;
     switch (file) {
     case HostFile::Toolbar:
-        return lineFileProblem<ToolbarRead>(file, options, readToolbar);
+        return lineFileProblem<ToolbarDocument>(file, options, readToolbar);
     case HostFile::ImageStrip:
         requireOneImage(loadPicture(path, hostFileTitle(file)), path);
         return {};
     case HostFile::Procedures:
-        return lineFileProblem<ProceduresRead>(file, options, readProcedures);
+        return lineFileProblem<ProceduresDocument>(file, options, readProcedures);
     case HostFile::MimeTypes:
-        return lineFileProblem<MimeTypesRead>(file, options, readMimeTypes);
+        return lineFileProblem<MimeTypesDocument>(file, options, readMimeTypes);
     }
     return {};
 }

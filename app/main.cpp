@@ -1,6 +1,6 @@
 #include "app/Application.h"
 #include "app/CommandLine.h"
-#include "app/StartWindowUnit.h"
+#include "app/StartWindow.h"
 
 #include <QApplication>
 #include <QDeadlineTimer>
@@ -25,7 +25,6 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     setUpApplication(application);
     StartWindow startWindow;
-    startWindow.runCreateHandler();
     startWindow.show();
     // Lets the start-up benchmark time a real start: it learns when the start window was shown.
     if (qEnvironmentVariableIsSet("HALVEX_QUIT_WHEN_SHOWN"))

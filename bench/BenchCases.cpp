@@ -1,16 +1,18 @@
 #include "BenchCases.h"
 
-#include "common/Form.h"
+#include "common/EditorWindow.h"
 #include "common/HostOptions.h"
 #include "common/LineFile.h"
+#include "common/Modal.h"
 #include "mime/MimeTypesDocument.h"
-#include "mime/MimeTypesEditorWindowUnit.h"
+#include "mime/MimeTypesEditor.h"
 #include "procedures/ProceduresDocument.h"
-#include "procedures/ProceduresEditorWindowUnit.h"
+#include "procedures/ProceduresEditor.h"
 #include "toolbar/ToolbarDocument.h"
-#include "toolbar/ToolbarEditorWindowUnit.h"
+#include "toolbar/ToolbarEditor.h"
 
 #include <QAbstractItemView>
+#include <QDialogButtonBox>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
@@ -19,6 +21,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTreeWidget>
+#include <QUndoStack>
 
 #include <algorithm>
 #include <cstdio>
@@ -112,19 +115,19 @@ QList<QStringList> viewTexts(BenchKind kind, const QByteArray& bytes)
     QList<QStringList> groups;
     if (kind == BenchKind::MimeTypes) {
         for (const MimeType& type : readMimeTypes(bytes).document.rows)
-            groups.append({type.type.toString(), type.suffix.toString()});
+            groups.append({type.type(), type.suffix()});
     } else if (kind == BenchKind::Procedures) {
         for (const ProcedureSection& section : readProcedures(bytes, {}).document.sections) {
             QStringList group{sectionCaption(section.number)};
             for (const Procedure& procedure : section.procedures)
-                group << procedure.caption.toString();
+                group << procedure.caption();
             groups.append(group);
         }
     } else {
         for (const ToolbarCategory& category : readToolbar(bytes, {}).document.categories) {
-            QStringList group{category.caption.toString()};
-            for (const ToolbarTag& tag : category.tags)
-                group << tag.caption.toString() + QLatin1Char(':') + tag.tag.toString();
+            QStringList group{category.caption()};
+            for (const ToolbarTag& tag : category.tags())
+                group << tag.text();
             groups.append(group);
         }
     }
@@ -164,13 +167,19 @@ QStringList readBareView(const QTreeWidget& view)
     return texts;
 }
 
-std::unique_ptr<Form> openEditor(BenchKind kind, const HostOptions& options)
+std::unique_ptr<EditorWindow> openEditor(BenchKind kind, const HostOptions& options)
 {
     if (kind == BenchKind::MimeTypes)
-        return std::make_unique<MimeTypesEditorWindow>(nullptr, options);
+        return std::make_unique<MimeTypesEditor>(nullptr, options);
     if (kind == BenchKind::Procedures)
-        return std::make_unique<ProceduresEditorWindow>(nullptr, options);
-    return std::make_unique<ToolbarEditorWindow>(nullptr, options);
+        return std::make_unique<ProceduresEditor>(nullptr, options);
+    return std::make_unique<ToolbarEditor>(nullptr, options);
+}
+
+// A property dialog's OK, in its button box.
+void accept(QDialog& dialog)
+{
+    dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
 }
 
 // A tag, a procedure or a MIME type row: in a tree the child of a node at the top level, in a
@@ -193,10 +202,10 @@ struct CommandNames
 CommandNames commandNames(BenchKind kind)
 {
     if (kind == BenchKind::MimeTypes)
-        return {"lvItems", "btnNewType", "txtMIMEType"};
+        return {"itemsView", "newTypeButton", "mimeTypeEdit"};
     if (kind == BenchKind::Procedures)
-        return {"tvItems", "btnNewCode", "txtCaption"};
-    return {"tvItems", "btnNewTag", "txtCaption"};
+        return {"itemsView", "newCodeButton", "captionEdit"};
+    return {"itemsView", "newTagButton", "captionEdit"};
 }
 
 } // namespace
@@ -255,13 +264,10 @@ QJsonObject measureEditor(BenchKind kind, const QString& path)
     const BenchOptions options(kind, path);
     failOnMessages();
     QImage(192, 16, QImage::Format_RGB32).save(options.readString(Opt_HTMLToolbarGlyphs));
-    std::unique_ptr<Form> editor;
-    const double openMs = timed([&] {
-        editor = openEditor(kind, options);
-        editor->runCreateHandler();
-    });
+    std::unique_ptr<EditorWindow> editor;
+    const double openMs = timed([&] { editor = openEditor(kind, options); });
     double saveMs = 0;
-    Modal::setHook([&](QDialog& window) { saveMs = timed([&] { click(window, "btnOk"); }); });
+    Modal::setHook([&](QDialog& window) { saveMs = timed([&] { click(window, "okButton"); }); });
     Modal::exec(*editor);
     Modal::setHook({});
     return {{QStringLiteral("open_ms"), openMs},
@@ -295,23 +301,24 @@ QJsonObject measureFloors(BenchKind kind, const QString& path)
             {QStringLiteral("read_back_ms"), readBackMs}};
 }
 
+// Each command on a node in the middle of the document, over and over: select, New, Edit,
+// Remove, a move, a paste of one node, and the undo of a step.
 QJsonObject measureInteractions(BenchKind kind, const QString& path)
 {
     const BenchOptions options(kind, path);
     failOnMessages();
     QImage(192, 16, QImage::Format_RGB32).save(options.readString(Opt_HTMLToolbarGlyphs));
-    const std::unique_ptr<Form> editor = openEditor(kind, options);
-    editor->runCreateHandler();
+    const std::unique_ptr<EditorWindow> editor = openEditor(kind, options);
     const CommandNames names = commandNames(kind);
     QAbstractItemView& view = *editor->findChild<QAbstractItemView*>(QLatin1String(names.view));
-    QList<double> select, create, edit, remove;
+    QList<double> select, create, edit, remove, move, paste, undo;
     Modal::setHook([&](QDialog& window) {
         if (auto* box = qobject_cast<QMessageBox*>(&window)) {
             box->button(QMessageBox::Yes)->click();
         } else if (&window != editor.get()) {
             window.findChild<QLineEdit*>(QLatin1String(names.field))
                 ->setText(QStringLiteral("NEW/%1").arg(create.size() + edit.size()));
-            click(window, "btnOk");
+            accept(window);
         } else {
             const QAbstractItemModel& model = *view.model();
             const int last = model.rowCount() - 1;
@@ -319,23 +326,29 @@ QJsonObject measureInteractions(BenchKind kind, const QString& path)
                 const QModelIndex target = leafAt(model, last - i % 3, 10 + i);
                 select << timed([&] { view.setCurrentIndex(target); });
             }
+            const auto at = [&](int i) { view.setCurrentIndex(leafAt(model, last / 2, i)); };
             for (int i = 0; i < 11; ++i) {
-                view.setCurrentIndex(leafAt(model, last / 2, i));
+                at(i);
                 create << timed([&] { click(window, names.newButton); });
-                view.setCurrentIndex(leafAt(model, last / 2, 20 + i));
-                edit << timed([&] { click(window, "btnEdit"); });
-                view.setCurrentIndex(leafAt(model, last / 2, 40 + i));
-                remove << timed([&] { click(window, "btnRemove"); });
+                at(20 + i);
+                edit << timed([&] { click(window, "editButton"); });
+                at(40 + i);
+                remove << timed([&] { click(window, "removeButton"); });
+                at(60 + i);
+                move << timed([&] { editor->moveSelectedDown(); });
+                editor->copySelected();
+                paste << timed([&] { editor->paste(); });
+                undo << timed([&] { editor->undoStack()->undo(); });
             }
             window.reject();
         }
     });
     Modal::exec(*editor);
     Modal::setHook({});
-    return {{QStringLiteral("select_ms"), median(select)},
-            {QStringLiteral("new_ms"), median(create)},
-            {QStringLiteral("edit_ms"), median(edit)},
-            {QStringLiteral("remove_ms"), median(remove)}};
+    return {{QStringLiteral("select_ms"), median(select)}, {QStringLiteral("new_ms"), median(create)},
+            {QStringLiteral("edit_ms"), median(edit)},     {QStringLiteral("remove_ms"), median(remove)},
+            {QStringLiteral("move_ms"), median(move)},     {QStringLiteral("paste_ms"), median(paste)},
+            {QStringLiteral("undo_ms"), median(undo)}};
 }
 
 double peakMemoryMiB()

@@ -21,6 +21,8 @@ public:
 
     QString toString() const { return QString::fromUtf8(m_utf8); }
     QByteArrayView utf8() const { return m_utf8; }
+    // Shares the bytes rather than copying them.
+    QByteArray toUtf8() const { return m_utf8; }
     bool isEmpty() const { return m_utf8.isEmpty(); }
 
     friend bool operator==(const DocumentText&, const DocumentText&) = default;

@@ -1,7 +1,7 @@
 #include "common/EditedFile.h"
 
 #include "common/LineFile.h"
-#include "common/Modal.h"
+#include "common/RowRoom.h"
 #include "platform/AppError.h"
 
 #include <QCoreApplication>
@@ -51,20 +51,37 @@ QString createdQuestion(const QString& path)
 
 } // namespace
 
+FileReplacement::FileReplacement(HostFile file, const HostOptions& options, QString path,
+                                 QString question)
+    : m_file(file), m_options(options), m_path(std::move(path)), m_question(std::move(question))
+{
+}
+
+// The settings may have changed while the question was open: the path is checked again.
+void FileReplacement::write(const Write& write) const
+{
+    requireOwnFile(m_file, m_path, m_options);
+    WholeFile::write(m_path, [&](QIODevice& file) {
+        FileLineWriter lines(m_path, file);
+        write(lines);
+        lines.finish();
+    });
+}
+
 EditedFile::EditedFile(HostFile file, const HostOptions& options) : m_file(file), m_options(options)
 {
 }
 
 // The rest of a file that a line or a NUL stopped is read for the hash, and the identity is taken
 // again after the read: a file replaced while it was read then differs in its hash, and OK asks.
-void EditedFile::read(const Build& build)
+void EditedFile::readLines(const std::function<bool(LineSource&)>& read)
 {
     m_readPath = hostFilePath(m_file, m_options);
     m_identity = WholeFile::identity(m_readPath);
     m_state = m_identity.exists ? State::Unread : State::Missing;
     WholeFile::Reader file(m_readPath);
     FileLines lines(file);
-    const bool whole = buildWithin(lines, build);
+    const bool whole = readWithin(lines, read);
     file.drain();
     m_hash = file.hash();
     m_identity = WholeFile::identity(m_readPath);
@@ -72,11 +89,14 @@ void EditedFile::read(const Build& build)
 }
 
 // Running out of memory ends the read like any other failure, with a message that says why:
-// the document made so far is gone, and the window shows nothing of the file.
-bool EditedFile::buildWithin(FileLines& lines, const Build& build) const
+// the document made so far is gone, and the window shows nothing of the file. Every line may
+// become a row of the editor's view, so the view's room is asked for too.
+bool EditedFile::readWithin(FileLines& lines, const std::function<bool(LineSource&)>& read) const
 {
     try {
-        return build(lines) && lines.whole();
+        const bool whole = read(lines) && lines.whole();
+        requireRoomForRows(lines.lineNumber());
+        return whole;
     } catch (const std::bad_alloc&) {
         throw AppError(
             EditedFileMessages::tr("Cannot read \"%1\": the file is too large for the memory "
@@ -86,48 +106,23 @@ bool EditedFile::buildWithin(FileLines& lines, const Build& build) const
     }
 }
 
-bool EditedFile::save(QWidget* parent, const Write& write)
+FileReplacement EditedFile::replacement() const
 {
     const QString path = hostFilePath(m_file, m_options);
     requireOwnFile(m_file, path, m_options);
-    const QString question = questionBeforeSaving(path);
-    if (!question.isEmpty() && !Modal::confirm(parent, question, Modal::Default::No))
-        return false;
-    replace(path, write);
-    return true;
+    return FileReplacement(m_file, m_options, path, questionBeforeWriting(path));
 }
 
-bool EditedFile::reset(QWidget* parent, HostFile file, const HostOptions& options,
-                       const QString& question, const Write& write)
+FileReplacement EditedFile::reset(HostFile file, const HostOptions& options)
 {
     const QString path = hostFilePath(file, options);
     requireOwnFile(file, path, options);
-    if (!Modal::confirm(parent, question))
-        return false;
-    replace(path, write);
-    return true;
-}
-
-QString EditedFile::replaceWhole(HostFile file, const HostOptions& options, const Write& write)
-{
-    const QString path = hostFilePath(file, options);
-    requireOwnFile(file, path, options);
-    replace(path, write);
-    return path;
-}
-
-void EditedFile::replace(const QString& path, const Write& write)
-{
-    WholeFile::write(path, [&](QIODevice& file) {
-        FileLineWriter lines(path, file);
-        write(lines);
-        lines.finish();
-    });
+    return FileReplacement(file, options, path, QString());
 }
 
 // Nothing is asked where nothing on disk would be lost: a file that is not there (any more) is
 // simply written.
-QString EditedFile::questionBeforeSaving(const QString& path) const
+QString EditedFile::questionBeforeWriting(const QString& path) const
 {
     if (!WholeFile::identity(path).exists)
         return {};

@@ -1,63 +1,83 @@
 #pragma once
 
 #include "common/HostFiles.h"
+#include "common/LineFile.h"
 #include "platform/WholeFile.h"
 
 #include <QString>
 
 #include <functional>
 
-class FileLines;
 class HostOptions;
 class LineSink;
 class LineSource;
-class QWidget;
+
+// Writes one of the host's files whole, at a path decided before anything is written, after
+// the question it names, if any, was answered Yes.
+class FileReplacement
+{
+public:
+    using Write = std::function<void(LineSink& lines)>;
+
+    FileReplacement(HostFile file, const HostOptions& options, QString path, QString question);
+
+    // The file that write replaces, as the host's settings named it when the replacement was
+    // decided.
+    const QString& path() const { return m_path; }
+    // What the user must be asked before the file is replaced: empty when nothing on disk would
+    // be lost. Losing what is on disk is the answer No guards against, so No is the default.
+    const QString& question() const { return m_question; }
+
+    // Replaces the file with the lines that write gives. Throws, and leaves the file as it was,
+    // when the path is another of the host's files or the file cannot be written.
+    void write(const Write& write) const;
+
+private:
+    HostFile m_file;
+    const HostOptions& m_options;
+    QString m_path;
+    QString m_question;
+};
 
 // One of the host's files from the moment an editor reads it to the moment OK replaces it:
-// which file was read, how much of it, and what it was like then. The save takes the path from
-// the host once, asks what the file's state on disk calls for, and writes to the path it asked
-// about. The three editors and the three resets all go through it.
+// which file was read, how much of it, and what it was like then. The editors, the resets and
+// the command line all go through it.
 class EditedFile
 {
 public:
     EditedFile(HostFile file, const HostOptions& options);
 
-    // Reads the file that the host's settings name now: build gets its lines, makes the
-    // document of them and says whether the document holds every line it was given. Throws when
-    // the file cannot be read. Only once build returned does the file count as read; a file that
-    // could not be read, or whose document could not be built, counts as not read (or as
-    // missing, when there is none), so that OK can never mistake a failure for the file.
-    using Build = std::function<bool(LineSource& lines)>;
-    void read(const Build& build);
+    // Reads the file that the host's settings name now into a document. Throws when the file
+    // cannot be read, or does not fit into memory together with the rows that show it. Only a
+    // read that returned counts as a read: after a failure, the file counts as not read (or as
+    // missing, when there is none), so that OK never mistakes a failure for the file.
+    template <class Document>
+    LineFileRead<Document> read(LineFileRead<Document> (*reader)(LineSource&))
+    {
+        LineFileRead<Document> result;
+        readLines([&](LineSource& lines) {
+            result = reader(lines);
+            result.linesRead = lines.lineNumber();
+            return result.whole;
+        });
+        return result;
+    }
 
-    // OK: refuses a file that is also another of the host's files, asks before replacing a file
-    // that was read in part, that the settings name anew, or that changed on disk since it was
-    // read, and replaces it with the lines that write gives. False when a question was answered
-    // No: nothing written.
-    using Write = std::function<void(LineSink& lines)>;
-    bool save(QWidget* parent, const Write& write);
+    // OK: replacing the file with what the editor shows. Asks before replacing a file that was
+    // read in part, that the settings name anew, or that changed on disk since it was read.
+    // Throws when the settings name another of the host's files.
+    FileReplacement replacement() const;
 
-    // A reset: refuses a file that is also another of the host's files, asks question and
-    // replaces the file with the lines that write gives, without reading it first. False when
-    // the answer was No.
-    static bool reset(QWidget* parent, HostFile file, const HostOptions& options,
-                      const QString& question, const Write& write);
-
-    // The command line's reset, where the command itself is the user's answer: as reset,
-    // without the question. Returns the path written.
-    static QString replaceWhole(HostFile file, const HostOptions& options, const Write& write);
-
-    QString readPath() const { return m_readPath; }
-    // Whether the last read took in every line of the file.
-    bool readWhole() const { return m_state == State::Whole; }
+    // A reset: replacing the file without reading it first. Throws as replacement() does.
+    static FileReplacement reset(HostFile file, const HostOptions& options);
 
 private:
     enum class State { NotRead, Missing, Unread, Partial, Whole };
 
-    bool buildWithin(FileLines& lines, const Build& build) const;
-    QString questionBeforeSaving(const QString& path) const;
+    void readLines(const std::function<bool(LineSource&)>& read);
+    bool readWithin(FileLines& lines, const std::function<bool(LineSource&)>& read) const;
+    QString questionBeforeWriting(const QString& path) const;
     bool changedOnDisk(const QString& path) const;
-    static void replace(const QString& path, const Write& write);
 
     HostFile m_file;
     const HostOptions& m_options;

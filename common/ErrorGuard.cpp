@@ -8,7 +8,7 @@
 
 namespace {
 
-// An error box over a window that is not shown yet (a failing create handler) would open
+// An error box over a window that is not shown yet (one that fails while it is made) would open
 // with no place on screen; it goes over the window's parent then.
 QWidget* visibleOwner(QWidget* owner)
 {
@@ -33,6 +33,11 @@ bool runGuarded(QWidget* owner, const std::function<void()>& handler)
     } catch (...) {
         message = QCoreApplication::translate("ErrorGuard", "Unexpected error of an unknown kind.");
     }
-    Modal::showError(visibleOwner(owner), message);
+    reportError(owner, message);
     return false;
+}
+
+void reportError(QWidget* owner, const QString& message)
+{
+    Modal::showError(visibleOwner(owner), message);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QObject>
+#include <QAbstractButton>
+#include <QString>
 
 #include <functional>
 
@@ -10,12 +11,14 @@ class QWidget;
 // further, so the event loop carries on. Returns whether the handler ran to its end.
 bool runGuarded(QWidget* owner, const std::function<void()>& handler);
 
-// Connects a signal to a window's handler (a member function without arguments) so that the
-// handler runs inside the guard.
-template <class Sender, class Signal, class Form>
-void connectGuarded(Sender* sender, Signal signal, Form* form, void (Form::*handler)())
+// Shows an error in an error box over owner, or over the nearest of its parents that is on
+// screen: a window that is still being made is not.
+void reportError(QWidget* owner, const QString& message);
+
+// Connects a button to a window's slot so that the slot runs inside the guard.
+template <class Window>
+void connectGuarded(QAbstractButton* button, Window* window, void (Window::*slot)())
 {
-    QObject::connect(sender, signal, form, [form, handler] {
-        runGuarded(form, [form, handler] { (form->*handler)(); });
-    });
+    QObject::connect(button, &QAbstractButton::clicked, window,
+                     [window, slot] { runGuarded(window, [window, slot] { (window->*slot)(); }); });
 }

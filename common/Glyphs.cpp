@@ -1,6 +1,8 @@
 #include "common/Glyphs.h"
 
 #include <QApplication>
+#include <QDialogButtonBox>
+#include <QPushButton>
 #include <QHash>
 #include <QIconEngine>
 #include <QPainter>
@@ -115,4 +117,12 @@ QIcon programIcon()
 {
     static const QIcon icon = loadIcon(QStringLiteral("halvex-config"), programIconSizes);
     return icon;
+}
+
+void setButtonBoxGlyphs(QDialogButtonBox& box)
+{
+    if (QPushButton* ok = box.button(QDialogButtonBox::Ok))
+        ok->setIcon(glyphIcon(Glyph::Ok));
+    if (QPushButton* cancel = box.button(QDialogButtonBox::Cancel))
+        cancel->setIcon(glyphIcon(Glyph::Cancel));
 }

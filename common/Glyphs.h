@@ -26,5 +26,9 @@ inline constexpr GlyphFile everyGlyph[] = {
 
 QIcon glyphIcon(Glyph glyph);
 
+class QDialogButtonBox;
+// The program's pictures on a button box's OK and Cancel buttons, as on every other window's.
+void setButtonBoxGlyphs(QDialogButtonBox& box);
+
 // The program's own icon: the window titles, the about box and the desktop entry show it.
 QIcon programIcon();

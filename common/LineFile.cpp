@@ -266,17 +266,6 @@ void TextLineWriter::endLine()
     ++m_lineNumber;
 }
 
-LineFileText splitLineFile(QByteArrayView bytes)
-{
-    FileLines lines(bytes);
-    LineFileText text;
-    QByteArrayView line;
-    while (lines.next(line))
-        text.lines.append(QString::fromUtf8(line));
-    text.whole = lines.whole();
-    return text;
-}
-
 QByteArray joinLineFile(const QStringList& lines, const QString& fileName)
 {
     FileLineWriter writer(fileName);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/AppError.h"
 #include "platform/CodePage.h"
 #include "platform/WholeFile.h"
 
@@ -82,7 +83,6 @@ public:
     virtual void add(QByteArrayView utf8) = 0;
     virtual void endLine() = 0;
     void add(int number);
-    qsizetype lineNumber() const { return m_lineNumber; }
 
 protected:
     // The first character of the piece that would break a line, if any.
@@ -126,14 +126,30 @@ private:
     QByteArray m_utf8;
 };
 
+// What a reader made of a line file: the document, and how much of the file it holds.
+template <class Document> struct LineFileRead
+{
+    Document document;
+    // False when the document does not hold every line: a line stopped the reader, or the
+    // file's bytes stopped at a NUL.
+    bool whole = true;
+    // The line that stopped the reader, saying why; the lines before it are in the document.
+    std::optional<AppError> stoppedBy;
+    // The number of lines that the reader was handed, the line that stopped it included. Set
+    // by what runs the reader over a file's lines.
+    qsizetype linesRead = 0;
+};
+
 // A reader of lines run over a file's bytes held in memory: what it read counts as whole only
 // when no NUL cut the bytes short.
-template <class Read, class Reader>
-Read readLineFileBytes(QByteArrayView bytes, const QString& fileName, Reader reader)
+template <class Document>
+LineFileRead<Document> readLineFileBytes(QByteArrayView bytes, const QString& fileName,
+                                         LineFileRead<Document> (*reader)(LineSource&))
 {
     FileLines lines(bytes, fileName);
-    Read read = reader(lines);
+    LineFileRead<Document> read = reader(lines);
     read.whole = read.whole && lines.whole();
+    read.linesRead = lines.lineNumber();
     return read;
 }
 
@@ -145,14 +161,5 @@ template <class Writer> QByteArray lineFileBytes(const QString& fileName, Writer
     return lines.take();
 }
 
-// Whole line files as lists of lines, for the few callers that want them so.
-struct LineFileText
-{
-    QStringList lines;
-    // False when the bytes held a NUL: reading stops there, and what follows was not read.
-    bool whole = true;
-};
-
-LineFileText splitLineFile(QByteArrayView bytes);
 // The bytes of the lines, each followed by CR LF. Throws as FileLineWriter does.
 QByteArray joinLineFile(const QStringList& lines, const QString& fileName);

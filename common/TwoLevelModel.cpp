@@ -46,7 +46,7 @@ QModelIndex TwoLevelModel::indexOf(TreePosition position) const
     return createIndex(position.child, 0, quintptr(position.top) + 1);
 }
 
-TreePosition TwoLevelModel::positionOf(const QModelIndex& index)
+TreePosition TwoLevelModel::positionOf(const QModelIndex& index) const
 {
     if (!index.isValid())
         return {};
@@ -140,12 +140,12 @@ void TwoLevelModel::insertTops(int first, int count, const std::function<void()>
     endInsertRows();
 }
 
-// The children of the removed row lose their indexes in Qt's own bookkeeping.
-void TwoLevelModel::removeTop(int row, const std::function<void()>& change)
+// The children of the removed rows lose their indexes in Qt's own bookkeeping.
+void TwoLevelModel::removeTops(int first, int count, const std::function<void()>& change)
 {
-    beginRemoveRows({}, row, row);
+    beginRemoveRows({}, first, first + count - 1);
     change();
-    moveChildIndexes([=](int top) { return top > row ? top - 1 : top; });
+    moveChildIndexes([=](int top) { return top >= first + count ? top - count : top; });
     endRemoveRows();
 }
 
@@ -166,16 +166,18 @@ void TwoLevelModel::moveTop(int from, int to, const std::function<void()>& chang
     endMoveRows();
 }
 
-void TwoLevelModel::insertChild(TreePosition at, const std::function<void()>& change)
+void TwoLevelModel::insertChildren(TreePosition first, int count,
+                                   const std::function<void()>& change)
 {
-    beginInsertRows(indexOf(at.parent()), at.child, at.child);
+    beginInsertRows(indexOf(first.parent()), first.child, first.child + count - 1);
     change();
     endInsertRows();
 }
 
-void TwoLevelModel::removeChild(TreePosition at, const std::function<void()>& change)
+void TwoLevelModel::removeChildren(TreePosition first, int count,
+                                   const std::function<void()>& change)
 {
-    beginRemoveRows(indexOf(at.parent()), at.child, at.child);
+    beginRemoveRows(indexOf(first.parent()), first.child, first.child + count - 1);
     change();
     endRemoveRows();
 }

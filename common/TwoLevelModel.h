@@ -1,44 +1,30 @@
 #pragma once
 
-#include <QAbstractItemModel>
+#include "common/NodeModel.h"
 
 #include <functional>
 #include <optional>
-
-// Where a node stands in a tree of two levels: the row of its top-level node, and its row among
-// that node's children, or -1 for the top-level node itself.
-struct TreePosition
-{
-    int top = -1;
-    int child = -1;
-
-    bool isValid() const { return top >= 0; }
-    bool isTop() const { return child < 0; }
-    TreePosition parent() const { return {top, -1}; }
-
-    friend bool operator==(const TreePosition&, const TreePosition&) = default;
-};
-Q_DECLARE_METATYPE(TreePosition)
 
 // The shape of a tree model of two levels (categories and tags, sections and procedures) over a
 // document that the subclass keeps: indexes, parents and counts. A child's index carries its
 // parent's row, so that no node needs an object of its own; when top-level rows shift, the
 // persistent indexes of the children below them (a view's selection, its open nodes) are moved
 // along.
-class TwoLevelModel : public QAbstractItemModel
+class TwoLevelModel : public NodeModel
 {
     Q_OBJECT
 
 public:
-    using QAbstractItemModel::QAbstractItemModel;
+    using NodeModel::NodeModel;
 
     QModelIndex index(int row, int column, const QModelIndex& parent = {}) const override;
     QModelIndex parent(const QModelIndex& child) const override;
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
 
-    QModelIndex indexOf(TreePosition position) const;
-    static TreePosition positionOf(const QModelIndex& index);
+    QModelIndex indexOf(TreePosition position) const override;
+    TreePosition positionOf(const QModelIndex& index) const override;
+    // Faster than the index's validity, for the many calls of a large paste.
     bool contains(TreePosition position) const;
 
     // Dragging and dropping moves a node: a top-level node among the top level (where the model
@@ -57,20 +43,19 @@ public:
     std::optional<TreePosition> dropTarget(TreePosition from, int row,
                                            const QModelIndex& parent) const;
 
-signals:
-    void moveRequested(TreePosition from, TreePosition to);
-
 protected:
     virtual int topCount() const = 0;
     virtual int childCount(int top) const = 0;
     virtual bool topsMove() const = 0;
+    bool isMovable(TreePosition at) const override { return at.isValid() && (!at.isTop() || topsMove()); }
 
     // Each runs change, which alters the document, between the model's signals.
     void insertTops(int first, int count, const std::function<void()>& change);
-    void removeTop(int row, const std::function<void()>& change);
+    void removeTops(int first, int count, const std::function<void()>& change);
     void moveTop(int from, int to, const std::function<void()>& change);
-    void insertChild(TreePosition at, const std::function<void()>& change);
-    void removeChild(TreePosition at, const std::function<void()>& change);
+    // Children of first's parent, first counted from first.child.
+    void insertChildren(TreePosition first, int count, const std::function<void()>& change);
+    void removeChildren(TreePosition first, int count, const std::function<void()>& change);
     // The child at from goes to to, counted as after the move.
     void moveChild(TreePosition from, TreePosition to, const std::function<void()>& change);
     void changed(TreePosition at);

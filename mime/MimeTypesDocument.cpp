@@ -18,16 +18,48 @@ QByteArray upperCaseAscii(QByteArrayView utf8)
     return upper;
 }
 
+namespace {
+
+bool hasSmallLetter(QByteArrayView utf8)
+{
+    return std::any_of(utf8.begin(), utf8.end(), [](char c) { return c >= 'a' && c <= 'z'; });
+}
+
+} // namespace
+
+MimeType::MimeType(const QString& type, const QString& suffix) : m_type(type), m_suffix(suffix)
+{
+}
+
+// Copied only when it holds a small letter: most types are already in capitals.
+QByteArray MimeType::writtenType() const
+{
+    return hasSmallLetter(m_type.utf8()) ? upperCaseAscii(m_type.utf8()) : m_type.toUtf8();
+}
+
+// The reader's access to an entry's compact form.
+class MimeTypeLineReader
+{
+public:
+    static MimeType row(DocumentText type, QByteArrayView suffix)
+    {
+        MimeType made;
+        made.m_type = std::move(type);
+        made.m_suffix = DocumentText::fromUtf8(suffix);
+        return made;
+    }
+};
+
 // A line is copied before the next is asked for: each is valid only until then.
 MimeTypesRead readMimeTypes(LineSource& lines)
 {
     MimeTypesRead result;
     QByteArrayView line;
     while (lines.next(line)) {
-        const DocumentText type = DocumentText::fromUtf8(line);
+        DocumentText type = DocumentText::fromUtf8(line);
         if (!lines.next(line))
             break;
-        result.document.rows.append(MimeType{type, DocumentText::fromUtf8(line)});
+        result.document.rows.append(MimeTypeLineReader::row(std::move(type), line));
     }
     giveBackRoom(result.document.rows);
     return result;
@@ -35,8 +67,7 @@ MimeTypesRead readMimeTypes(LineSource& lines)
 
 MimeTypesRead readMimeTypes(QByteArrayView bytes)
 {
-    return readLineFileBytes<MimeTypesRead>(bytes, QString(),
-                                            [](LineSource& lines) { return readMimeTypes(lines); });
+    return readLineFileBytes(bytes, QString(), &readMimeTypes);
 }
 
 MimeTypesPaste readMimeTypesPaste(QStringView text)
@@ -62,15 +93,13 @@ QString mimeTypeText(const MimeType& type)
 void writeMimeType(LineSink& lines, const MimeType& type)
 {
     // Copied only when it holds a small letter: most types are already in capitals.
-    const QByteArrayView utf8 = type.type.utf8();
-    const bool hasSmall =
-        std::any_of(utf8.begin(), utf8.end(), [](char c) { return c >= 'a' && c <= 'z'; });
-    if (hasSmall)
+    const QByteArrayView utf8 = type.m_type.utf8();
+    if (hasSmallLetter(utf8))
         lines.add(upperCaseAscii(utf8));
     else
         lines.add(utf8);
     lines.endLine();
-    lines.add(type.suffix.utf8());
+    lines.add(type.m_suffix.utf8());
     lines.endLine();
 }
 

@@ -1,20 +1,37 @@
 #pragma once
 
 #include "common/DocumentText.h"
+#include "common/LineFile.h"
 
 #include <QList>
+#include <QString>
 
 class LineSink;
 class LineSource;
 
 // One entry of the MIME types file: a type and the file-name suffix that belongs to it, each
 // exactly as read or typed. The type is written in capitals.
-struct MimeType
+class MimeType
 {
-    DocumentText type;
-    DocumentText suffix;
+public:
+    MimeType() = default;
+    MimeType(const QString& type, const QString& suffix);
+
+    QString type() const { return m_type.toString(); }
+    QString suffix() const { return m_suffix.toString(); }
+    // The type and the suffix as the file holds them, in UTF-8: for telling whether two rows
+    // hold the same.
+    QByteArray writtenType() const;
+    QByteArrayView writtenSuffix() const { return m_suffix.utf8(); }
 
     friend bool operator==(const MimeType&, const MimeType&) = default;
+
+private:
+    friend class MimeTypeLineReader;
+    friend void writeMimeType(LineSink& lines, const MimeType& type);
+
+    DocumentText m_type;
+    DocumentText m_suffix;
 };
 
 // Kept in lists of a million: moved as plain memory when a list grows.
@@ -27,12 +44,7 @@ struct MimeTypesDocument
     friend bool operator==(const MimeTypesDocument&, const MimeTypesDocument&) = default;
 };
 
-struct MimeTypesRead
-{
-    MimeTypesDocument document;
-    // False when the file's bytes stopped at a NUL.
-    bool whole = true;
-};
+using MimeTypesRead = LineFileRead<MimeTypesDocument>;
 
 // The letters a to z become A to Z; every other character stays, letters outside ASCII too.
 QByteArray upperCaseAscii(QByteArrayView utf8);

@@ -18,18 +18,10 @@ size_t hashOf(QByteArrayView key)
     return qHash(key, size_t(0x5bd1e995));
 }
 
-bool hasSmallLetter(QByteArrayView utf8)
-{
-    return std::any_of(utf8.begin(), utf8.end(), [](char c) { return c >= 'a' && c <= 'z'; });
-}
-
-// A type is copied in capitals only when it holds a small letter.
 size_t keyHash(const MimeType& type, int column)
 {
-    if (column != MimeTypesModel::TypeColumn)
-        return hashOf(type.suffix.utf8());
-    const QByteArrayView utf8 = type.type.utf8();
-    return hashOf(hasSmallLetter(utf8) ? QByteArrayView(upperCaseAscii(utf8)) : utf8);
+    return column == MimeTypesModel::TypeColumn ? hashOf(type.writtenType())
+                                                : hashOf(type.writtenSuffix());
 }
 
 void add(QHash<size_t, int>& counts, size_t hash, int change)
@@ -42,7 +34,7 @@ void add(QHash<size_t, int>& counts, size_t hash, int change)
 
 } // namespace
 
-MimeTypesModel::MimeTypesModel(QObject* parent) : QAbstractTableModel(parent)
+MimeTypesModel::MimeTypesModel(QObject* parent) : NodeModel(parent)
 {
 }
 
@@ -54,42 +46,59 @@ void MimeTypesModel::setDocument(MimeTypesDocument document)
     endResetModel();
 }
 
-void MimeTypesModel::insertRow(int row, MimeType type)
+void MimeTypesModel::insertNodes(TreePosition first, QList<MimeType> types)
 {
-    beginInsertRows({}, row, row);
-    count(type, +1);
-    m_document.rows.insert(row, std::move(type));
+    const int count = int(types.size());
+    beginInsertRows({}, first.top, first.top + count - 1);
+    for (const MimeType& type : types)
+        this->count(type, +1);
+    m_document.rows.insert(first.top, count, {});
+    std::move(types.begin(), types.end(), m_document.rows.begin() + first.top);
     endInsertRows();
     marksMayHaveChanged();
 }
 
-void MimeTypesModel::setRow(int row, MimeType type)
+QList<MimeType> MimeTypesModel::takeNodes(TreePosition first, int count)
 {
-    count(m_document.rows[row], -1);
-    count(type, +1);
-    m_document.rows[row] = std::move(type);
-    marksMayHaveChanged();
-}
-
-MimeType MimeTypesModel::takeRow(int row)
-{
-    beginRemoveRows({}, row, row);
-    MimeType taken = m_document.rows.takeAt(row);
-    count(taken, -1);
+    QList<MimeType>& rows = m_document.rows;
+    beginRemoveRows({}, first.top, first.top + count - 1);
+    QList<MimeType> taken(std::make_move_iterator(rows.begin() + first.top),
+                          std::make_move_iterator(rows.begin() + first.top + count));
+    rows.remove(first.top, count);
+    for (const MimeType& type : taken)
+        this->count(type, -1);
     endRemoveRows();
     marksMayHaveChanged();
     return taken;
 }
 
-void MimeTypesModel::moveRow(int from, int to)
+void MimeTypesModel::setNode(TreePosition at, const MimeType& type)
+{
+    count(m_document.rows[at.top], -1);
+    count(type, +1);
+    m_document.rows[at.top] = type;
+    marksMayHaveChanged();
+}
+
+void MimeTypesModel::moveNode(TreePosition from, TreePosition to)
 {
     if (from == to)
         return;
     // Qt counts the destination as before the move: the row that the moved one goes before.
-    beginMoveRows({}, from, from, {}, to > from ? to + 1 : to);
-    m_document.rows.move(from, to);
+    beginMoveRows({}, from.top, from.top, {}, to.top > from.top ? to.top + 1 : to.top);
+    m_document.rows.move(from.top, to.top);
     endMoveRows();
     marksMayHaveChanged();
+}
+
+QModelIndex MimeTypesModel::indexOf(TreePosition at) const
+{
+    return at.isTop() ? index(at.top, TypeColumn) : QModelIndex();
+}
+
+TreePosition MimeTypesModel::positionOf(const QModelIndex& index) const
+{
+    return index.isValid() ? TreePosition{index.row(), -1} : TreePosition();
 }
 
 bool MimeTypesModel::isDuplicate(int row, int column) const
@@ -110,6 +119,16 @@ std::optional<int> MimeTypesModel::otherRowWithSame(int row, int column) const
     return std::nullopt;
 }
 
+QModelIndex MimeTypesModel::index(int row, int column, const QModelIndex& parent) const
+{
+    return hasIndex(row, column, parent) ? createIndex(row, column) : QModelIndex();
+}
+
+QModelIndex MimeTypesModel::parent(const QModelIndex&) const
+{
+    return {};
+}
+
 int MimeTypesModel::rowCount(const QModelIndex& parent) const
 {
     return parent.isValid() ? 0 : int(m_document.rows.size());
@@ -127,7 +146,7 @@ QVariant MimeTypesModel::data(const QModelIndex& index, int role) const
     const MimeType& entry = m_document.rows[index.row()];
     switch (role) {
     case Qt::DisplayRole:
-        return (index.column() == TypeColumn ? entry.type : entry.suffix).toString();
+        return index.column() == TypeColumn ? entry.type() : entry.suffix();
     case Qt::ForegroundRole:
         if (isDuplicate(index.row(), index.column()))
             return duplicateColour;
@@ -200,10 +219,9 @@ std::optional<TreePosition> MimeTypesModel::dropTarget(const QMimeData* data, in
     return TreePosition{to > from->top ? to - 1 : to, -1};
 }
 
-QByteArray MimeTypesModel::key(const MimeType& type, int column) const
+QByteArray MimeTypesModel::key(const MimeType& type, int column)
 {
-    return column == TypeColumn ? upperCaseAscii(type.type.utf8())
-                                : type.suffix.utf8().toByteArray();
+    return column == TypeColumn ? type.writtenType() : type.writtenSuffix().toByteArray();
 }
 
 void MimeTypesModel::count(const MimeType& type, int change)

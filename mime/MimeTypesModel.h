@@ -1,9 +1,8 @@
 #pragma once
 
-#include "common/TwoLevelModel.h"
+#include "common/NodeModel.h"
 #include "mime/MimeTypesDocument.h"
 
-#include <QAbstractTableModel>
 #include <QHash>
 
 #include <optional>
@@ -11,7 +10,7 @@
 // The rows of the MIME types list: the type in column 0, the suffix in column 1, in file order.
 // A type or suffix that also stands on another row is marked (a colour and a tooltip naming
 // that row); types are compared as they are written, in capitals.
-class MimeTypesModel : public QAbstractTableModel
+class MimeTypesModel : public NodeModel
 {
     Q_OBJECT
 
@@ -24,23 +23,18 @@ public:
     void setDocument(MimeTypesDocument document);
     const MimeType& row(int row) const { return m_document.rows.at(row); }
 
-    void insertRow(int row, MimeType type);
-    void setRow(int row, MimeType type);
-    MimeType takeRow(int row);
-    // to counts as after the move.
-    void moveRow(int from, int to);
-
     // Rows as the editing steps take them: a row is a top-level position.
     using Node = MimeType;
+    using Document = MimeTypesDocument;
     MimeType node(TreePosition at) const { return row(at.top); }
-    void insertNode(TreePosition at, MimeType node) { insertRow(at.top, std::move(node)); }
-    MimeType takeNode(TreePosition at) { return takeRow(at.top); }
-    void setNode(TreePosition at, const MimeType& node) { setRow(at.top, node); }
-    void moveNode(TreePosition from, TreePosition to) { moveRow(from.top, to.top); }
-    bool contains(TreePosition at) const
-    {
-        return at.isTop() && at.top >= 0 && at.top < m_document.rows.size();
-    }
+    void insertNodes(TreePosition first, QList<MimeType> types);
+    QList<MimeType> takeNodes(TreePosition first, int count);
+    void setNode(TreePosition at, const MimeType& type);
+    // to counts as after the move.
+    void moveNode(TreePosition from, TreePosition to) override;
+
+    QModelIndex indexOf(TreePosition at) const override;
+    TreePosition positionOf(const QModelIndex& index) const override;
 
     // Dragging and dropping a row moves it; the model asks for the move, so that it is a step
     // that can be undone.
@@ -57,18 +51,17 @@ public:
     // The first other row, counted from 0, whose cell holds the same text.
     std::optional<int> otherRowWithSame(int row, int column) const;
 
+    QModelIndex index(int row, int column, const QModelIndex& parent = {}) const override;
+    QModelIndex parent(const QModelIndex& child) const override;
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
-signals:
-    void moveRequested(TreePosition from, TreePosition to);
-
 private:
     std::optional<TreePosition> dropTarget(const QMimeData* data, int row) const;
-    QByteArray key(const MimeType& type, int column) const;
+    static QByteArray key(const MimeType& type, int column);
     void count(const MimeType& type, int change);
     void countAll();
     QString duplicateNote(int row, int column) const;

@@ -52,17 +52,12 @@ QString appSettingsName()
 PlacementStore::PlacementStore(QWidget* form, QString key, Keeps keeps)
     : QObject(form), m_form(form), m_key(std::move(key)), m_keeps(keeps)
 {
-    setObjectName(QStringLiteral("FormStorage1"));
+    setObjectName(QStringLiteral("placementStore"));
 }
 
 void PlacementStore::setCompanyName(const QString& name)
 {
     sharedCompanyName = name;
-}
-
-QString PlacementStore::companyName()
-{
-    return sharedCompanyName;
 }
 
 void PlacementStore::setUseApplicationTitle(bool use)

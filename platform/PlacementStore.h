@@ -26,7 +26,6 @@ public:
     // Shared by every store: the company name and whether the application title is part of
     // the key.
     static void setCompanyName(const QString& name);
-    static QString companyName();
     static void setUseApplicationTitle(bool use);
 
     QString keyPath() const;

@@ -405,19 +405,6 @@ QByteArray read(const QString& path)
     return bytes;
 }
 
-quint64 contentHash(QByteArrayView bytes)
-{
-    size_t hash = hashSeed;
-    qsizetype at = 0;
-    qsizetype taken = 0;
-    do {
-        taken = std::min<qsizetype>(pieceSize, bytes.size() - at);
-        hash = qHashBits(bytes.data() + at, size_t(taken), hash);
-        at += taken;
-    } while (taken == pieceSize);
-    return hash;
-}
-
 std::optional<quint64> fileHash(const QString& path)
 {
     try {

@@ -65,9 +65,7 @@ private:
 
 QByteArray read(const QString& path);
 
-// A 64-bit hash of bytes, taken piece by piece as Reader takes it, and the hash of a file's
-// bytes; nothing when the file cannot be read.
-quint64 contentHash(QByteArrayView bytes);
+// The hash of a file's bytes, taken as Reader takes it; nothing when the file cannot be read.
 std::optional<quint64> fileHash(const QString& path);
 
 // Replaces the file atomically: produce writes the new bytes to a temporary file in the same

@@ -2,7 +2,6 @@
 
 #include "common/LineFile.h"
 #include "common/ListRoom.h"
-#include "platform/StrUtils.h"
 #include "platform/WholeFile.h"
 
 #include <QCoreApplication>
@@ -63,25 +62,31 @@ QString sectionCaption(int number)
     return QString();
 }
 
-namespace {
-
-// A procedure's code is the next line when that begins with "#". The lines are handed out one
-// at a time, so the caption is kept before the next line is looked at; line is the next line
-// after the procedure, and more whether there is one.
-Procedure readProcedure(LineSource& lines, QByteArrayView& line, bool& more)
+// The reader's access to a procedure's compact form.
+class ProcedureLineReader
 {
-    Procedure procedure{DocumentText::fromUtf8(line), {}};
-    more = lines.next(line);
-    if (more && line.startsWith(codeMark)) {
-        procedure.code = DocumentText::fromUtf8(line.sliced(1));
+public:
+    // A procedure's code is the next line when that begins with "#". The lines are handed out
+    // one at a time, so the caption is kept before the next line is looked at; line is the next
+    // line after the procedure, and more whether there is one.
+    static Procedure read(LineSource& lines, QByteArrayView& line, bool& more)
+    {
+        Procedure procedure;
+        procedure.m_caption = DocumentText::fromUtf8(line);
         more = lines.next(line);
-    } else {
-        procedure.code = procedure.caption;
+        if (more && line.startsWith(codeMark)) {
+            procedure.m_code = DocumentText::fromUtf8(line.sliced(1));
+            more = lines.next(line);
+        } else {
+            procedure.m_code = procedure.m_caption;
+        }
+        return procedure;
     }
-    return procedure;
-}
+};
 
-} // namespace
+Procedure::Procedure(const QString& caption, const QString& code) : m_caption(caption), m_code(code)
+{
+}
 
 ProceduresRead readProcedures(LineSource& lines)
 {
@@ -111,7 +116,7 @@ ProceduresRead readProcedures(LineSource& lines)
                                              "%1 is a procedure before the first section header"));
             break;
         }
-        sections.last().procedures.append(readProcedure(lines, line, more));
+        sections.last().procedures.append(ProcedureLineReader::read(lines, line, more));
     }
     // The room the lists kept for growing is given back: on a large file it is a good part of
     // the memory.
@@ -123,8 +128,7 @@ ProceduresRead readProcedures(LineSource& lines)
 
 ProceduresRead readProcedures(QByteArrayView bytes, const QString& fileName)
 {
-    return readLineFileBytes<ProceduresRead>(
-        bytes, fileName, [](LineSource& lines) { return readProcedures(lines); });
+    return readLineFileBytes(bytes, fileName, &readProcedures);
 }
 
 ProceduresPaste readProceduresPaste(QStringView text)
@@ -145,8 +149,8 @@ ProceduresPaste readProceduresPaste(QStringView text)
                                 .message();
             break;
         }
-        paste.procedures.append(readProcedure(lines, line, more));
-        paste.refusal = captionRefusal(paste.procedures.last().caption.toString());
+        paste.procedures.append(ProcedureLineReader::read(lines, line, more));
+        paste.refusal = refusalFor(paste.procedures.last());
     }
     if (paste.refusal.isEmpty() && paste.procedures.isEmpty())
         paste.refusal = ProceduresDocumentMessages::tr("The clipboard holds no procedures.");
@@ -160,8 +164,9 @@ QString procedureText(const Procedure& procedure)
     return lines.text();
 }
 
-QString captionRefusal(const QString& caption)
+QString refusalFor(const Procedure& procedure)
 {
+    const QString caption = procedure.caption();
     if (caption.startsWith(QLatin1Char('#')))
         return ProceduresDocumentMessages::tr("First char in caption can't be \"#\"");
     // Read back, the line would open a section.
@@ -175,10 +180,10 @@ QString captionRefusal(const QString& caption)
 
 void writeProcedure(LineSink& lines, const Procedure& procedure)
 {
-    lines.add(procedure.caption.utf8());
+    lines.add(procedure.m_caption.utf8());
     lines.endLine();
     lines.add("#");
-    lines.add(procedure.code.utf8());
+    lines.add(procedure.m_code.utf8());
     lines.endLine();
 }
 
@@ -204,10 +209,10 @@ QByteArray writeProcedures(const ProceduresDocument& document, const QString& fi
 
 QString encodeNewLines(const QString& text)
 {
-    return replaceAll(text, crLf, newLineMacro);
+    return QString(text).replace(crLf, newLineMacro);
 }
 
 QString decodeNewLines(const QString& text)
 {
-    return replaceAll(text, newLineMacro, crLf);
+    return QString(text).replace(newLineMacro, crLf);
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "common/DocumentText.h"
-#include "platform/AppError.h"
+#include "common/LineFile.h"
 
 #include <QList>
 #include <QString>
@@ -12,12 +12,23 @@ class LineSink;
 class LineSource;
 
 // A procedure of the panel: its caption, and its code in file form, line breaks as "%2".
-struct Procedure
+class Procedure
 {
-    DocumentText caption;
-    DocumentText code;
+public:
+    Procedure() = default;
+    Procedure(const QString& caption, const QString& code);
+
+    QString caption() const { return m_caption.toString(); }
+    QString code() const { return m_code.toString(); }
 
     friend bool operator==(const Procedure&, const Procedure&) = default;
+
+private:
+    friend class ProcedureLineReader;
+    friend void writeProcedure(LineSink& lines, const Procedure& procedure);
+
+    DocumentText m_caption;
+    DocumentText m_code;
 };
 
 // A section, known by its number (the file keeps nothing else of it), with its procedures.
@@ -40,15 +51,7 @@ struct ProceduresDocument
     friend bool operator==(const ProceduresDocument&, const ProceduresDocument&) = default;
 };
 
-struct ProceduresRead
-{
-    ProceduresDocument document;
-    // False when the document does not hold every line: a line stopped the reader, or the
-    // file's bytes stopped at a NUL.
-    bool whole = true;
-    // The line that stopped the reader; the lines before it are in the document.
-    std::optional<AppError> stoppedBy;
-};
+using ProceduresRead = LineFileRead<ProceduresDocument>;
 
 // "Misc", "Output", "Input" for 0 to 2, empty for the other numbers.
 QString sectionCaption(int number);
@@ -60,8 +63,8 @@ ProceduresRead readProcedures(LineSource& lines);
 ProceduresRead readProcedures(QByteArrayView bytes, const QString& fileName);
 
 // What a text in the file's own lines holds for pasting: procedures, each a caption line and
-// its code line, without a section header; or why it cannot be pasted. A caption is checked as
-// the procedure dialog checks a typed one.
+// its code line, without a section header; or why it cannot be pasted. A caption is held to
+// what the file can hold, as one typed into the procedure's dialog.
 struct ProceduresPaste
 {
     QList<Procedure> procedures;
@@ -70,8 +73,9 @@ struct ProceduresPaste
 ProceduresPaste readProceduresPaste(QStringView text);
 // A procedure as the file's lines, for the clipboard.
 QString procedureText(const Procedure& procedure);
-// Why the dialog refuses a caption; empty when it takes it.
-QString captionRefusal(const QString& caption);
+// Why the file cannot hold the procedure: a caption that it would read back as something else.
+// Empty when it can.
+QString refusalFor(const Procedure& procedure);
 
 // Every procedure gets a code line, also when its code equals its caption.
 void writeProcedure(LineSink& lines, const Procedure& procedure);

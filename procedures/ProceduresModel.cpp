@@ -21,23 +21,29 @@ const Procedure& ProceduresModel::procedure(TreePosition at) const
     return m_document.sections.at(at.top).procedures.at(at.child);
 }
 
-void ProceduresModel::insertProcedure(TreePosition at, Procedure procedure)
+void ProceduresModel::insertNodes(TreePosition first, QList<Procedure> procedures)
 {
-    insertChild(
-        at, [&] { m_document.sections[at.top].procedures.insert(at.child, std::move(procedure)); });
+    const int count = int(procedures.size());
+    insertChildren(first, count, [&] {
+        QList<Procedure>& list = m_document.sections[first.top].procedures;
+        list.insert(first.child, count, {});
+        std::move(procedures.begin(), procedures.end(), list.begin() + first.child);
+    });
 }
 
-void ProceduresModel::setProcedure(TreePosition at, Procedure procedure)
+QList<Procedure> ProceduresModel::takeNodes(TreePosition first, int count)
 {
-    m_document.sections[at.top].procedures[at.child] = std::move(procedure);
-    changed(at);
-}
-
-Procedure ProceduresModel::takeProcedure(TreePosition at)
-{
-    Procedure taken;
-    removeChild(at, [&] { taken = m_document.sections[at.top].procedures.takeAt(at.child); });
+    QList<Procedure>& list = m_document.sections[first.top].procedures;
+    QList<Procedure> taken(std::make_move_iterator(list.begin() + first.child),
+                           std::make_move_iterator(list.begin() + first.child + count));
+    removeChildren(first, count, [&] { list.remove(first.child, count); });
     return taken;
+}
+
+void ProceduresModel::setNode(TreePosition at, const Procedure& procedure)
+{
+    m_document.sections[at.top].procedures[at.child] = procedure;
+    changed(at);
 }
 
 void ProceduresModel::moveNode(TreePosition from, TreePosition to)
@@ -59,10 +65,9 @@ QVariant ProceduresModel::data(const QModelIndex& index, int role) const
     if (!contains(at))
         return {};
     if (role == Qt::DisplayRole)
-        return at.isTop() ? sectionCaption(section(at.top).number)
-                          : procedure(at).caption.toString();
+        return at.isTop() ? sectionCaption(section(at.top).number) : procedure(at).caption();
     if (role == CodeRole && !at.isTop())
-        return procedure(at).code.toString();
+        return procedure(at).code();
     return {};
 }
 

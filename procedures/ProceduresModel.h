@@ -21,18 +21,15 @@ public:
     const ProcedureSection& section(int row) const;
     const Procedure& procedure(TreePosition at) const;
 
-    void insertProcedure(TreePosition at, Procedure procedure);
-    void setProcedure(TreePosition at, Procedure procedure);
-    Procedure takeProcedure(TreePosition at);
-    // To any place in any section; to counts as after the move.
-    void moveNode(TreePosition from, TreePosition to);
-
-    // Procedures as the editing steps take them.
+    // Procedures as the editing steps take them: siblings from first on, in one section.
     using Node = Procedure;
+    using Document = ProceduresDocument;
     Procedure node(TreePosition at) const { return procedure(at); }
-    void insertNode(TreePosition at, Procedure node) { insertProcedure(at, std::move(node)); }
-    Procedure takeNode(TreePosition at) { return takeProcedure(at); }
-    void setNode(TreePosition at, const Procedure& node) { setProcedure(at, node); }
+    void insertNodes(TreePosition first, QList<Procedure> procedures);
+    QList<Procedure> takeNodes(TreePosition first, int count);
+    void setNode(TreePosition at, const Procedure& procedure);
+    // To any place in any section; to counts as after the move.
+    void moveNode(TreePosition from, TreePosition to) override;
 
     QVariant data(const QModelIndex& index, int role) const override;
 

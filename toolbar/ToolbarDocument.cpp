@@ -2,7 +2,6 @@
 
 #include "common/LineFile.h"
 #include "common/ListRoom.h"
-#include "platform/StrUtils.h"
 #include "platform/WholeFile.h"
 
 #include <QCoreApplication>
@@ -21,6 +20,22 @@ struct ToolbarDocumentMessages
 constexpr char fieldDelimiter = ':';
 const QByteArrayView tagKind = "1";
 
+// Field n of a line, counted from 1: the text between the (n-1)-th and the n-th ":". Empty
+// fields count, a field past the last one is empty, nothing is trimmed. ":" is ASCII, so the
+// UTF-8 of a line is cut where its text would be.
+QByteArrayView field(QByteArrayView line, int n)
+{
+    qsizetype start = 0;
+    for (int passed = 1; passed < n; ++passed) {
+        const qsizetype end = line.indexOf(fieldDelimiter, start);
+        if (end < 0)
+            return {};
+        start = end + 1;
+    }
+    const qsizetype end = line.indexOf(fieldDelimiter, start);
+    return line.sliced(start, (end < 0 ? line.size() : end) - start);
+}
+
 AppError badIndex(const LineSource& lines, QByteArrayView field)
 {
     return AppError(
@@ -33,15 +48,6 @@ AppError badIndex(const LineSource& lines, QByteArrayView field)
 DocumentText textOf(QByteArrayView utf8)
 {
     return DocumentText::fromUtf8(utf8);
-}
-
-// A tag line before any category keeps its whole text as a category's caption.
-DocumentText leadingTagCaption(QByteArrayView caption, QByteArrayView tag)
-{
-    QByteArray text;
-    text.reserve(caption.size() + 1 + tag.size());
-    text.append(caption).append(fieldDelimiter).append(tag);
-    return textOf(text);
 }
 
 // A category's tags come from the file in the reverse of the order the toolbar shows them. They
@@ -57,7 +63,7 @@ public:
     {
         if (categories.isEmpty())
             return;
-        QList<ToolbarTag>& tags = categories.last().tags;
+        QList<ToolbarTag>& tags = categories.last().tags();
         if (m_tags.size() > largeCategory) {
             std::reverse(m_tags.begin(), m_tags.end());
             giveBackRoom(m_tags);
@@ -101,6 +107,57 @@ std::optional<int> toImageIndex(QByteArrayView field)
     return int(value);
 }
 
+// The reader's access to the nodes' compact form.
+class ToolbarLineReader
+{
+public:
+    static ToolbarTag tag(QByteArrayView caption, QByteArrayView tag, int image)
+    {
+        ToolbarTag made;
+        made.m_caption = textOf(caption);
+        made.m_tag = textOf(tag);
+        made.m_image = image;
+        return made;
+    }
+
+    static ToolbarCategory category(QByteArrayView caption, int image)
+    {
+        ToolbarCategory made;
+        made.m_caption = textOf(caption);
+        made.m_image = image;
+        return made;
+    }
+
+    // A tag line before any category keeps its whole text as a category's caption.
+    static ToolbarCategory leadingTag(const ToolbarTag& tag)
+    {
+        QByteArray text;
+        text.reserve(tag.m_caption.utf8().size() + 1 + tag.m_tag.utf8().size());
+        text.append(tag.m_caption.utf8()).append(fieldDelimiter).append(tag.m_tag.utf8());
+        return category(text, tag.m_image);
+    }
+};
+
+ToolbarTag::ToolbarTag(const QString& caption, const QString& tag, int image)
+    : m_caption(caption), m_tag(tag), m_image(image)
+{
+}
+
+QString ToolbarTag::text() const
+{
+    return caption() + QLatin1Char(fieldDelimiter) + tag();
+}
+
+ToolbarCategory::ToolbarCategory(const QString& caption, int image, QList<ToolbarTag> tags)
+    : m_caption(caption), m_image(image), m_tags(std::move(tags))
+{
+}
+
+ToolbarCategory ToolbarCategory::withCaptionAndImage(const QString& caption, int image) const
+{
+    return ToolbarCategory(caption, image, m_tags);
+}
+
 namespace {
 
 // The lines as they stand: the tag lines before the first category apart, in file order.
@@ -117,19 +174,19 @@ ToolbarLines readToolbarLines(LineSource& lines)
     TagGatherer tags;
     QByteArrayView line;
     while (lines.next(line)) {
-        const QByteArrayView indexField = extractDelimited(2, line, fieldDelimiter);
+        const QByteArrayView indexField = field(line, 2);
         const std::optional<int> image = toImageIndex(indexField);
         if (!image) {
             result.stoppedBy = badIndex(lines, indexField);
             break;
         }
-        const QByteArrayView caption = extractDelimited(3, line, fieldDelimiter);
-        if (extractDelimited(1, line, fieldDelimiter) != tagKind) {
+        const QByteArrayView caption = field(line, 3);
+        if (field(line, 1) != tagKind) {
             tags.handTo(result.categories);
-            result.categories.append(ToolbarCategory{textOf(caption), *image, {}});
+            result.categories.append(ToolbarLineReader::category(caption, *image));
             continue;
         }
-        ToolbarTag tag{textOf(caption), textOf(extractDelimited(4, line, fieldDelimiter)), *image};
+        ToolbarTag tag = ToolbarLineReader::tag(caption, field(line, 4), *image);
         if (result.categories.isEmpty())
             result.leadingTags.append(std::move(tag));
         else
@@ -151,16 +208,29 @@ ToolbarRead readToolbar(LineSource& lines)
     QList<ToolbarCategory>& categories = result.document.categories;
     categories.reserve(read.leadingTags.size() + read.categories.size());
     for (auto tag = read.leadingTags.crbegin(); tag != read.leadingTags.crend(); ++tag)
-        categories.append(ToolbarCategory{
-            leadingTagCaption(tag->caption.utf8(), tag->tag.utf8()), tag->image, {}});
+        categories.append(ToolbarLineReader::leadingTag(*tag));
     categories.append(std::move(read.categories));
     return result;
 }
 
 ToolbarRead readToolbar(QByteArrayView bytes, const QString& fileName)
 {
-    return readLineFileBytes<ToolbarRead>(bytes, fileName,
-                                          [](LineSource& lines) { return readToolbar(lines); });
+    return readLineFileBytes(bytes, fileName, &readToolbar);
+}
+
+QString refusalFor(const ToolbarTag& tag)
+{
+    const QChar colon = QLatin1Char(fieldDelimiter);
+    if (tag.tag().contains(colon) || tag.caption().contains(colon))
+        return ToolbarDocumentMessages::tr("Invalid char \":\" in tag or caption");
+    return {};
+}
+
+QString refusalFor(const ToolbarCategory& category)
+{
+    if (category.caption().contains(QLatin1Char(fieldDelimiter)))
+        return ToolbarDocumentMessages::tr("Invalid char \":\" in caption");
+    return {};
 }
 
 // Tag lines stand in the reverse of the order the toolbar shows them, alone as in a category.
@@ -186,6 +256,11 @@ ToolbarPaste readToolbarPaste(QStringView text)
     return paste;
 }
 
+bool startsWithTag(QStringView text)
+{
+    return text.startsWith(QLatin1String("1:")) || text == QLatin1String("1");
+}
+
 QString toolbarNodeText(const ToolbarNode& node)
 {
     TextLineWriter lines;
@@ -199,22 +274,22 @@ QString toolbarNodeText(const ToolbarNode& node)
 void writeTag(LineSink& lines, const ToolbarTag& tag)
 {
     lines.add("1:");
-    lines.add(tag.image);
+    lines.add(tag.m_image);
     lines.add(":");
-    lines.add(tag.caption.utf8());
+    lines.add(tag.m_caption.utf8());
     lines.add(":");
-    lines.add(tag.tag.utf8());
+    lines.add(tag.m_tag.utf8());
     lines.endLine();
 }
 
 void writeCategory(LineSink& lines, const ToolbarCategory& category)
 {
     lines.add("2:");
-    lines.add(category.image);
+    lines.add(category.m_image);
     lines.add(":");
-    lines.add(category.caption.utf8());
+    lines.add(category.m_caption.utf8());
     lines.endLine();
-    for (auto tag = category.tags.crbegin(); tag != category.tags.crend(); ++tag)
+    for (auto tag = category.m_tags.crbegin(); tag != category.m_tags.crend(); ++tag)
         writeTag(lines, *tag);
 }
 

@@ -1,11 +1,11 @@
 #pragma once
 
 #include "common/DocumentText.h"
-#include "platform/AppError.h"
+#include "common/LineFile.h"
 
 #include <QList>
+#include <QString>
 
-#include <optional>
 #include <variant>
 
 class LineSink;
@@ -13,25 +13,54 @@ class LineSource;
 
 // A tag button: its caption, the template that the host inserts, and its image in the strip
 // (counted from 0; any number, also one outside the strip).
-struct ToolbarTag
+class ToolbarTag
 {
-    DocumentText caption;
-    DocumentText tag;
-    int image = 0;
+public:
+    ToolbarTag() = default;
+    ToolbarTag(const QString& caption, const QString& tag, int image);
+
+    QString caption() const { return m_caption.toString(); }
+    QString tag() const { return m_tag.toString(); }
+    int image() const { return m_image; }
+    // What the editor's tree shows: the caption, ":" and the template.
+    QString text() const;
 
     friend bool operator==(const ToolbarTag&, const ToolbarTag&) = default;
+
+private:
+    friend class ToolbarLineReader;
+    friend void writeTag(LineSink& lines, const ToolbarTag& tag);
+
+    DocumentText m_caption;
+    DocumentText m_tag;
+    int m_image = 0;
 };
 
 // A category of tag buttons, its tags in the order the toolbar shows them. A tag line that
 // stands before the first category line of a file becomes a category whose caption holds the
 // tag's caption, ":" and its template, and is written back as a category line.
-struct ToolbarCategory
+class ToolbarCategory
 {
-    DocumentText caption;
-    int image = 0;
-    QList<ToolbarTag> tags;
+public:
+    ToolbarCategory() = default;
+    ToolbarCategory(const QString& caption, int image, QList<ToolbarTag> tags = {});
+
+    QString caption() const { return m_caption.toString(); }
+    int image() const { return m_image; }
+    const QList<ToolbarTag>& tags() const { return m_tags; }
+    QList<ToolbarTag>& tags() { return m_tags; }
+    // The same category with another caption and image, its tags kept.
+    ToolbarCategory withCaptionAndImage(const QString& caption, int image) const;
 
     friend bool operator==(const ToolbarCategory&, const ToolbarCategory&) = default;
+
+private:
+    friend class ToolbarLineReader;
+    friend void writeCategory(LineSink& lines, const ToolbarCategory& category);
+
+    DocumentText m_caption;
+    int m_image = 0;
+    QList<ToolbarTag> m_tags;
 };
 
 // Kept in lists of a million: moved as plain memory when a list grows.
@@ -48,24 +77,21 @@ struct ToolbarDocument
 // One node of the toolbar's tree: a category with its tags, or a tag.
 using ToolbarNode = std::variant<ToolbarCategory, ToolbarTag>;
 
-struct ToolbarRead
-{
-    ToolbarDocument document;
-    // False when the document does not hold every line: a line stopped the reader, or the
-    // file's bytes stopped at a NUL.
-    bool whole = true;
-    // The line whose image index did not convert; the lines before it are in the document.
-    std::optional<AppError> stoppedBy;
-};
+using ToolbarRead = LineFileRead<ToolbarDocument>;
 
 // A line's image index: a signed 32-bit decimal, leading blanks allowed, nothing after the
 // digits.
 std::optional<int> toImageIndex(QByteArrayView field);
 
 // The toolbar file's lines to a document. A category's tag lines stand in the reverse of the
-// order in which the toolbar shows them. fileName is for the message of a line that stops it.
+// order in which the toolbar shows them.
 ToolbarRead readToolbar(LineSource& lines);
 ToolbarRead readToolbar(QByteArrayView bytes, const QString& fileName);
+
+// Why the file cannot hold the node as it stands (its fields are cut at every ":"); empty when
+// it can.
+QString refusalFor(const ToolbarTag& tag);
+QString refusalFor(const ToolbarCategory& category);
 
 // What a text in the file's own lines holds for pasting: tags, or categories with their tags,
 // in the order the toolbar shows them; or why it cannot be pasted.
@@ -76,6 +102,8 @@ struct ToolbarPaste
     QString refusal;
 };
 ToolbarPaste readToolbarPaste(QStringView text);
+// Whether a text in the file's own lines starts with a tag line: tags need a category to go to.
+bool startsWithTag(QStringView text);
 // A node as the file's lines, for the clipboard.
 QString toolbarNodeText(const ToolbarNode& node);
 

@@ -1,5 +1,28 @@
 #include "toolbar/ToolbarModel.h"
 
+namespace {
+
+// The nodes of one kind out of a list of nodes, or into one.
+template <class Kind> QList<Kind> only(QList<ToolbarNode>&& nodes)
+{
+    QList<Kind> kind;
+    kind.reserve(nodes.size());
+    for (ToolbarNode& node : nodes)
+        kind.append(std::get<Kind>(std::move(node)));
+    return kind;
+}
+
+template <class Kind> QList<ToolbarNode> asNodes(QList<Kind>&& kind)
+{
+    QList<ToolbarNode> nodes;
+    nodes.reserve(kind.size());
+    for (Kind& one : kind)
+        nodes.append(std::move(one));
+    return nodes;
+}
+
+} // namespace
+
 ToolbarModel::ToolbarModel(QObject* parent) : TwoLevelModel(parent)
 {
 }
@@ -18,45 +41,61 @@ const ToolbarCategory& ToolbarModel::category(int row) const
 
 const ToolbarTag& ToolbarModel::tag(TreePosition at) const
 {
-    return m_document.categories.at(at.top).tags.at(at.child);
+    return m_document.categories.at(at.top).tags().at(at.child);
 }
 
-void ToolbarModel::insertCategory(int row, ToolbarCategory category)
+ToolbarNode ToolbarModel::node(TreePosition at) const
 {
-    insertTops(row, 1, [&] { m_document.categories.insert(row, std::move(category)); });
+    if (at.isTop())
+        return category(at.top);
+    return tag(at);
 }
 
-void ToolbarModel::setCategory(int row, const DocumentText& caption, int image)
+void ToolbarModel::insertNodes(TreePosition first, QList<ToolbarNode> nodes)
 {
-    ToolbarCategory& changed = m_document.categories[row];
-    changed.caption = caption;
-    changed.image = image;
-    TwoLevelModel::changed({row, -1});
+    const int count = int(nodes.size());
+    if (first.isTop()) {
+        QList<ToolbarCategory> added = only<ToolbarCategory>(std::move(nodes));
+        insertTops(first.top, count, [&] {
+            m_document.categories.insert(first.top, count, {});
+            std::move(added.begin(), added.end(), m_document.categories.begin() + first.top);
+        });
+        return;
+    }
+    QList<ToolbarTag> added = only<ToolbarTag>(std::move(nodes));
+    insertChildren(first, count, [&] {
+        QList<ToolbarTag>& tags = m_document.categories[first.top].tags();
+        tags.insert(first.child, count, {});
+        std::move(added.begin(), added.end(), tags.begin() + first.child);
+    });
 }
 
-void ToolbarModel::insertTag(TreePosition at, ToolbarTag tag)
+QList<ToolbarNode> ToolbarModel::takeNodes(TreePosition first, int count)
 {
-    insertChild(at, [&] { m_document.categories[at.top].tags.insert(at.child, std::move(tag)); });
+    if (first.isTop()) {
+        QList<ToolbarCategory>& categories = m_document.categories;
+        QList<ToolbarCategory> taken(std::make_move_iterator(categories.begin() + first.top),
+                                     std::make_move_iterator(categories.begin() + first.top + count));
+        removeTops(first.top, count, [&] { categories.remove(first.top, count); });
+        return asNodes(std::move(taken));
+    }
+    QList<ToolbarTag>& tags = m_document.categories[first.top].tags();
+    QList<ToolbarTag> taken(std::make_move_iterator(tags.begin() + first.child),
+                            std::make_move_iterator(tags.begin() + first.child + count));
+    removeChildren(first, count, [&] { tags.remove(first.child, count); });
+    return asNodes(std::move(taken));
 }
 
-void ToolbarModel::setTag(TreePosition at, ToolbarTag tag)
+void ToolbarModel::setNode(TreePosition at, const ToolbarNode& node)
 {
-    m_document.categories[at.top].tags[at.child] = std::move(tag);
-    changed(at);
-}
-
-ToolbarCategory ToolbarModel::takeCategory(int row)
-{
-    ToolbarCategory taken;
-    removeTop(row, [&] { taken = m_document.categories.takeAt(row); });
-    return taken;
-}
-
-ToolbarTag ToolbarModel::takeTag(TreePosition at)
-{
-    ToolbarTag taken;
-    removeChild(at, [&] { taken = m_document.categories[at.top].tags.takeAt(at.child); });
-    return taken;
+    if (at.isTop()) {
+        const auto& category = std::get<ToolbarCategory>(node);
+        ToolbarCategory& changed = m_document.categories[at.top];
+        changed = changed.withCaptionAndImage(category.caption(), category.image());
+    } else {
+        m_document.categories[at.top].tags()[at.child] = std::get<ToolbarTag>(node);
+    }
+    TwoLevelModel::changed(at);
 }
 
 void ToolbarModel::moveNode(TreePosition from, TreePosition to)
@@ -68,44 +107,12 @@ void ToolbarModel::moveNode(TreePosition from, TreePosition to)
         return;
     }
     moveChild(from, to, [&] {
-        QList<ToolbarTag>& source = m_document.categories[from.top].tags;
+        QList<ToolbarTag>& source = m_document.categories[from.top].tags();
         if (from.top == to.top)
             source.move(from.child, to.child);
         else
-            m_document.categories[to.top].tags.insert(to.child, source.takeAt(from.child));
+            m_document.categories[to.top].tags().insert(to.child, source.takeAt(from.child));
     });
-}
-
-ToolbarNode ToolbarModel::node(TreePosition at) const
-{
-    if (at.isTop())
-        return category(at.top);
-    return tag(at);
-}
-
-void ToolbarModel::insertNode(TreePosition at, ToolbarNode node)
-{
-    if (at.isTop())
-        insertCategory(at.top, std::get<ToolbarCategory>(std::move(node)));
-    else
-        insertTag(at, std::get<ToolbarTag>(std::move(node)));
-}
-
-ToolbarNode ToolbarModel::takeNode(TreePosition at)
-{
-    if (at.isTop())
-        return takeCategory(at.top);
-    return takeTag(at);
-}
-
-void ToolbarModel::setNode(TreePosition at, const ToolbarNode& node)
-{
-    if (at.isTop()) {
-        const auto& category = std::get<ToolbarCategory>(node);
-        setCategory(at.top, category.caption, category.image);
-    } else {
-        setTag(at, std::get<ToolbarTag>(node));
-    }
 }
 
 QVariant ToolbarModel::data(const QModelIndex& index, int role) const
@@ -114,13 +121,10 @@ QVariant ToolbarModel::data(const QModelIndex& index, int role) const
     if (!contains(at))
         return {};
     if (role == ImageIndexRole)
-        return at.isTop() ? category(at.top).image : tag(at).image;
+        return at.isTop() ? category(at.top).image() : tag(at).image();
     if (role != Qt::DisplayRole)
         return {};
-    if (at.isTop())
-        return category(at.top).caption.toString();
-    const ToolbarTag& shown = tag(at);
-    return shown.caption.toString() + QLatin1Char(':') + shown.tag.toString();
+    return at.isTop() ? category(at.top).caption() : tag(at).text();
 }
 
 int ToolbarModel::topCount() const
@@ -130,5 +134,5 @@ int ToolbarModel::topCount() const
 
 int ToolbarModel::childCount(int top) const
 {
-    return int(m_document.categories.at(top).tags.size());
+    return int(m_document.categories.at(top).tags().size());
 }

@@ -21,23 +21,15 @@ public:
     const ToolbarCategory& category(int row) const;
     const ToolbarTag& tag(TreePosition at) const;
 
-    void insertCategory(int row, ToolbarCategory category);
-    // A new caption and image; the category keeps its tags.
-    void setCategory(int row, const DocumentText& caption, int image);
-    void insertTag(TreePosition at, ToolbarTag tag);
-    void setTag(TreePosition at, ToolbarTag tag);
-    ToolbarCategory takeCategory(int row);
-    ToolbarTag takeTag(TreePosition at);
-    // A category among the categories, or a tag to any place under any category; to counts as
-    // after the move.
-    void moveNode(TreePosition from, TreePosition to);
-
-    // Any node, as the editing steps take them. A category set anew keeps its tags.
+    // Nodes as the editing steps take them: siblings from first on, categories at the top
+    // level, tags under a category. A category set anew keeps its tags.
     using Node = ToolbarNode;
+    using Document = ToolbarDocument;
     ToolbarNode node(TreePosition at) const;
-    void insertNode(TreePosition at, ToolbarNode node);
-    ToolbarNode takeNode(TreePosition at);
+    void insertNodes(TreePosition first, QList<ToolbarNode> nodes);
+    QList<ToolbarNode> takeNodes(TreePosition first, int count);
     void setNode(TreePosition at, const ToolbarNode& node);
+    void moveNode(TreePosition from, TreePosition to) override;
 
     QVariant data(const QModelIndex& index, int role) const override;
 

@@ -3,13 +3,13 @@
 #include "common/LineFile.h"
 #include "platform/AppError.h"
 #include "platform/PlacementStore.h"
-#include "support/DialogAnswerer.h"
 #include "support/TestMain.h"
 #include "support/TestProfile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QMessageBox>
 #include <QPushButton>
 
 #include <fcntl.h>
@@ -37,12 +37,13 @@ struct Situation
 };
 
 // Reads every line, as an editor's document does.
-bool readAll(LineSource& lines)
+LineFileRead<int> readAll(LineSource& lines)
 {
+    LineFileRead<int> read;
     QByteArrayView line;
-    while (lines.next(line)) {
-    }
-    return true;
+    while (lines.next(line))
+        ++read.document;
+    return read;
 }
 
 void writeOurs(LineSink& lines)
@@ -78,7 +79,7 @@ private slots:
 void TestEditedFile::okAsksWhatTheFileCallsFor_data()
 {
     QTest::addColumn<QString>("situation");
-    QTest::addColumn<int>("answer");      // 0: no question may come
+    QTest::addColumn<int>("answer");      // 0: no question may be named
     QTest::addColumn<QString>("asked");   // a part of the question, or of the error
     QTest::addColumn<QString>("written"); // the file that must hold our bytes; "" for none
 
@@ -163,32 +164,25 @@ void TestEditedFile::okAsksWhatTheFileCallsFor()
         world.name(positions);
     }
 
-    DialogAnswerer answerer;
     QString question;
-    bool noIsTheDefault = false;
-    if (answer)
-        answerer.expect([&](QDialog& window) {
-            auto* box = qobject_cast<QMessageBox*>(&window);
-            question = box->text();
-            noIsTheDefault = box->defaultButton() == box->button(QMessageBox::No);
-            pressButton(window, QMessageBox::StandardButton(answer));
-        });
     QString error;
     bool saved = false;
     try {
-        saved = file.save(nullptr, writeOurs);
+        const FileReplacement replacement = file.replacement();
+        question = replacement.question();
+        if (question.isEmpty() || answer == QMessageBox::Yes) {
+            replacement.write(writeOurs);
+            saved = true;
+        }
     } catch (const AppError& refusal) {
         error = refusal.message();
     }
-    QVERIFY2(answerer.surprises().isEmpty(), qPrintable(answerer.surprises().join('\n')));
-    QVERIFY(answerer.allAnswered());
     QCOMPARE(saved, !written.isEmpty());
-    if (answer) {
+    if (answer)
         QVERIFY2(question.contains(asked), qPrintable(question));
-        QVERIFY(noIsTheDefault);
-    } else {
-        QVERIFY2(asked.isEmpty() ? error.isEmpty() : error.contains(asked), qPrintable(error));
-    }
+    else
+        QVERIFY2(asked.isEmpty() ? error.isEmpty() && question.isEmpty() : error.contains(asked),
+                 qPrintable(error + question));
     const QString target = written == QLatin1String("second") ? world.second : world.first;
     if (!written.isEmpty())
         QCOMPARE(fileBytes(target), ours);
@@ -206,12 +200,10 @@ void TestEditedFile::pathAskedAboutIsThePathWritten()
     file.read(readAll);
     writeBytes(world.second, other);
     world.name(world.second);
-    DialogAnswerer answerer;
-    answerer.expect([&](QDialog& box) {
-        world.name(world.third);
-        pressButton(box, QMessageBox::Yes);
-    });
-    QVERIFY(file.save(nullptr, writeOurs));
+    const FileReplacement replacement = file.replacement();
+    QVERIFY(replacement.question().contains(QStringLiteral("now name")));
+    world.name(world.third);
+    replacement.write(writeOurs);
     QCOMPARE(fileBytes(world.second), ours);
     QVERIFY(!QFile::exists(world.third));
     QCOMPARE(fileBytes(world.first), readBytes);
@@ -223,11 +215,7 @@ void TestEditedFile::resetRefusesAnotherRolesFile()
     world.options.values[Opt_AppPath] = world.profile.hostPath(QString());
     world.name(world.profile.hostPath(QStringLiteral("CstProcs.dat")));
     writeBytes(world.options.values[Opt_MIMEPraserCFG], readBytes);
-    DialogAnswerer answerer;
-    QVERIFY_THROWS_EXCEPTION(AppError,
-                             EditedFile::reset(nullptr, HostFile::MimeTypes, world.options,
-                                               QStringLiteral("Reset?"), writeOurs));
-    QVERIFY(answerer.surprises().isEmpty());
+    QVERIFY_THROWS_EXCEPTION(AppError, EditedFile::reset(HostFile::MimeTypes, world.options));
     QCOMPARE(fileBytes(world.options.values[Opt_MIMEPraserCFG]), readBytes);
 }
 
@@ -241,7 +229,7 @@ void TestEditedFile::emptyAppPathNamesNoProceduresFile()
     FakeOptions options;
     EditedFile file(HostFile::Procedures, options);
     QVERIFY_THROWS_EXCEPTION(AppError, file.read(readAll));
-    QVERIFY_THROWS_EXCEPTION(AppError, file.save(nullptr, writeOurs));
+    QVERIFY_THROWS_EXCEPTION(AppError, file.replacement());
     QDir::setCurrent(previous);
     QCOMPARE(fileBytes(dir.filePath("CstProcs.dat")), readBytes);
 }

@@ -5,6 +5,7 @@
 #include "mime/MimeTypesDocument.h"
 #include "platform/AppError.h"
 #include "procedures/ProceduresDocument.h"
+#include "support/TestProfile.h"
 #include "toolbar/ToolbarDocument.h"
 
 namespace {
@@ -20,7 +21,7 @@ void require(bool holds, const char* property)
 // What the program writes must read back to the same lines and write back to the same bytes.
 void requireStableBytes(const QByteArray& written)
 {
-    const LineFileText reread = splitLineFile(written);
+    const SplitLines reread = splitLines(written);
     require(reread.whole, "a written file holds no NUL");
     require(joinLineFile(reread.lines, fileName) == written, "rewritten bytes are the same");
 }
@@ -40,14 +41,14 @@ bool onlyAsciiLettersRaised(QByteArrayView before, QByteArrayView after)
 
 qsizetype lineCount(QByteArrayView bytes)
 {
-    return splitLineFile(bytes).lines.size();
+    return splitLines(bytes).lines.size();
 }
 
 } // namespace
 
 void checkLineFile(QByteArrayView bytes)
 {
-    const LineFileText text = splitLineFile(bytes);
+    const SplitLines text = splitLines(bytes);
     require(text.whole == !bytes.contains('\0'), "reading stops exactly at a NUL");
     requireStableBytes(joinLineFile(text.lines, fileName));
 }
@@ -57,7 +58,7 @@ void checkToolbarFile(QByteArrayView bytes)
     const ToolbarRead parsed = readToolbar(bytes, fileName);
     qsizetype nodes = 0;
     for (const ToolbarCategory& category : parsed.document.categories)
-        nodes += 1 + category.tags.size();
+        nodes += 1 + category.tags().size();
     require(parsed.stoppedBy || nodes == lineCount(bytes), "a whole read makes one node per line");
     require(nodes <= lineCount(bytes), "no node without a line");
     require(parsed.whole == (!parsed.stoppedBy && !bytes.contains('\0')),
@@ -82,8 +83,9 @@ void checkMimeTypesFile(QByteArrayView bytes)
     const MimeTypesDocument saved = readMimeTypes(savedBytes).document;
     require(saved.rows.size() == types.rows.size(), "two lines per entry");
     for (qsizetype i = 0; i < types.rows.size(); ++i) {
-        require(saved.rows[i].suffix == types.rows[i].suffix, "a suffix is written as it stands");
-        require(onlyAsciiLettersRaised(types.rows[i].type.utf8(), saved.rows[i].type.utf8()),
+        require(saved.rows[i].suffix() == types.rows[i].suffix(),
+                "a suffix is written as it stands");
+        require(onlyAsciiLettersRaised(types.rows[i].type().toUtf8(), saved.rows[i].type().toUtf8()),
                 "a type changes only from a-z to A-Z");
     }
     require(writeMimeTypes(saved, fileName) == savedBytes,

@@ -10,8 +10,6 @@ class TestArrowSpinBox : public QObject
 private slots:
     void keysChangeTheValueOnlyByStepping_data();
     void keysChangeTheValueOnlyByStepping();
-    void setValueStaysInsideTheBounds_data();
-    void setValueStaysInsideTheBounds();
 };
 
 void TestArrowSpinBox::keysChangeTheValueOnlyByStepping_data()
@@ -48,26 +46,6 @@ void TestArrowSpinBox::keysChangeTheValueOnlyByStepping()
     }
     QCOMPARE(spin.value(), expected);
     QCOMPARE(spin.findChild<QLineEdit*>()->text(), QString::number(expected));
-}
-
-void TestArrowSpinBox::setValueStaysInsideTheBounds_data()
-{
-    QTest::addColumn<int>("value");
-    QTest::addColumn<int>("expected");
-
-    QTest::newRow("inside") << 7 << 7;
-    QTest::newRow("below the minimum gives the minimum") << -3 << 1;
-    QTest::newRow("above the maximum gives the maximum") << 99 << 12;
-}
-
-void TestArrowSpinBox::setValueStaysInsideTheBounds()
-{
-    QFETCH(int, value);
-    QFETCH(int, expected);
-    ArrowSpinBox spin;
-    spin.setRange(1, 12);
-    spin.setValue(value);
-    QCOMPARE(spin.value(), expected);
 }
 
 QTEST_MAIN(TestArrowSpinBox)

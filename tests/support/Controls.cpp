@@ -1,5 +1,8 @@
 #include "support/Controls.h"
 
+#include <QDialogButtonBox>
+#include <QPushButton>
+
 namespace {
 
 bool takesTab(const QWidget& widget)
@@ -8,7 +11,27 @@ bool takesTab(const QWidget& widget)
            !widget.objectName().startsWith(QLatin1String("qt_"));
 }
 
+void clickStandard(const QWidget& window, QDialogButtonBox::StandardButton which,
+                   const char* name)
+{
+    const auto* box = window.findChild<QDialogButtonBox*>();
+    if (box && box->button(which))
+        box->button(which)->click();
+    else
+        click(window, name);
+}
+
 } // namespace
+
+void clickOk(const QWidget& window)
+{
+    clickStandard(window, QDialogButtonBox::Ok, "okButton");
+}
+
+void clickCancel(const QWidget& window)
+{
+    clickStandard(window, QDialogButtonBox::Cancel, "cancelButton");
+}
 
 QStringList tabOrder(QWidget* first, int count)
 {

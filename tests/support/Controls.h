@@ -21,6 +21,10 @@ inline void click(const QWidget& window, const char* name)
     control<QAbstractButton>(window, QString::fromLatin1(name))->click();
 }
 
+// Clicks a window's OK or Cancel: in its button box, or the button of that name.
+void clickOk(const QWidget& window);
+void clickCancel(const QWidget& window);
+
 // The objectNames met by moving the focus with Tab from first, first included, as the focus
 // chain gives them (no key presses, so no window need be shown).
 QStringList tabOrder(QWidget* first, int count);

@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QTest>
 
 DialogAnswerer::DialogAnswerer()
 {
@@ -15,6 +16,13 @@ DialogAnswerer::~DialogAnswerer()
 {
     Modal::setHook({});
     Modal::setMenuHook({});
+    QStringList problems = m_surprises;
+    if (!m_answers.empty())
+        problems.append(QStringLiteral("%1 expected window(s) never came").arg(m_answers.size()));
+    if (!m_menuPicks.empty())
+        problems.append(QStringLiteral("%1 expected menu(s) never came").arg(m_menuPicks.size()));
+    if (!problems.isEmpty() && !QTest::currentTestFailed())
+        QTest::qFail(qPrintable(problems.join(QLatin1Char('\n'))), __FILE__, __LINE__);
 }
 
 void DialogAnswerer::expectMenu(const QString& pick)

@@ -1,18 +1,18 @@
 #include "support/EveryWindow.h"
 
-#include "app/DemoProfile.h"
-#include "app/StartWindowUnit.h"
-#include "maintenance/AboutWindowUnit.h"
-#include "maintenance/AdditionalFunctionsWindowUnit.h"
-#include "mime/MimeTypePropertiesWindowUnit.h"
-#include "mime/MimeTypesEditorWindowUnit.h"
-#include "procedures/ProcedurePropertiesWindowUnit.h"
-#include "procedures/ProceduresEditorWindowUnit.h"
-#include "toolbar/CategoryPropertiesWindowUnit.h"
-#include "toolbar/TagPropertiesWindowUnit.h"
-#include "toolbar/ToolbarEditorWindowUnit.h"
-#include "toolbar/UpdateImagesWindowUnit.h"
-#include "toolbar/ViewImageWindowUnit.h"
+#include "app/StartWindow.h"
+#include "maintenance/AboutDialog.h"
+#include "maintenance/AdditionalFunctionsDialog.h"
+#include "mime/MimeTypeDialog.h"
+#include "mime/MimeTypesEditor.h"
+#include "procedures/ProcedureDialog.h"
+#include "procedures/ProceduresEditor.h"
+#include "toolbar/CategoryDialog.h"
+#include "toolbar/ImageViewer.h"
+#include "toolbar/TagDialog.h"
+#include "toolbar/ToolbarEditor.h"
+#include "toolbar/UpdateImagesPrompt.h"
+#include "tools/DemoProfile.h"
 
 #include <QTest>
 
@@ -29,50 +29,36 @@ DemoHost::DemoHost()
     images.addStrip(drawDemoStrip());
 }
 
-const QStringList everyWindow = {"TStartWindow",
-                                 "THTMLToolbarEditorWindow",
-                                 "TTagPropertiesWindow",
-                                 "TCategoryProperiesWindow",
-                                 "TUpdateGlyphsWindow",
-                                 "TViewImageWindow",
-                                 "TStdProcsPanelEditorWindow",
-                                 "TCstProcProprtiesWindow",
-                                 "TMIMETypesEditor",
-                                 "TMIMETypePropertiesWindow",
-                                 "TAdditionalFunctionsWindow",
-                                 "TAboutWindow"};
+const QStringList everyWindow = {"StartWindow",    "ToolbarEditor",     "TagDialog",
+                                 "CategoryDialog", "UpdateImagesPrompt", "ImageViewer",
+                                 "ProceduresEditor", "ProcedureDialog", "MimeTypesEditor",
+                                 "MimeTypeDialog", "AdditionalFunctionsDialog", "AboutDialog"};
 
-std::unique_ptr<Form> makeWindow(const QString& name, DemoHost& host)
+std::unique_ptr<QDialog> makeWindow(const QString& name, DemoHost& host)
 {
-    using Make = std::function<std::unique_ptr<Form>()>;
+    using Make = std::function<std::unique_ptr<QDialog>()>;
     const QMap<QString, Make> makers = {
-        {"TStartWindow", [] { return std::make_unique<StartWindow>(); }},
-        {"THTMLToolbarEditorWindow",
-         [&] { return std::make_unique<ToolbarEditorWindow>(nullptr, host.options); }},
-        {"TTagPropertiesWindow",
-         [&] { return std::make_unique<TagPropertiesWindow>(nullptr, host.images); }},
-        {"TCategoryProperiesWindow",
-         [&] { return std::make_unique<CategoryPropertiesWindow>(nullptr, host.images); }},
-        {"TUpdateGlyphsWindow", [] { return std::make_unique<UpdateImagesWindow>(nullptr); }},
-        {"TViewImageWindow", [] { return std::make_unique<ViewImageWindow>(nullptr); }},
-        {"TStdProcsPanelEditorWindow",
-         [&] { return std::make_unique<ProceduresEditorWindow>(nullptr, host.options); }},
-        {"TCstProcProprtiesWindow",
-         [] { return std::make_unique<ProcedurePropertiesWindow>(nullptr, QString(), QString()); }},
-        {"TMIMETypesEditor",
-         [&] { return std::make_unique<MimeTypesEditorWindow>(nullptr, host.options); }},
-        {"TMIMETypePropertiesWindow",
-         [] { return std::make_unique<MimeTypePropertiesWindow>(nullptr); }},
-        {"TAdditionalFunctionsWindow",
-         [&] { return std::make_unique<AdditionalFunctionsWindow>(nullptr, host.options); }},
-        {"TAboutWindow", [] { return std::make_unique<AboutWindow>(nullptr); }},
+        {"StartWindow", [] { return std::make_unique<StartWindow>(); }},
+        {"ToolbarEditor", [&] { return std::make_unique<ToolbarEditor>(nullptr, host.options); }},
+        {"TagDialog",
+         [&] { return std::make_unique<TagDialog>(nullptr, ToolbarTag(), host.images); }},
+        {"CategoryDialog",
+         [&] { return std::make_unique<CategoryDialog>(nullptr, ToolbarCategory(), host.images); }},
+        {"UpdateImagesPrompt", [] { return std::make_unique<UpdateImagesPrompt>(nullptr); }},
+        {"ImageViewer",
+         [] { return std::make_unique<ImageViewer>(nullptr, drawDemoStrip()); }},
+        {"ProceduresEditor",
+         [&] { return std::make_unique<ProceduresEditor>(nullptr, host.options); }},
+        {"ProcedureDialog", [] { return std::make_unique<ProcedureDialog>(nullptr, Procedure()); }},
+        {"MimeTypesEditor",
+         [&] { return std::make_unique<MimeTypesEditor>(nullptr, host.options); }},
+        {"MimeTypeDialog", [] { return std::make_unique<MimeTypeDialog>(nullptr, MimeType()); }},
+        {"AdditionalFunctionsDialog",
+         [&] { return std::make_unique<AdditionalFunctionsDialog>(nullptr, host.options); }},
+        {"AboutDialog", [] { return std::make_unique<AboutDialog>(nullptr); }},
     };
     const auto make = makers.constFind(name);
-    if (make == makers.constEnd())
-        return nullptr;
-    std::unique_ptr<Form> window = (*make)();
-    window->runCreateHandler();
-    return window;
+    return make == makers.constEnd() ? nullptr : (*make)();
 }
 
 void addEveryWindowRows()

@@ -3,11 +3,10 @@
 #include "support/TestProfile.h"
 #include "toolbar/ImageList.h"
 
+#include <QDialog>
 #include <QStringList>
 
 #include <memory>
-
-class Form;
 
 // The demo profile in a private test profile: the built-in files, a drawn image strip, and the
 // options that name them.
@@ -26,5 +25,5 @@ extern const QStringList everyWindow;
 // A test's data: one row per window, in a column "window".
 void addEveryWindowRows();
 
-// The window of that name, created as its opener creates it (create handler run), not shown.
-std::unique_ptr<Form> makeWindow(const QString& name, DemoHost& host);
+// The window of that name, made as its opener makes it, not shown.
+std::unique_ptr<QDialog> makeWindow(const QString& name, DemoHost& host);

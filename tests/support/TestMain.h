@@ -5,11 +5,35 @@
 #include <QApplication>
 #include <QTest>
 
+#include <cstdio>
+
 // Like QTEST_MAIN, with the application set up as the program sets it up (title, font), so
 // placement keys and layouts are the real ones.
 #define HALVEX_TEST_MAIN(TestClass)                                                                \
     int main(int argc, char* argv[])                                                               \
     {                                                                                              \
+        QApplication application(argc, argv);                                                      \
+        setUpApplication(application);                                                             \
+        TestClass test;                                                                            \
+        QTEST_SET_MAIN_SOURCE_PATH                                                                 \
+        return QTest::qExec(&test, argc, argv);                                                    \
+    }
+
+// The status by which CTest counts a test as skipped (the SKIP_RETURN_CODE of the tests).
+inline constexpr int skippedStatus = 77;
+
+// For the tests that need a window system that the environment names (an X server in DISPLAY, a
+// Wayland compositor in WAYLAND_DISPLAY): without one they are skipped, saying so, instead of
+// failing inside Qt.
+#define HALVEX_WINDOW_SYSTEM_TEST_MAIN(TestClass, variable)                                        \
+    int main(int argc, char* argv[])                                                               \
+    {                                                                                              \
+        if (qEnvironmentVariableIsEmpty(variable)) {                                               \
+            std::printf("SKIP: %s needs a window system: %s is not set. "                          \
+                        "scripts/real-window-tests.sh starts one and runs it.\n",                  \
+                        #TestClass, variable);                                                     \
+            return skippedStatus;                                                                  \
+        }                                                                                          \
         QApplication application(argc, argv);                                                      \
         setUpApplication(application);                                                             \
         TestClass test;                                                                            \

@@ -1,5 +1,7 @@
 #include "support/TestProfile.h"
 
+#include "common/LineFile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -65,4 +67,15 @@ void writeBytes(const QString& path, const QByteArray& bytes)
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
         QTest::qFail(qPrintable(QStringLiteral("cannot write test file ") + path), __FILE__,
                      __LINE__);
+}
+
+SplitLines splitLines(QByteArrayView bytes)
+{
+    FileLines lines(bytes);
+    SplitLines split;
+    QByteArrayView line;
+    while (lines.next(line))
+        split.lines.append(QString::fromUtf8(line));
+    split.whole = lines.whole();
+    return split;
 }

@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QMap>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 
 // A private host profile for one test: XDG_CONFIG_HOME points into a fresh temporary folder
@@ -42,3 +43,11 @@ public:
 
 QByteArray fileBytes(const QString& path);
 void writeBytes(const QString& path, const QByteArray& bytes);
+
+// The lines of a line file's bytes, as the editors read them, and whether a NUL stopped them.
+struct SplitLines
+{
+    QStringList lines;
+    bool whole = true;
+};
+SplitLines splitLines(QByteArrayView bytes);

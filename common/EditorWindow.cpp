@@ -1,0 +1,420 @@
+#include "common/EditorWindow.h"
+
+#include "common/ErrorGuard.h"
+#include "common/Modal.h"
+#include "common/WindowPlacement.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QTreeView>
+#include <QUndoStack>
+
+EditorWindow::EditorWindow(QWidget* parent, HostFile file, const HostOptions& options,
+                           const QString& placementKey)
+    : QDialog(parent), m_file(file, options), m_undoStack(new QUndoStack(this))
+{
+    setDialogFrame(*this);
+    WindowPlacement::keep(this, placementKey, PlacementStore::Keeps::PositionAndState);
+    connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, [this] {
+        m_clipboardText.reset();
+        updateCommands();
+    });
+    connect(m_undoStack, &QUndoStack::indexChanged, this, &EditorWindow::updateCommands);
+}
+
+// The undo stack empties itself as it goes, after the editor's own parts are gone: nothing may
+// ask them then whether a command can act.
+EditorWindow::~EditorWindow()
+{
+    disconnect(m_undoStack, nullptr, this, nullptr);
+    m_commands.clear();
+}
+
+void EditorWindow::setView(QAbstractItemView* view, NodeModel* model)
+{
+    m_view = view;
+    m_model = model;
+    view->setModel(model);
+    view->setDragDropMode(QAbstractItemView::InternalMove);
+    view->setDefaultDropAction(Qt::MoveAction);
+    // A right click comes to the viewport, the Menu key to the view itself.
+    view->viewport()->installEventFilter(this);
+    view->installEventFilter(this);
+    // Shift+F10 opens the menu as the Menu key does, where a keyboard has none.
+    auto* menuKey = new QAction(this);
+    menuKey->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10));
+    menuKey->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    view->addAction(menuKey);
+    connect(menuKey, &QAction::triggered, this, [this] { showMenu({}); });
+
+    connect(view->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &EditorWindow::updateCommands);
+    connect(model, &QAbstractItemModel::rowsInserted, this, &EditorWindow::updateCommands);
+    connect(model, &QAbstractItemModel::rowsRemoved, this, &EditorWindow::updateCommands);
+    connect(model, &QAbstractItemModel::rowsMoved, this, &EditorWindow::updateCommands);
+    connect(model, &QAbstractItemModel::modelReset, this, &EditorWindow::updateCommands);
+    connect(model, &NodeModel::moveRequested, this, [this](TreePosition from, TreePosition to) {
+        runGuarded(this, [&] {
+            //: An undo step: a node dragged to another place. %1 is "tag "Bold"" or the like.
+            push(new MoveNode(*m_model, from, to, tr("Move %1").arg(nodeTitle(from)), selector()));
+        });
+    });
+    connect(view, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex& node) {
+        if (m_model->positionOf(node) == selectedPosition())
+            runGuarded(this, [this] { editSelected(); });
+    });
+    if (auto* tree = qobject_cast<QTreeView*>(view))
+        connect(tree, &QTreeView::collapsed, this, &EditorWindow::collapsed);
+}
+
+QAction* EditorWindow::newAction(const QString& text, const QList<QKeySequence>& keys,
+                                 const std::function<void()>& run,
+                                 const std::function<bool()>& canRun)
+{
+    auto* action = new QAction(text, this);
+    action->setShortcuts(keys);
+    connect(action, &QAction::triggered, this, [this, run, canRun] { runIfAble(run, canRun); });
+    m_commands.append(Command{action, canRun});
+    action->setEnabled(canRun());
+    return action;
+}
+
+// A key can reach a command in the moment between a change and the update that disables it.
+void EditorWindow::runIfAble(const std::function<void()>& run, const std::function<bool()>& canRun)
+{
+    runGuarded(this, [&] {
+        if (canRun())
+            run();
+    });
+}
+
+QAction* EditorWindow::addCommand(const QString& text, const QKeySequence& keys,
+                                  const std::function<void()>& run,
+                                  const std::function<bool()>& canRun)
+{
+    QAction* action = newAction(text, keys.isEmpty() ? QList<QKeySequence>() : QList{keys}, run,
+                                canRun);
+    action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    m_view->addAction(action);
+    return action;
+}
+
+void EditorWindow::addSeparator()
+{
+    m_commands.append(Command{nullptr, {}});
+}
+
+void EditorWindow::addEditingCommands(QAbstractButton* editButton, QAbstractButton* removeButton)
+{
+    const auto editable = [this] { return isEditable(selectedPosition()); };
+    const auto keys = [](QKeySequence::StandardKey key) { return QKeySequence::keyBindings(key); };
+    bindButton(editButton,
+               addCommand(tr("Edit..."), EditKeys::edit(), [this] { editSelected(); }, editable),
+               Glyph::Edit);
+    bindButton(removeButton,
+               addCommand(tr("Remove"), QKeySequence::Delete, [this] { removeSelected(); },
+                          editable),
+               Glyph::Remove);
+    addSeparator();
+    const auto clipboardCommand = [&](const QString& text, QKeySequence::StandardKey key,
+                                      const std::function<void()>& run,
+                                      const std::function<bool()>& canRun) {
+        QAction* action = newAction(text, keys(key), run, canRun);
+        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        m_view->addAction(action);
+    };
+    clipboardCommand(tr("Cut"), QKeySequence::Cut, [this] { cutSelected(); }, editable);
+    clipboardCommand(tr("Copy"), QKeySequence::Copy, [this] { copySelected(); }, editable);
+    clipboardCommand(
+        tr("Paste"), QKeySequence::Paste, [this] { paste(); },
+        [this] { return canPaste(clipboardText(), selectedPosition()); });
+    addSeparator();
+    addCommand(
+        tr("Move up"), EditKeys::moveUp(), [this] { moveSelectedUp(); },
+        [this] { return m_model->canMove(selectedPosition(), -1); });
+    addCommand(
+        tr("Move down"), EditKeys::moveDown(), [this] { moveSelectedDown(); },
+        [this] { return m_model->canMove(selectedPosition(), +1); });
+    addSeparator();
+    addUndoAndRedo();
+}
+
+// Qt's own actions, which follow the stack: enabled when there is a step, named after it.
+void EditorWindow::addUndoAndRedo()
+{
+    QAction* undo = m_undoStack->createUndoAction(this, tr("Undo"));
+    undo->setShortcuts(QKeySequence::keyBindings(QKeySequence::Undo));
+    QAction* redo = m_undoStack->createRedoAction(this, tr("Redo"));
+    redo->setShortcuts(EditKeys::redo());
+    for (QAction* action : {undo, redo}) {
+        action->setShortcutContext(Qt::WindowShortcut);
+        addAction(action);
+        m_commands.append(Command{action, {}});
+    }
+}
+
+void EditorWindow::bindButton(QAbstractButton* button, QAction* action, Glyph glyph)
+{
+    button->setIcon(glyphIcon(glyph));
+    button->setEnabled(action->isEnabled());
+    connect(action, &QAction::enabledChanged, button, &QAbstractButton::setEnabled);
+    connect(button, &QAbstractButton::clicked, action, &QAction::trigger);
+    const QKeySequence keys = action->shortcut();
+    if (!keys.isEmpty())
+        button->setToolTip(QStringLiteral("%1 (%2)").arg(button->text().remove(QLatin1Char('&')),
+                                                         keys.toString(QKeySequence::NativeText)));
+}
+
+QAction* EditorWindow::command(const QString& text) const
+{
+    for (const Command& command : m_commands) {
+        if (command.action && command.action->text() == text)
+            return command.action;
+    }
+    return nullptr;
+}
+
+void EditorWindow::updateCommands()
+{
+    for (const Command& command : std::as_const(m_commands)) {
+        if (command.action && command.canRun)
+            command.action->setEnabled(command.canRun());
+    }
+}
+
+TreePosition EditorWindow::selectedPosition() const
+{
+    if (!m_view)
+        return {};
+    const QModelIndexList selected = m_view->selectionModel()->selectedIndexes();
+    return selected.isEmpty() ? TreePosition() : m_model->positionOf(selected.first());
+}
+
+void EditorWindow::showNode(TreePosition at)
+{
+    const QModelIndex node = m_model->indexOf(at);
+    if (!node.isValid()) {
+        m_view->selectionModel()->clear();
+        return;
+    }
+    m_view->setCurrentIndex(node);
+    m_view->scrollTo(node);
+}
+
+SelectNode EditorWindow::selector()
+{
+    return [this](TreePosition at, bool removed) { select(at, removed); };
+}
+
+void EditorWindow::select(TreePosition at, bool removed)
+{
+    showNode(removed ? m_model->afterRemoval(at) : at);
+}
+
+void EditorWindow::push(QUndoCommand* step)
+{
+    m_undoStack->push(step);
+}
+
+void EditorWindow::editSelected()
+{
+    const TreePosition at = selectedPosition();
+    if (isEditable(at))
+        editNode(at);
+}
+
+void EditorWindow::removeSelected()
+{
+    const TreePosition at = selectedPosition();
+    if (!isEditable(at) || !Modal::confirm(this, removeQuestion()))
+        return;
+    //: An undo step. %1 is "tag "Bold"" or the like.
+    removeNode(at, tr("Remove %1").arg(nodeTitle(at)));
+}
+
+// Cut asks nothing: it can be undone, and the node is on the clipboard.
+void EditorWindow::cutSelected()
+{
+    const TreePosition at = selectedPosition();
+    if (!isEditable(at))
+        return;
+    copySelected();
+    //: An undo step. %1 is "tag "Bold"" or the like.
+    removeNode(at, tr("Cut %1").arg(nodeTitle(at)));
+}
+
+void EditorWindow::copySelected()
+{
+    const TreePosition at = selectedPosition();
+    if (isEditable(at))
+        QGuiApplication::clipboard()->setText(nodeText(at));
+}
+
+void EditorWindow::paste()
+{
+    pasteText(clipboardText(), selectedPosition());
+}
+
+void EditorWindow::moveSelectedUp()
+{
+    moveSelected(-1);
+}
+
+void EditorWindow::moveSelectedDown()
+{
+    moveSelected(+1);
+}
+
+void EditorWindow::moveSelected(int by)
+{
+    const TreePosition from = selectedPosition();
+    if (!m_model->canMove(from, by))
+        return;
+    const QString title = nodeTitle(from);
+    //: An undo step. %1 is "category "Lists"" or the like.
+    const QString text = by < 0 ? tr("Move %1 up").arg(title) : tr("Move %1 down").arg(title);
+    push(new MoveNode(*m_model, from, shifted(from, by), text, selector()));
+}
+
+void EditorWindow::accept()
+{
+    runGuarded(this, [this] {
+        const FileReplacement replacement = m_file.replacement();
+        if (!replacement.question().isEmpty() &&
+            !Modal::confirm(this, replacement.question(), Modal::Default::No))
+            return;
+        replacement.write([this](LineSink& lines) { writeDocument(lines); });
+        QDialog::accept();
+    });
+}
+
+bool EditorWindow::canPaste(const QString& text, TreePosition) const
+{
+    return !text.isEmpty();
+}
+
+QString EditorWindow::addStepText(const QString& title)
+{
+    //: An undo step: a node made with New. %1 is "tag "Bold"" or the like.
+    return tr("Add %1").arg(title);
+}
+
+QString EditorWindow::changeStepText(const QString& title)
+{
+    //: An undo step: a node changed with Edit. %1 is "tag "Bold"" or the like.
+    return tr("Change %1").arg(title);
+}
+
+QString EditorWindow::pasteStepText(const QString& title)
+{
+    //: An undo step. %1 is "tag "Bold"" or "3 tags" or the like.
+    return tr("Paste %1").arg(title);
+}
+
+const QString& EditorWindow::clipboardText()
+{
+    if (!m_clipboardText)
+        m_clipboardText = QGuiApplication::clipboard()->text();
+    return *m_clipboardText;
+}
+
+// As the system's tree does: a selection hidden by collapsing its parent moves to the parent,
+// so that no command works on a node the user cannot see.
+void EditorWindow::collapsed(const QModelIndex& parent)
+{
+    const TreePosition selected = selectedPosition();
+    if (selected.isValid() && !selected.isTop() && selected.top == m_model->positionOf(parent).top)
+        m_view->setCurrentIndex(parent);
+}
+
+// A right click opens the menu where it is; the Menu key below the current node. The keys of a
+// command that cannot act now do nothing: the view would take them for its own (Alt+Down would
+// move the current node, Ctrl+C copy a section's caption).
+bool EditorWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (!m_view || (watched != m_view && watched != m_view->viewport()))
+        return QDialog::eventFilter(watched, event);
+    if (event->type() == QEvent::KeyPress)
+        return isKeyOfDisabledCommand(*static_cast<QKeyEvent*>(event));
+    if (event->type() != QEvent::ContextMenu)
+        return false;
+    const auto* request = static_cast<QContextMenuEvent*>(event);
+    showMenu(request->reason() == QContextMenuEvent::Mouse ? request->globalPos() : QPoint());
+    return true;
+}
+
+bool EditorWindow::isKeyOfDisabledCommand(const QKeyEvent& key) const
+{
+    const QKeySequence pressed(key.keyCombination());
+    for (const Command& command : m_commands) {
+        if (command.action && !command.action->isEnabled() &&
+            command.action->shortcuts().contains(pressed))
+            return true;
+    }
+    return false;
+}
+
+void EditorWindow::showMenu(const QPoint& at)
+{
+    updateCommands();
+    QMenu menu(m_view);
+    for (const Command& command : std::as_const(m_commands)) {
+        if (command.action)
+            menu.addAction(command.action);
+        else
+            menu.addSeparator();
+    }
+    QPoint where = at;
+    const QModelIndex current = m_view->currentIndex();
+    if (where.isNull() && current.isValid())
+        where = m_view->viewport()->mapToGlobal(m_view->visualRect(current).bottomLeft());
+    if (where.isNull())
+        where = m_view->mapToGlobal(m_view->rect().center());
+    Modal::showMenu(menu, where);
+}
+
+namespace EditKeys {
+
+QKeySequence newNode()
+{
+    return QKeySequence(Qt::Key_Insert);
+}
+
+QKeySequence newTopNode()
+{
+    return QKeySequence(Qt::ALT | Qt::Key_Insert);
+}
+
+QKeySequence edit()
+{
+    return QKeySequence(Qt::Key_F2);
+}
+
+QKeySequence moveUp()
+{
+    return QKeySequence(Qt::ALT | Qt::Key_Up);
+}
+
+QKeySequence moveDown()
+{
+    return QKeySequence(Qt::ALT | Qt::Key_Down);
+}
+
+// The platform's own keys, and Ctrl+Y and Ctrl+Shift+Z everywhere.
+QList<QKeySequence> redo()
+{
+    QList<QKeySequence> keys = QKeySequence::keyBindings(QKeySequence::Redo);
+    for (const QKeySequence& also :
+         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}) {
+        if (!keys.contains(also))
+            keys.append(also);
+    }
+    return keys;
+}
+
+} // namespace EditKeys

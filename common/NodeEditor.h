@@ -1,0 +1,98 @@
+#pragma once
+
+#include "common/EditorWindow.h"
+#include "common/ErrorGuard.h"
+#include "common/Modal.h"
+
+// The part of an editor that knows its model's nodes: every change of a node is a step on the
+// undo stack, named after the node. An editor gives what is its own: the dialog for a node,
+// where a paste goes, and how a node is named and copied.
+template <class Model> class NodeEditor : public EditorWindow
+{
+public:
+    using Node = typename Model::Node;
+    using Document = typename Model::Document;
+
+protected:
+    // Nodes to paste, and where the first of them goes; or why nothing can be pasted.
+    struct Paste
+    {
+        QList<Node> nodes;
+        TreePosition first;
+        QString refusal;
+    };
+
+    NodeEditor(QWidget* parent, HostFile file, const HostOptions& options,
+               const QString& placementKey)
+        : EditorWindow(parent, file, options, placementKey), m_model(new Model(this))
+    {
+    }
+
+    Model* model() const { return m_model; }
+
+    // Reads the editor's file into the model, shows what stopped the reader, and selects the
+    // first node, so that the commands act on what the view shows as current.
+    void load(LineFileRead<Document> (*reader)(LineSource&))
+    {
+        runGuarded(this, [&] {
+            LineFileRead<Document> read = editedFile().read(reader);
+            m_model->setDocument(std::move(read.document));
+            if (read.stoppedBy)
+                reportError(this, read.stoppedBy->message());
+        });
+        showNode({0, -1});
+    }
+
+    // New: the node's dialog, started from blank; the node goes to at and leaves the selection
+    // where it was.
+    void addNode(TreePosition at, const Node& blank)
+    {
+        if (const std::optional<Node> node = askNode(blank))
+            push(new InsertNodes<Model>(*m_model, at, {*node}, addStepText(title(*node)),
+                                        selector(), false));
+    }
+
+    // The dialog for a node: the node as the user left it on OK, nothing on Cancel.
+    virtual std::optional<Node> askNode(const Node& node) = 0;
+    // What the clipboard's text holds, and where it goes with that node selected.
+    virtual Paste readPaste(const QString& text, TreePosition selected) const = 0;
+    // A node as an undo step names it (tag "Bold"), and several (3 tags).
+    virtual QString title(const Node& node) const = 0;
+    virtual QString titleOfMany(const QList<Node>& nodes) const = 0;
+    // A node as the file's lines, for the clipboard.
+    virtual QString clipboardText(const Node& node) const = 0;
+
+    QString nodeTitle(TreePosition at) const override { return title(m_model->node(at)); }
+
+    void editNode(TreePosition at) override
+    {
+        const Node node = m_model->node(at);
+        const std::optional<Node> edited = askNode(node);
+        if (edited && *edited != node)
+            push(new ReplaceNode<Model>(*m_model, at, *edited, changeStepText(title(*edited)),
+                                        selector()));
+    }
+
+    void removeNode(TreePosition at, const QString& stepText) override
+    {
+        push(new RemoveNode<Model>(*m_model, at, stepText, selector()));
+    }
+
+    QString nodeText(TreePosition at) const override { return clipboardText(m_model->node(at)); }
+
+    void pasteText(const QString& text, TreePosition selected) override
+    {
+        Paste paste = readPaste(text, selected);
+        if (!paste.refusal.isEmpty()) {
+            Modal::refuse(this, paste.refusal);
+            return;
+        }
+        const QString what = paste.nodes.size() == 1 ? title(paste.nodes.first())
+                                                     : titleOfMany(paste.nodes);
+        push(new InsertNodes<Model>(*m_model, paste.first, std::move(paste.nodes),
+                                    pasteStepText(what), selector(), true));
+    }
+
+private:
+    Model* m_model;
+};

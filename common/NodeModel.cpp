@@ -1,0 +1,16 @@
+#include "common/NodeModel.h"
+
+bool NodeModel::canMove(TreePosition at, int by) const
+{
+    const TreePosition to = shifted(at, by);
+    return isMovable(at) && (at.isTop() ? to.top : to.child) >= 0 && contains(to);
+}
+
+TreePosition NodeModel::afterRemoval(TreePosition removed) const
+{
+    if (contains(removed))
+        return removed;
+    if ((removed.isTop() ? removed.top : removed.child) > 0)
+        return shifted(removed, -1);
+    return removed.isTop() ? TreePosition() : removed.parent();
+}

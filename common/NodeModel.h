@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QAbstractItemModel>
+
+// Where a node stands in a tree of two levels: the row of its top-level node, and its row among
+// that node's children, or -1 for the top-level node itself. A list's rows are top-level nodes.
+struct TreePosition
+{
+    int top = -1;
+    int child = -1;
+
+    bool isValid() const { return top >= 0; }
+    bool isTop() const { return child < 0; }
+    TreePosition parent() const { return {top, -1}; }
+
+    friend bool operator==(const TreePosition&, const TreePosition&) = default;
+};
+Q_DECLARE_METATYPE(TreePosition)
+
+// The position count places after at, among the same siblings.
+inline TreePosition shifted(TreePosition at, int count)
+{
+    return at.isTop() ? TreePosition{at.top + count, -1} : TreePosition{at.top, at.child + count};
+}
+
+// The model of an editor's view: its nodes stand at tree positions, and moving one is a step
+// that the editor takes, so that it can be undone: a node dropped in the view is not moved by
+// the model, which asks for the move instead.
+class NodeModel : public QAbstractItemModel
+{
+    Q_OBJECT
+
+public:
+    using QAbstractItemModel::QAbstractItemModel;
+
+    virtual QModelIndex indexOf(TreePosition position) const = 0;
+    virtual TreePosition positionOf(const QModelIndex& index) const = 0;
+    bool contains(TreePosition position) const { return indexOf(position).isValid(); }
+
+    // Whether the node can go by places among its siblings and stay among them.
+    bool canMove(TreePosition at, int by) const;
+    // The node at from goes to to, counted as after the move.
+    virtual void moveNode(TreePosition from, TreePosition to) = 0;
+
+    // The node that takes a removed node's place in the selection: the one that took its place,
+    // else the one before, else the parent.
+    TreePosition afterRemoval(TreePosition removed) const;
+
+signals:
+    void moveRequested(TreePosition from, TreePosition to);
+
+protected:
+    // Whether the node may move at all (sections of the procedures panel do not).
+    virtual bool isMovable(TreePosition at) const { return at.isValid(); }
+};

@@ -1,8 +1,0 @@
-#pragma once
-
-#include <QtGlobal>
-
-// A view keeps a few bytes for each row it shows (a header section, a tree item), taken inside
-// Qt, where running out of memory ends the program. The room is asked for before a document is
-// shown, so that one too large to show fails where it can still be reported.
-void requireRoomToShow(qsizetype rows);

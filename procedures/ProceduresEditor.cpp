@@ -1,0 +1,122 @@
+#include "procedures/ProceduresEditor.h"
+
+#include "common/PlacementKeys.h"
+#include "common/QuotedText.h"
+#include "procedures/CodeField.h"
+#include "procedures/ProcedureDialog.h"
+#include "ui_ProceduresEditor.h"
+
+ProceduresEditor::ProceduresEditor(QWidget* parent, const HostOptions& options)
+    : NodeEditor(parent, HostFile::Procedures, options, PlacementKey::proceduresEditor),
+      ui(std::make_unique<Ui::ProceduresEditor>())
+{
+    ui->setupUi(this);
+    setView(ui->itemsView, model());
+    ui->itemsView->viewport()->setAttribute(Qt::WA_Hover);
+    setUpCodeField(*ui->codePreview);
+    bindButton(ui->newCodeButton,
+               addCommand(
+                   tr("New code..."), EditKeys::newNode(), [this] { addProcedure(); },
+                   [this] { return selectedPosition().isValid(); }),
+               Glyph::NewCode);
+    addEditingCommands(ui->editButton, ui->removeButton);
+    ui->okButton->setIcon(glyphIcon(Glyph::Ok));
+    ui->cancelButton->setIcon(glyphIcon(Glyph::Cancel));
+    // The preview follows the selection, and a change of the selected procedure.
+    connect(ui->itemsView->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &ProceduresEditor::showSelectedCode);
+    connect(model(), &QAbstractItemModel::dataChanged, this, &ProceduresEditor::showSelectedCode);
+    load(readProcedures);
+}
+
+ProceduresEditor::~ProceduresEditor() = default;
+
+void ProceduresEditor::addProcedure()
+{
+    const TreePosition selected = selectedPosition();
+    if (!selected.isValid())
+        return;
+    const int section = selected.top;
+    addNode({section, int(model()->section(section).procedures.size())}, Procedure());
+    showTypedCode();
+}
+
+void ProceduresEditor::editNode(TreePosition at)
+{
+    NodeEditor::editNode(at);
+    showTypedCode();
+}
+
+void ProceduresEditor::showTypedCode()
+{
+    if (m_typedCode)
+        ui->codePreview->setPlainText(*m_typedCode);
+}
+
+// The view moves its selection while a removed node is still in the model, so the preview
+// always reads a node that is there.
+void ProceduresEditor::showSelectedCode()
+{
+    const TreePosition at = selectedPosition();
+    if (isEditable(at))
+        ui->codePreview->setPlainText(decodeNewLines(model()->procedure(at).code()));
+    else
+        ui->codePreview->clear();
+}
+
+bool ProceduresEditor::isEditable(TreePosition at) const
+{
+    return at.isValid() && !at.isTop();
+}
+
+QString ProceduresEditor::removeQuestion() const
+{
+    return tr("Remove selected code?");
+}
+
+void ProceduresEditor::writeDocument(LineSink& lines) const
+{
+    writeProcedures(lines, model()->document());
+}
+
+std::optional<Procedure> ProceduresEditor::askNode(const Procedure& procedure)
+{
+    QString typedCode;
+    std::optional<Procedure> edited = ProcedureDialog::edit(this, procedure, &typedCode);
+    m_typedCode = edited ? std::optional(typedCode) : std::nullopt;
+    return edited;
+}
+
+// After the selected procedure, or last in the selected section.
+ProceduresEditor::Paste ProceduresEditor::readPaste(const QString& text,
+                                                    TreePosition selected) const
+{
+    ProceduresPaste read = readProceduresPaste(text);
+    const TreePosition first =
+        selected.isTop()
+            ? TreePosition{selected.top, int(model()->section(selected.top).procedures.size())}
+            : shifted(selected, 1);
+    return {std::move(read.procedures), first, read.refusal};
+}
+
+bool ProceduresEditor::canPaste(const QString& text, TreePosition selected) const
+{
+    return !text.isEmpty() && selected.isValid();
+}
+
+QString ProceduresEditor::title(const Procedure& procedure) const
+{
+    //: Names a node in an undo step ("Remove procedure "print;"").
+    return tr("procedure %1").arg(quotedText(procedure.caption()));
+}
+
+QString ProceduresEditor::titleOfMany(const QList<Procedure>& procedures) const
+{
+    //: Names nodes in an undo step ("Paste 3 procedures").
+    return tr("%n procedures", nullptr, int(procedures.size()));
+}
+
+QString ProceduresEditor::clipboardText(const Procedure& procedure) const
+{
+    return procedureText(procedure);
+}

@@ -1,0 +1,457 @@
+#include "common/EditorWindow.h"
+#include "common/Modal.h"
+#include "mime/MimeTypesEditor.h"
+#include "procedures/ProceduresEditor.h"
+#include "support/Controls.h"
+#include "support/DialogAnswerer.h"
+#include "support/TestHost.h"
+#include "support/TestMain.h"
+#include "support/TreeDriver.h"
+#include "toolbar/ToolbarEditor.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QFile>
+#include <QGuiApplication>
+#include <QPushButton>
+#include <QTreeView>
+#include <QUndoStack>
+
+#include <functional>
+
+#include <unistd.h>
+
+// The editor skeleton that the three editors stand on, checked once through each of them: which
+// commands can act, the steps and their names, the selection after a step, the keys and the
+// menu, and OK.
+namespace {
+
+const QByteArray toolbarFile = "2:0:A\r\n1:1:A2:a2\r\n1:2:A1:a1\r\n2:3:B\r\n"; // A(A1, A2), B
+const QByteArray proceduresFile = "SECTION_0\r\na\r\n#a\r\nb\r\n#b\r\nSECTION_1\r\nc\r\n#c\r\n";
+const QByteArray mimeFile = "A/B\r\n.a\r\nC/D\r\n.c\r\nE/F\r\n.e\r\n";
+
+HostFile fileOf(const QString& editor)
+{
+    if (editor == QLatin1String("toolbar"))
+        return HostFile::Toolbar;
+    return editor == QLatin1String("procedures") ? HostFile::Procedures : HostFile::MimeTypes;
+}
+
+// The editor's file written with the three-node samples above, and the editor open on it.
+struct EditorOnFile
+{
+    explicit EditorOnFile(const QString& kind, const QByteArray& bytes = {}) : file(fileOf(kind))
+    {
+        host.writeStrip(192);
+        const QByteArray sample = file == HostFile::Toolbar      ? toolbarFile
+                                  : file == HostFile::Procedures ? proceduresFile
+                                                                 : mimeFile;
+        host.write(file, bytes.isEmpty() ? sample : bytes);
+        if (file == HostFile::Toolbar)
+            editor = std::make_unique<ToolbarEditor>(nullptr, host.options);
+        else if (file == HostFile::Procedures)
+            editor = std::make_unique<ProceduresEditor>(nullptr, host.options);
+        else
+            editor = std::make_unique<MimeTypesEditor>(nullptr, host.options);
+    }
+
+    QAbstractItemView& view() const { return *control<QAbstractItemView>(*editor, "itemsView"); }
+    // The nodes as the view shows them, "a|b|c", children after their parent.
+    QString shown() const
+    {
+        QStringList texts;
+        const QAbstractItemModel& model = *view().model();
+        for (int row = 0; row < model.rowCount(); ++row) {
+            const QModelIndex node = model.index(row, 0);
+            texts << node.data().toString();
+            for (int child = 0; child < model.rowCount(node); ++child)
+                texts << model.index(child, 0, node).data().toString();
+        }
+        return texts.join(QLatin1Char('|'));
+    }
+    void select(const QString& path) const
+    {
+        QModelIndex node;
+        for (const QString& step : path.split(QLatin1Char('/'), Qt::SkipEmptyParts))
+            node = view().model()->index(step.toInt(), 0, node);
+        if (node.isValid())
+            view().setCurrentIndex(node);
+        else
+            view().selectionModel()->clear();
+    }
+    QString selected() const
+    {
+        const QModelIndexList selection = view().selectionModel()->selectedIndexes();
+        return selection.isEmpty() ? QStringLiteral("<none>") : selection.first().data().toString();
+    }
+
+    TestHost host;
+    HostFile file;
+    std::unique_ptr<EditorWindow> editor;
+};
+
+// The editing commands that can act now, in the menu's order.
+QStringList enabledCommands(const EditorWindow& editor)
+{
+    QStringList enabled;
+    for (const char* text : {"New tag...", "New category...", "New code...", "New type...",
+                             "Edit...", "Remove", "Cut", "Copy", "Paste", "Move up", "Move down"}) {
+        const QAction* action = editor.command(QString::fromLatin1(text));
+        if (action && action->isEnabled())
+            enabled << QString::fromLatin1(text);
+    }
+    return enabled;
+}
+
+// A person's keys as the script names them: "C-c" is Ctrl+C, "A-Down" Alt+Down, "S-F10"
+// Shift+F10; "Delete" alone.
+void press(QWidget& target, const QString& keys)
+{
+    Qt::KeyboardModifiers modifiers;
+    QString key = keys;
+    for (;;) {
+        if (key.startsWith(QLatin1String("C-")))
+            modifiers |= Qt::ControlModifier;
+        else if (key.startsWith(QLatin1String("A-")))
+            modifiers |= Qt::AltModifier;
+        else if (key.startsWith(QLatin1String("S-")))
+            modifiers |= Qt::ShiftModifier;
+        else
+            break;
+        key = key.mid(2);
+    }
+    const QKeySequence sequence(key);
+    QTest::keyClick(&target, Qt::Key(sequence[0].key()), modifiers);
+}
+
+} // namespace
+
+class TestEditorWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void commandsCanActExactlyWhenEnabled_data();
+    void commandsCanActExactlyWhenEnabled();
+    void everyStepIsNamedAndUndone_data();
+    void everyStepIsNamedAndUndone();
+    void removalSelectsWhatTookItsPlace_data();
+    void removalSelectsWhatTookItsPlace();
+    void keysAndMenuEndToEnd_data();
+    void keysAndMenuEndToEnd();
+    void okAsksWhatTheFileCallsFor_data();
+    void okAsksWhatTheFileCallsFor();
+    void closingWithoutOkWritesNothing_data();
+    void closingWithoutOkWritesNothing();
+};
+
+void TestEditorWindow::init()
+{
+    QGuiApplication::clipboard()->clear();
+}
+
+void TestEditorWindow::commandsCanActExactlyWhenEnabled_data()
+{
+    QTest::addColumn<QString>("editor");
+    QTest::addColumn<QString>("clipboard");
+    QTest::addColumn<QString>("select");
+    QTest::addColumn<QStringList>("enabled");
+
+    const QStringList tagCommands = {"New tag...", "New category...", "Edit...", "Remove",
+                                     "Cut",        "Copy"};
+    QTest::newRow("toolbar: first tag, nothing to paste")
+        << "toolbar" << "" << "0/0" << tagCommands + QStringList{"Move down"};
+    QTest::newRow("toolbar: last tag, a tag to paste")
+        << "toolbar" << "1:0:T:t" << "0/1" << tagCommands + QStringList{"Paste", "Move up"};
+    // Tags need a category to go to; categories do not.
+    QTest::newRow("toolbar: nothing selected, a tag to paste")
+        << "toolbar" << "1:0:T:t" << "" << QStringList{"New category..."};
+    QTest::newRow("toolbar: nothing selected, a category to paste")
+        << "toolbar" << "2:0:C" << "" << QStringList{"New category...", "Paste"};
+    QTest::newRow("procedures: a section takes New and Paste only")
+        << "procedures" << "x" << "1" << QStringList{"New code...", "Paste"};
+    QTest::newRow("procedures: a procedure")
+        << "procedures" << "" << "0/1"
+        << QStringList{"New code...", "Edit...", "Remove", "Cut", "Copy", "Move up"};
+    QTest::newRow("procedures: nothing selected")
+        << "procedures" << "x" << "" << QStringList();
+    QTest::newRow("MIME types: the middle row")
+        << "mime" << "X/Y\n.x" << "1"
+        << QStringList{"New type...", "Edit...", "Remove", "Cut", "Copy", "Paste", "Move up",
+                       "Move down"};
+    QTest::newRow("MIME types: nothing selected")
+        << "mime" << "" << "" << QStringList{"New type..."};
+}
+
+// The buttons follow their commands: once they stayed enabled while the menu's entries were
+// greyed out.
+void TestEditorWindow::commandsCanActExactlyWhenEnabled()
+{
+    QFETCH(QString, editor);
+    QFETCH(QString, clipboard);
+    QFETCH(QString, select);
+    QFETCH(QStringList, enabled);
+    EditorOnFile on(editor);
+    QGuiApplication::clipboard()->setText(clipboard);
+    on.select(select);
+    QCOMPARE(enabledCommands(*on.editor), enabled);
+    QCOMPARE(control<QAbstractButton>(*on.editor, "editButton")->isEnabled(),
+             enabled.contains(QStringLiteral("Edit...")));
+    QCOMPARE(control<QAbstractButton>(*on.editor, "removeButton")->isEnabled(),
+             enabled.contains(QStringLiteral("Remove")));
+    QVERIFY(!on.editor->undoStack()->canUndo());
+}
+
+void TestEditorWindow::everyStepIsNamedAndUndone_data()
+{
+    QTest::addColumn<QString>("editor");
+    QTest::addColumn<QString>("select");
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("step");
+    QTest::addColumn<QString>("shown"); // after the step
+
+    QTest::newRow("toolbar: remove a tag")
+        << "toolbar" << "0/0" << "Remove" << "Remove tag \"A1\"" << "A|A2:a2|B";
+    QTest::newRow("toolbar: move a category down")
+        << "toolbar" << "0" << "Move down" << "Move category \"A\" down" << "B|A|A1:a1|A2:a2";
+    QTest::newRow("toolbar: cut a category")
+        << "toolbar" << "1" << "Cut" << "Cut category \"B\"" << "A|A1:a1|A2:a2";
+    QTest::newRow("toolbar: paste three tags")
+        << "toolbar" << "1" << "paste 1:0:Z:z\n1:0:Y:y\n1:0:X:x" << "Paste 3 tags"
+        << "A|A1:a1|A2:a2|B|X:x|Y:y|Z:z";
+    QTest::newRow("procedures: move a procedure up")
+        << "procedures" << "0/1" << "Move up" << "Move procedure \"b\" up" << "Misc|b|a|Output|c";
+    QTest::newRow("procedures: paste one procedure")
+        << "procedures" << "1/0" << "paste p\n#q" << "Paste procedure \"p\""
+        << "Misc|a|b|Output|c|p";
+    QTest::newRow("MIME types: remove a type")
+        << "mime" << "2" << "Remove" << "Remove MIME type \"E/F\"" << "A/B|C/D";
+    QTest::newRow("MIME types: paste two types")
+        << "mime" << "0" << "paste x/y\n.x\nz/w\n.z" << "Paste 2 MIME types"
+        << "A/B|x/y|z/w|C/D|E/F";
+}
+
+void TestEditorWindow::everyStepIsNamedAndUndone()
+{
+    QFETCH(QString, editor);
+    QFETCH(QString, select);
+    QFETCH(QString, command);
+    QFETCH(QString, step);
+    QFETCH(QString, shown);
+    EditorOnFile on(editor);
+    if (auto* tree = qobject_cast<QTreeView*>(&on.view()))
+        tree->expandAll();
+    const QString before = on.shown();
+    on.select(select);
+    DialogAnswerer answerer;
+    if (command == QLatin1String("Remove"))
+        answerer.expectMessage(QMessageBox::Yes);
+    if (command.startsWith(QLatin1String("paste "))) {
+        QGuiApplication::clipboard()->setText(command.mid(6));
+        command = QStringLiteral("Paste");
+    }
+    on.editor->command(command)->trigger();
+    QCOMPARE(on.shown(), shown);
+    QCOMPARE(on.editor->undoStack()->count(), 1);
+    QCOMPARE(on.editor->undoStack()->undoText(), step);
+    on.editor->undoStack()->undo();
+    QCOMPARE(on.shown(), before);
+    QCOMPARE(on.editor->undoStack()->redoText(), step);
+    on.editor->undoStack()->redo();
+    QCOMPARE(on.shown(), shown);
+}
+
+void TestEditorWindow::removalSelectsWhatTookItsPlace_data()
+{
+    QTest::addColumn<QString>("editor");
+    QTest::addColumn<QString>("select");
+    QTest::addColumn<QString>("selected"); // after the removal
+
+    QTest::newRow("toolbar: the tag that took its place") << "toolbar" << "0/0" << "A2:a2";
+    QTest::newRow("toolbar: else the tag before") << "toolbar" << "0/1" << "A1:a1";
+    QTest::newRow("toolbar: the last category, the one before") << "toolbar" << "1" << "A";
+    QTest::newRow("procedures: the only one, its section") << "procedures" << "1/0" << "Output";
+    QTest::newRow("procedures: the next one") << "procedures" << "0/0" << "b";
+    // It once cleared the selection, unlike the two trees.
+    QTest::newRow("MIME types: the row that took its place") << "mime" << "0" << "C/D";
+    QTest::newRow("MIME types: the last row, the one before") << "mime" << "2" << "C/D";
+}
+
+void TestEditorWindow::removalSelectsWhatTookItsPlace()
+{
+    QFETCH(QString, editor);
+    QFETCH(QString, select);
+    QFETCH(QString, selected);
+    EditorOnFile on(editor);
+    on.select(select);
+    DialogAnswerer answerer;
+    answerer.expectMessage(QMessageBox::Yes);
+    click(*on.editor, "removeButton");
+    QCOMPARE(on.selected(), selected);
+}
+
+void TestEditorWindow::keysAndMenuEndToEnd_data()
+{
+    QTest::addColumn<QString>("editor");
+    QTest::addColumn<QStringList>("script"); // a node's path selects it, "menu:X" picks X
+    QTest::addColumn<QByteArray>("written");
+    QTest::addColumn<QString>("clipboard");
+
+    QTest::newRow("toolbar")
+        << "toolbar"
+        << QStringList{"0/0", "A-Down", "A-Down", "C-c", "1",    "C-v", "menu:Cut",
+                       "C-z", "C-S-z",  "C-z",    "0",   "C-x", "C-v"}
+        << QByteArray("2:3:B\r\n1:2:A1:a1\r\n2:0:A\r\n1:2:A1:a1\r\n1:1:A2:a2\r\n")
+        << "2:0:A\n1:2:A1:a1\n1:1:A2:a2\n";
+    QTest::newRow("procedures")
+        << "procedures"
+        << QStringList{"0/0", "A-Down", "C-c", "1/0", "C-v", "A-Up", "C-z", "menu:Cut", "C-y"}
+        << QByteArray("SECTION_0\r\nb\r\n#b\r\na\r\n#a\r\nSECTION_1\r\nc\r\n#c\r\n")
+        << "a\n#a\n";
+    QTest::newRow("MIME types")
+        << "mime"
+        << QStringList{"0", "A-Down", "C-c", "2", "C-v", "A-Up", "C-z", "0", "menu:Cut", "C-y"}
+        << QByteArray("A/B\r\n.a\r\nE/F\r\n.e\r\nA/B\r\n.a\r\n") << "C/D\n.c\n";
+}
+
+// Moves, the clipboard and undo, by their keys and the context menu.
+void TestEditorWindow::keysAndMenuEndToEnd()
+{
+    QFETCH(QString, editor);
+    QFETCH(QStringList, script);
+    QFETCH(QByteArray, written);
+    QFETCH(QString, clipboard);
+    EditorOnFile on(editor);
+    DialogAnswerer answerer;
+    answerer.expect([&](QDialog& window) {
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        on.view().setFocus();
+        for (const QString& step : script) {
+            if (step.startsWith(QLatin1String("menu:"))) {
+                answerer.expectMenu(step.mid(5));
+                press(on.view(), QStringLiteral("S-F10"));
+            } else if (step.front().isDigit()) {
+                on.select(step);
+            } else {
+                press(on.view(), step);
+            }
+        }
+        clickOk(window);
+    });
+    QCOMPARE(Modal::exec(*on.editor), int(QDialog::Accepted));
+    QCOMPARE(on.host.bytes(on.file), written);
+    QCOMPARE(QGuiApplication::clipboard()->text(), clipboard);
+}
+
+void TestEditorWindow::okAsksWhatTheFileCallsFor_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("change"); // what happens before OK
+    QTest::addColumn<int>("messages");   // at OK
+    QTest::addColumn<int>("answer");     // to the question before writing; 0: none comes
+    QTest::addColumn<bool>("stayedOpen");
+    QTest::addColumn<QByteArray>("written");
+
+    const QByteArray nul("A/B\r\n.a\r\nC\0D\r\n.c\r\n", 18);
+    const int yes = QMessageBox::Yes, no = QMessageBox::No;
+    QTest::newRow("read whole: written, no question") << mimeFile << "" << 0 << 0 << false
+                                                       << mimeFile;
+    QTest::newRow("a NUL, No: stays open, file untouched") << nul << "" << 0 << no << true << nul;
+    QTest::newRow("a NUL, Yes: the rows shown") << nul << "" << 0 << yes << false
+                                                << QByteArray("A/B\r\n.a\r\n");
+    QTest::newRow("changed on disk, No: stays open") << mimeFile << "changed" << 0 << no << true
+                                                     << QByteArray("X\r\n.x\r\n");
+    // The window once closed on a failed save, and everything done in it was lost.
+    QTest::newRow("read-only file: error, stays open")
+        << mimeFile << "read-only" << 1 << 0 << true << mimeFile;
+    QTest::newRow("folder gone: error, stays open")
+        << mimeFile << "folder gone" << 1 << 0 << true << QByteArray("<no file>");
+    QTest::newRow("a character the code page cannot hold: error, stays open")
+        << mimeFile << "\u03a9" << 1 << 0 << true << mimeFile;
+}
+
+void TestEditorWindow::okAsksWhatTheFileCallsFor()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QString, change);
+    QFETCH(int, messages);
+    QFETCH(int, answer);
+    QFETCH(bool, stayedOpen);
+    QFETCH(QByteArray, written);
+    EditorOnFile on(QStringLiteral("mime"), file);
+    const QString path = on.host.path(HostFile::MimeTypes);
+    if (change == QLatin1String("changed"))
+        writeBytes(path, "X\r\n.x\r\n");
+    if (change == QLatin1String("read-only"))
+        QFile::setPermissions(path, QFile::ReadOwner);
+    if (change == QLatin1String("folder gone"))
+        on.host.options.values[Opt_MIMEPraserCFG] = on.host.profile.hostPath("gone/m.cfg");
+    if (change == QStringLiteral("\u03a9")) {
+        QGuiApplication::clipboard()->setText(change + QStringLiteral("\n.o"));
+        on.editor->paste();
+    }
+    if (getuid() == 0 && change == QLatin1String("read-only"))
+        QSKIP("root writes a read-only file");
+    DialogAnswerer answerer;
+    bool open = false;
+    answerer.expect([&](QDialog& window) {
+        clickOk(window);
+        open = window.isVisible();
+        if (open)
+            clickCancel(window);
+    });
+    for (int i = 0; i < messages; ++i)
+        answerer.expectMessage();
+    bool noIsTheDefault = false;
+    if (answer)
+        answerer.expect([&](QDialog& window) {
+            auto& box = static_cast<QMessageBox&>(window);
+            const QAbstractButton* no = box.button(QMessageBox::No);
+            noIsTheDefault = no && box.defaultButton() == no;
+            pressButton(box, QMessageBox::StandardButton(answer));
+        });
+    Modal::exec(*on.editor);
+    QCOMPARE(open, stayedOpen);
+    // Yes would lose what is on disk: Enter must not give it.
+    QCOMPARE(noIsTheDefault, answer != 0);
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+    QCOMPARE(fileBytes(change == QLatin1String("folder gone")
+                           ? on.host.options.values[Opt_MIMEPraserCFG]
+                           : path),
+             written);
+}
+
+void TestEditorWindow::closingWithoutOkWritesNothing_data()
+{
+    QTest::addColumn<QString>("editor");
+    QTest::addColumn<QString>("how");
+    for (const char* editor : {"toolbar", "procedures", "mime"}) {
+        for (const char* how : {"Cancel", "Esc", "close box"})
+            QTest::addRow("%s, %s", editor, how) << editor << how;
+    }
+}
+
+void TestEditorWindow::closingWithoutOkWritesNothing()
+{
+    QFETCH(QString, editor);
+    QFETCH(QString, how);
+    EditorOnFile on(editor);
+    const QByteArray before = on.host.bytes(on.file);
+    DialogAnswerer answerer;
+    answerer.expect([&](QDialog& window) {
+        on.select(editor == QLatin1String("procedures") ? "0/0" : "0");
+        on.editor->cutSelected();
+        if (how == QLatin1String("Cancel"))
+            clickCancel(window);
+        else if (how == QLatin1String("Esc"))
+            QTest::keyClick(&window, Qt::Key_Escape);
+        else
+            window.close();
+    });
+    QCOMPARE(Modal::exec(*on.editor), int(QDialog::Rejected));
+    QCOMPARE(on.host.bytes(on.file), before);
+}
+
+HALVEX_TEST_MAIN(TestEditorWindow)
+#include "tst_EditorWindow.moc"

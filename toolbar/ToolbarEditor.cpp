@@ -1,0 +1,170 @@
+#include "toolbar/ToolbarEditor.h"
+
+#include "common/HostOptions.h"
+#include "common/PlacementKeys.h"
+#include "common/QuotedText.h"
+#include "platform/ExternalProgram.h"
+#include "toolbar/CategoryDialog.h"
+#include "toolbar/ImageList.h"
+#include "toolbar/ImageViewer.h"
+#include "toolbar/Picture.h"
+#include "toolbar/TagDialog.h"
+#include "toolbar/ToolbarItemDelegate.h"
+#include "toolbar/UpdateImagesPrompt.h"
+#include "ui_ToolbarEditor.h"
+
+#include <QHeaderView>
+
+// The strip is loaded before the toolbar, and the toolbar is read even when the strip fails, so
+// that OK never replaces the file with a tree that was not filled from it.
+ToolbarEditor::ToolbarEditor(QWidget* parent, const HostOptions& options)
+    : NodeEditor(parent, HostFile::Toolbar, options, PlacementKey::toolbarEditor),
+      ui(std::make_unique<Ui::ToolbarEditor>()), m_options(options), m_images(new ImageList(this))
+{
+    ui->setupUi(this);
+    m_images->setObjectName(QStringLiteral("imageList"));
+    setUpTree();
+    setUpCommands();
+    runGuarded(this, [this] { loadImageStrip(); });
+    load(readToolbar);
+}
+
+ToolbarEditor::~ToolbarEditor() = default;
+
+void ToolbarEditor::setUpTree()
+{
+    QTreeView& tree = *ui->itemsView;
+    setView(&tree, model());
+    tree.setItemDelegate(new ToolbarItemDelegate(*m_images, &tree));
+    tree.viewport()->setAttribute(Qt::WA_Hover);
+    // Long tags scroll sideways instead of being cut short.
+    tree.header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    tree.header()->setStretchLastSection(false);
+    connect(m_images, &ImageList::changed, tree.viewport(), qOverload<>(&QWidget::update));
+}
+
+void ToolbarEditor::setUpCommands()
+{
+    const auto selected = [this] { return selectedPosition().isValid(); };
+    const auto always = [] { return true; };
+    bindButton(ui->newTagButton,
+               addCommand(tr("New tag..."), EditKeys::newNode(), [this] { addTag(); }, selected),
+               Glyph::NewTag);
+    bindButton(ui->newCategoryButton,
+               addCommand(tr("New category..."), EditKeys::newTopNode(),
+                          [this] { addCategory(); }, always),
+               Glyph::NewCategory);
+    addEditingCommands(ui->editButton, ui->removeButton);
+    addSeparator();
+    bindButton(ui->editImagesButton,
+               addCommand(tr("Edit images"), {}, [this] { editImages(); }, always),
+               Glyph::EditImages);
+    bindButton(ui->viewImagesButton,
+               addCommand(tr("View images"), {}, [this] { viewImages(); }, always),
+               Glyph::ViewImages);
+    ui->okButton->setIcon(glyphIcon(Glyph::Ok));
+    ui->cancelButton->setIcon(glyphIcon(Glyph::Cancel));
+}
+
+void ToolbarEditor::loadImageStrip()
+{
+    m_stripPath = m_options.readString(Opt_HTMLToolbarGlyphs);
+    const QImage strip = loadPicture(m_stripPath, hostFileTitle(HostFile::ImageStrip));
+    m_images->clear();
+    m_images->addStrip(strip);
+    requireOneImage(strip, m_stripPath);
+}
+
+void ToolbarEditor::addTag()
+{
+    const TreePosition selected = selectedPosition();
+    if (!selected.isValid())
+        return;
+    const int category = selected.top;
+    addNode({category, int(model()->category(category).tags().size())}, ToolbarTag());
+}
+
+void ToolbarEditor::addCategory()
+{
+    addNode({model()->rowCount(), -1}, ToolbarCategory());
+}
+
+// The strip's program is started and left to run; the prompt is the only link with it. Where
+// no program could start, there is nothing to wait for.
+void ToolbarEditor::editImages()
+{
+    ExternalProgram::open(m_stripPath);
+    if (UpdateImagesPrompt::ask(this))
+        loadImageStrip();
+}
+
+void ToolbarEditor::viewImages()
+{
+    ImageViewer::view(this, m_stripPath);
+}
+
+QString ToolbarEditor::removeQuestion() const
+{
+    return tr("Remove selected tag/category");
+}
+
+void ToolbarEditor::writeDocument(LineSink& lines) const
+{
+    writeToolbar(lines, model()->document());
+}
+
+std::optional<ToolbarNode> ToolbarEditor::askNode(const ToolbarNode& node)
+{
+    if (const auto* category = std::get_if<ToolbarCategory>(&node))
+        return CategoryDialog::edit(this, *category, *m_images);
+    return TagDialog::edit(this, std::get<ToolbarTag>(node), *m_images);
+}
+
+// Tags go after the selected tag, or last in the selected category; categories after the
+// selected category or the category of the selected tag, or last.
+ToolbarEditor::Paste ToolbarEditor::readPaste(const QString& text, TreePosition selected) const
+{
+    ToolbarPaste read = readToolbarPaste(text);
+    Paste paste;
+    paste.refusal = read.refusal;
+    if (!read.tags.isEmpty()) {
+        paste.nodes = QList<ToolbarNode>(read.tags.cbegin(), read.tags.cend());
+        paste.first = selected.isTop()
+                          ? TreePosition{selected.top, int(model()->category(selected.top).tags().size())}
+                          : shifted(selected, 1);
+        return paste;
+    }
+    paste.nodes = QList<ToolbarNode>(read.categories.cbegin(), read.categories.cend());
+    paste.first = {selected.isValid() ? selected.top + 1 : model()->rowCount(), -1};
+    return paste;
+}
+
+// Tags need a place among tags; categories always have one.
+bool ToolbarEditor::canPaste(const QString& text, TreePosition selected) const
+{
+    return !text.isEmpty() && (selected.isValid() || !startsWithTag(text));
+}
+
+QString ToolbarEditor::title(const ToolbarNode& node) const
+{
+    if (const auto* category = std::get_if<ToolbarCategory>(&node))
+        //: Names a node in an undo step ("Remove category "Lists"").
+        return tr("category %1").arg(quotedText(category->caption()));
+    //: Names a node in an undo step ("Remove tag "Bold"").
+    return tr("tag %1").arg(quotedText(std::get<ToolbarTag>(node).caption()));
+}
+
+QString ToolbarEditor::titleOfMany(const QList<ToolbarNode>& nodes) const
+{
+    const int count = int(nodes.size());
+    if (!nodes.isEmpty() && std::holds_alternative<ToolbarCategory>(nodes.first()))
+        //: Names nodes in an undo step ("Paste 3 categories").
+        return tr("%n categories", nullptr, count);
+    //: Names nodes in an undo step ("Paste 3 tags").
+    return tr("%n tags", nullptr, count);
+}
+
+QString ToolbarEditor::clipboardText(const ToolbarNode& node) const
+{
+    return toolbarNodeText(node);
+}
