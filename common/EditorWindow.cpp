@@ -144,12 +144,13 @@ void EditorWindow::addEditingCommands(QAbstractButton* editButton, QAbstractButt
     addUndoAndRedo();
 }
 
-// Qt's own actions, which follow the stack: enabled when there is a step, named after it.
+// Qt's own actions, which follow the stack: enabled when there is a step, named after it in
+// Qt's words ("Undo Remove tag "Bold"").
 void EditorWindow::addUndoAndRedo()
 {
-    QAction* undo = m_undoStack->createUndoAction(this, tr("Undo"));
+    QAction* undo = m_undoStack->createUndoAction(this);
     undo->setShortcuts(QKeySequence::keyBindings(QKeySequence::Undo));
-    QAction* redo = m_undoStack->createRedoAction(this, tr("Redo"));
+    QAction* redo = m_undoStack->createRedoAction(this);
     redo->setShortcuts(EditKeys::redo());
     for (QAction* action : {undo, redo}) {
         action->setShortcutContext(Qt::WindowShortcut);

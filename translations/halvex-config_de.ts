@@ -2,7 +2,7 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE" sourcelanguage="en">
 <context>
-    <name>AboutWindow</name>
+    <name>AboutDialog</name>
     <message>
         <source>About</source>
         <translation>Info</translation>
@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>Tarvel Halvex configuration editor</source>
-        <translation>Konfiguration von Tarvel Halvex</translation>
+        <translation>Konfigurationseditor für Tarvel Halvex</translation>
     </message>
     <message>
         <source>Version 1.0 (for Halvex 1.5)</source>
@@ -29,13 +29,9 @@ Bearbeitet die HTML-Werkzeugleiste, die
 Standardprozeduren und die MIME-Typen
 von Tarvel Halvex.</translation>
     </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
 </context>
 <context>
-    <name>AdditionalFunctionsWindow</name>
+    <name>AdditionalFunctionsDialog</name>
     <message>
         <source>Additional</source>
         <translation>Weitere Funktionen</translation>
@@ -89,18 +85,10 @@ von Tarvel Halvex.</translation>
     </message>
 </context>
 <context>
-    <name>CategoryPropertiesWindow</name>
+    <name>CategoryDialog</name>
     <message>
         <source>Category properies</source>
-        <translation>Eigenschaften der Gruppe</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Abbruch</translation>
+        <translation>Eigenschaften der Kategorie</translation>
     </message>
     <message>
         <source>Caption</source>
@@ -117,10 +105,6 @@ von Tarvel Halvex.</translation>
     <message>
         <source>Chosen image, enlarged</source>
         <translation>Gewähltes Bild, vergrößert</translation>
-    </message>
-    <message>
-        <source>Invalid char &quot;:&quot; in caption</source>
-        <translation>Ungültiges Zeichen &quot;:&quot; im Titel</translation>
     </message>
 </context>
 <context>
@@ -227,6 +211,76 @@ Sie durch das hier Angezeigte ersetzen?</translation>
     </message>
 </context>
 <context>
+    <name>EditorWindow</name>
+    <message>
+        <source>Move %1</source>
+        <extracomment>An undo step: a node dragged to another place. %1 is &quot;tag &quot;Bold&quot;&quot; or the like.</extracomment>
+        <translation>%1 verschieben</translation>
+    </message>
+    <message>
+        <source>Edit...</source>
+        <translation>Bearbeiten...</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Ausschneiden</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Einfügen</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation>Nach oben verschieben</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>Nach unten verschieben</translation>
+    </message>
+    <message>
+        <source>Remove %1</source>
+        <extracomment>An undo step. %1 is &quot;tag &quot;Bold&quot;&quot; or the like.</extracomment>
+        <translation>%1 entfernen</translation>
+    </message>
+    <message>
+        <source>Cut %1</source>
+        <extracomment>An undo step. %1 is &quot;tag &quot;Bold&quot;&quot; or the like.</extracomment>
+        <translation>%1 ausschneiden</translation>
+    </message>
+    <message>
+        <source>Move %1 up</source>
+        <extracomment>An undo step. %1 is &quot;category &quot;Lists&quot;&quot; or the like.</extracomment>
+        <translation>%1 nach oben verschieben</translation>
+    </message>
+    <message>
+        <source>Move %1 down</source>
+        <translation>%1 nach unten verschieben</translation>
+    </message>
+    <message>
+        <source>Add %1</source>
+        <extracomment>An undo step: a node made with New. %1 is &quot;tag &quot;Bold&quot;&quot; or the like.</extracomment>
+        <translation>%1 hinzufügen</translation>
+    </message>
+    <message>
+        <source>Change %1</source>
+        <extracomment>An undo step: a node changed with Edit. %1 is &quot;tag &quot;Bold&quot;&quot; or the like.</extracomment>
+        <translation>%1 ändern</translation>
+    </message>
+    <message>
+        <source>Paste %1</source>
+        <extracomment>An undo step. %1 is &quot;tag &quot;Bold&quot;&quot; or &quot;3 tags&quot; or the like.</extracomment>
+        <translation>%1 einfügen</translation>
+    </message>
+</context>
+<context>
     <name>ErrorGuard</name>
     <message>
         <source>Unexpected error: %1</source>
@@ -242,7 +296,7 @@ Sie durch das hier Angezeigte ersetzen?</translation>
     <message>
         <source>the system has no program for it</source>
         <extracomment>The cause, %2 in &quot;Cannot open &quot;%1&quot; in another program: %2.&quot;.</extracomment>
-        <translation>Das System hat kein Programm dafür</translation>
+        <translation>das System hat kein Programm dafür</translation>
     </message>
     <message>
         <source>Cannot open &quot;%1&quot; in another program: %2.</source>
@@ -254,7 +308,7 @@ Sie durch das hier Angezeigte ersetzen?</translation>
     </message>
     <message>
         <source>the system has no program for it (%1)</source>
-        <translation>Das System hat kein Programm dafür (%1)</translation>
+        <translation>das System hat kein Programm dafür (%1)</translation>
     </message>
 </context>
 <context>
@@ -287,12 +341,12 @@ Sie durch das hier Angezeigte ersetzen?</translation>
     <message>
         <source>it is the host&apos;s settings file</source>
         <extracomment>Why a file cannot be written: %3 in &quot;Cannot write &quot;%1&quot; as the %2: %3.&quot;. The host is the script editor whose files this program edits.</extracomment>
-        <translation>Sie ist die Einstellungsdatei von Tarvel Halvex</translation>
+        <translation>sie ist die Einstellungsdatei von Tarvel Halvex</translation>
     </message>
     <message>
         <source>the host&apos;s settings name it as the %1 too</source>
         <extracomment>Why a file cannot be written; %1 is another file&apos;s title.</extracomment>
-        <translation>Die Einstellungen von Tarvel Halvex nennen sie auch als %1</translation>
+        <translation>die Einstellungen von Tarvel Halvex nennen sie auch als %1</translation>
     </message>
     <message>
         <source>Cannot write &quot;%1&quot; as the %2: %3. Nothing was written.</source>
@@ -317,6 +371,30 @@ Sie durch das hier Angezeigte ersetzen?</translation>
     <message>
         <source>The host&apos;s setting %1 in &quot;%2&quot; holds bytes that are not UTF-8 text, so this program cannot name the file. Correct it in the host.</source>
         <translation>Die Einstellung %1 von Tarvel Halvex in &quot;%2&quot; enthält Bytes, die kein UTF-8-Text sind, daher kann dieses Programm die Datei nicht benennen. Korrigieren Sie sie in Tarvel Halvex.</translation>
+    </message>
+</context>
+<context>
+    <name>ImageViewer</name>
+    <message>
+        <source>View image</source>
+        <translation>Bild ansehen</translation>
+    </message>
+    <message>
+        <source>Image strip</source>
+        <translation>Bildstreifen</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Bild</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>picture</source>
+        <extracomment>Stands for %1 in &quot;Cannot load the %1 ...&quot;.</extracomment>
+        <translation>Bild</translation>
     </message>
 </context>
 <context>
@@ -354,53 +432,10 @@ Sie durch das hier Angezeigte ersetzen?</translation>
     </message>
 </context>
 <context>
-    <name>ListCommands</name>
-    <message>
-        <source>Cut</source>
-        <translation>Ausschneiden</translation>
-    </message>
-    <message>
-        <source>Copy</source>
-        <translation>Kopieren</translation>
-    </message>
-    <message>
-        <source>Paste</source>
-        <translation>Einfügen</translation>
-    </message>
-    <message>
-        <source>Move up</source>
-        <translation>Nach oben verschieben</translation>
-    </message>
-    <message>
-        <source>Move down</source>
-        <translation>Nach unten verschieben</translation>
-    </message>
-    <message>
-        <source>Undo</source>
-        <translation>Rückgängig</translation>
-    </message>
-    <message>
-        <source>Redo</source>
-        <translation>Wiederherstellen</translation>
-    </message>
-</context>
-<context>
-    <name>MimeTypePropertiesWindow</name>
+    <name>MimeTypeDialog</name>
     <message>
         <source>MIME type properties</source>
         <translation>Eigenschaften des MIME-Typs</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Abbruch</translation>
-    </message>
-    <message>
-        <source>Exemple: .html</source>
-        <translation>Beispiel: .html</translation>
     </message>
     <message>
         <source>MIME type</source>
@@ -409,6 +444,10 @@ Sie durch das hier Angezeigte ersetzen?</translation>
     <message>
         <source>File name suffix</source>
         <translation>Dateiendung</translation>
+    </message>
+    <message>
+        <source>Exemple: .html</source>
+        <translation>Beispiel: .html</translation>
     </message>
 </context>
 <context>
@@ -419,18 +458,10 @@ Sie durch das hier Angezeigte ersetzen?</translation>
     </message>
 </context>
 <context>
-    <name>MimeTypesEditorWindow</name>
+    <name>MimeTypesEditor</name>
     <message>
         <source>MIME types</source>
         <translation>MIME-Typen</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>New type</source>
@@ -445,16 +476,33 @@ Sie durch das hier Angezeigte ersetzen?</translation>
         <translation>Entfernen</translation>
     </message>
     <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
         <source>New type...</source>
         <translation>Neuer Typ...</translation>
     </message>
     <message>
-        <source>Edit...</source>
-        <translation>Bearbeiten...</translation>
-    </message>
-    <message>
         <source>Remove selected type?</source>
         <translation>Ausgewählten Typ entfernen?</translation>
+    </message>
+    <message>
+        <source>MIME type %1</source>
+        <extracomment>Names a node in an undo step (&quot;Remove MIME type &quot;TEXT/HTML&quot;&quot;).</extracomment>
+        <translation>MIME-Typ %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n MIME types</source>
+        <extracomment>Names nodes in an undo step (&quot;Paste 3 MIME types&quot;).</extracomment>
+        <translation>
+            <numerusform>%n MIME-Typ</numerusform>
+            <numerusform>%n MIME-Typen</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -492,23 +540,23 @@ Sie durch das hier Angezeigte ersetzen?</translation>
     <message>
         <source>the file does not exist</source>
         <extracomment>The cause, %3 in &quot;Cannot load the %1 &quot;%2&quot;: %3.&quot;.</extracomment>
-        <translation>Die Datei existiert nicht</translation>
+        <translation>die Datei existiert nicht</translation>
     </message>
     <message>
         <source>it is a folder, not a file</source>
-        <translation>Es ist ein Ordner, keine Datei</translation>
+        <translation>es ist ein Ordner, keine Datei</translation>
     </message>
     <message>
         <source>the file cannot be read</source>
-        <translation>Die Datei kann nicht gelesen werden</translation>
+        <translation>die Datei kann nicht gelesen werden</translation>
     </message>
     <message>
         <source>it is not a picture in a format that this program can read</source>
-        <translation>Es ist kein Bild in einem Format, das dieses Programm lesen kann</translation>
+        <translation>es ist kein Bild in einem Format, das dieses Programm lesen kann</translation>
     </message>
     <message>
         <source>its picture data is damaged or too large</source>
-        <translation>Die Bilddaten sind beschädigt oder zu groß</translation>
+        <translation>die Bilddaten sind beschädigt oder zu groß</translation>
     </message>
     <message>
         <source>Cannot load the %1: no file name is set in the host&apos;s settings.</source>
@@ -517,7 +565,7 @@ Sie durch das hier Angezeigte ersetzen?</translation>
     </message>
     <message>
         <source>Cannot load the %1 &quot;%2&quot;: it is not a regular file.</source>
-        <translation>%1 &quot;%2&quot; kann nicht geladen werden: Es ist keine reguläre Datei.</translation>
+        <translation>%1 &quot;%2&quot; kann nicht geladen werden: es ist keine reguläre Datei.</translation>
     </message>
     <message>
         <source>Cannot load the %1 &quot;%2&quot;: %3.</source>
@@ -529,7 +577,7 @@ Sie durch das hier Angezeigte ersetzen?</translation>
     </message>
 </context>
 <context>
-    <name>ProcedurePropertiesWindow</name>
+    <name>ProcedureDialog</name>
     <message>
         <source>Procedure properties</source>
         <translation>Eigenschaften der Prozedur</translation>
@@ -541,14 +589,6 @@ Sie durch das hier Angezeigte ersetzen?</translation>
     <message>
         <source>Code</source>
         <translation>Code</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Abbruch</translation>
     </message>
     <message>
         <source>Selected text</source>
@@ -578,7 +618,7 @@ Sie durch das hier Angezeigte ersetzen?</translation>
     <message>
         <source>%1 is not a valid section header: its ninth character must be a digit from 0 to 9</source>
         <extracomment>%1 is the line, quoted.</extracomment>
-        <translation>%1 ist kein gültiger Abschnittskopf: Sein neuntes Zeichen muss eine Ziffer von 0 bis 9 sein</translation>
+        <translation>%1 ist kein gültiger Abschnittskopf: sein neuntes Zeichen muss eine Ziffer von 0 bis 9 sein</translation>
     </message>
     <message>
         <source>%1 is a procedure before the first section header</source>
@@ -606,7 +646,7 @@ Sie durch das hier Angezeigte ersetzen?</translation>
     </message>
 </context>
 <context>
-    <name>ProceduresEditorWindow</name>
+    <name>ProceduresEditor</name>
     <message>
         <source>Edit standard procedures panel</source>
         <translation>Standardprozeduren bearbeiten</translation>
@@ -614,6 +654,10 @@ Sie durch das hier Angezeigte ersetzen?</translation>
     <message>
         <source>Procedures</source>
         <translation>Prozeduren</translation>
+    </message>
+    <message>
+        <source>Code preview</source>
+        <translation>Code-Vorschau</translation>
     </message>
     <message>
         <source>New code</source>
@@ -636,20 +680,25 @@ Sie durch das hier Angezeigte ersetzen?</translation>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <source>Code preview</source>
-        <translation>Code-Vorschau</translation>
-    </message>
-    <message>
         <source>New code...</source>
         <translation>Neuer Code...</translation>
     </message>
     <message>
-        <source>Edit...</source>
-        <translation>Bearbeiten...</translation>
-    </message>
-    <message>
         <source>Remove selected code?</source>
         <translation>Ausgewählten Code entfernen?</translation>
+    </message>
+    <message>
+        <source>procedure %1</source>
+        <extracomment>Names a node in an undo step (&quot;Remove procedure &quot;print;&quot;&quot;).</extracomment>
+        <translation>Prozedur %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n procedures</source>
+        <extracomment>Names nodes in an undo step (&quot;Paste 3 procedures&quot;).</extracomment>
+        <translation>
+            <numerusform>%n Prozedur</numerusform>
+            <numerusform>%n Prozeduren</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -664,11 +713,11 @@ Sie durch das hier Angezeigte ersetzen?</translation>
     </message>
     <message>
         <source>Edit HTML toolbar</source>
-        <translation>HTML-Werkzeugleiste</translation>
+        <translation>HTML-Werkzeugleiste bearbeiten</translation>
     </message>
     <message>
         <source>Edit standard procedures panel</source>
-        <translation>Standardprozeduren</translation>
+        <translation>Standardprozeduren bearbeiten</translation>
     </message>
     <message>
         <source>MIME types</source>
@@ -684,7 +733,7 @@ Sie durch das hier Angezeigte ersetzen?</translation>
     </message>
 </context>
 <context>
-    <name>TagPropertiesWindow</name>
+    <name>TagDialog</name>
     <message>
         <source>Tag properties</source>
         <translation>Eigenschaften des Tags</translation>
@@ -717,18 +766,6 @@ Sie durch das hier Angezeigte ersetzen?</translation>
         <source>Chosen image, enlarged</source>
         <translation>Gewähltes Bild, vergrößert</translation>
     </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Abbruch</translation>
-    </message>
-    <message>
-        <source>Invalid char &quot;:&quot; in tag or caption</source>
-        <translation>Ungültiges Zeichen &quot;:&quot; in Tag oder Titel</translation>
-    </message>
 </context>
 <context>
     <name>ToolbarDocument</name>
@@ -738,15 +775,23 @@ Sie durch das hier Angezeigte ersetzen?</translation>
     </message>
     <message>
         <source>The clipboard holds tags and categories together: copy tags alone, or categories with their tags.</source>
-        <translation>Die Zwischenablage enthält Tags und Gruppen zugleich: Kopieren Sie nur Tags oder Gruppen mit ihren Tags.</translation>
+        <translation>Die Zwischenablage enthält Tags und Kategorien zugleich: Kopieren Sie nur Tags oder Kategorien mit ihren Tags.</translation>
     </message>
     <message>
         <source>The clipboard holds no tags or categories.</source>
-        <translation>Die Zwischenablage enthält weder Tags noch Gruppen.</translation>
+        <translation>Die Zwischenablage enthält weder Tags noch Kategorien.</translation>
+    </message>
+    <message>
+        <source>Invalid char &quot;:&quot; in tag or caption</source>
+        <translation>Ungültiges Zeichen &quot;:&quot; in Tag oder Titel</translation>
+    </message>
+    <message>
+        <source>Invalid char &quot;:&quot; in caption</source>
+        <translation>Ungültiges Zeichen &quot;:&quot; im Titel</translation>
     </message>
 </context>
 <context>
-    <name>ToolbarEditorWindow</name>
+    <name>ToolbarEditor</name>
     <message>
         <source>Edit HTML toolbar</source>
         <translation>HTML-Werkzeugleiste bearbeiten</translation>
@@ -761,15 +806,15 @@ Sie durch das hier Angezeigte ersetzen?</translation>
     </message>
     <message>
         <source>New category</source>
-        <translation>Neue Gruppe</translation>
+        <translation>Neue Kategorie</translation>
     </message>
     <message>
         <source>Edit images</source>
-        <translation>Bilder ändern</translation>
+        <translation>Bilder bearbeiten</translation>
     </message>
     <message>
         <source>View images</source>
-        <translation>Bilder zeigen</translation>
+        <translation>Bilder anzeigen</translation>
     </message>
     <message>
         <source>Edit</source>
@@ -793,19 +838,41 @@ Sie durch das hier Angezeigte ersetzen?</translation>
     </message>
     <message>
         <source>New category...</source>
-        <translation>Neue Gruppe...</translation>
-    </message>
-    <message>
-        <source>Edit...</source>
-        <translation>Bearbeiten...</translation>
+        <translation>Neue Kategorie...</translation>
     </message>
     <message>
         <source>Remove selected tag/category</source>
-        <translation>Ausgewähltes Tag bzw. ausgewählte Gruppe entfernen?</translation>
+        <translation>Ausgewähltes Tag bzw. ausgewählte Kategorie entfernen?</translation>
+    </message>
+    <message>
+        <source>category %1</source>
+        <extracomment>Names a node in an undo step (&quot;Remove category &quot;Lists&quot;&quot;).</extracomment>
+        <translation>Kategorie %1</translation>
+    </message>
+    <message>
+        <source>tag %1</source>
+        <extracomment>Names a node in an undo step (&quot;Remove tag &quot;Bold&quot;&quot;).</extracomment>
+        <translation>Tag %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n categories</source>
+        <extracomment>Names nodes in an undo step (&quot;Paste 3 categories&quot;).</extracomment>
+        <translation>
+            <numerusform>%n Kategorie</numerusform>
+            <numerusform>%n Kategorien</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n tags</source>
+        <extracomment>Names nodes in an undo step (&quot;Paste 3 tags&quot;).</extracomment>
+        <translation>
+            <numerusform>%n Tag</numerusform>
+            <numerusform>%n Tags</numerusform>
+        </translation>
     </message>
 </context>
 <context>
-    <name>UpdateImagesWindow</name>
+    <name>UpdateImagesPrompt</name>
     <message>
         <source>Update images</source>
         <translation>Bilder aktualisieren</translation>
@@ -821,30 +888,6 @@ Sie durch das hier Angezeigte ersetzen?</translation>
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
-    </message>
-</context>
-<context>
-    <name>ViewImageWindow</name>
-    <message>
-        <source>View image</source>
-        <translation>Bild ansehen</translation>
-    </message>
-    <message>
-        <source>Image strip</source>
-        <translation>Bildstreifen</translation>
-    </message>
-    <message>
-        <source>Picture</source>
-        <translation>Bild</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>picture</source>
-        <extracomment>Stands for %1 in &quot;Cannot load the %1 ...&quot;.</extracomment>
-        <translation>Bild</translation>
     </message>
 </context>
 <context>
@@ -867,27 +910,27 @@ Sie durch das hier Angezeigte ersetzen?</translation>
     </message>
     <message>
         <source>it is not a regular file</source>
-        <translation>Es ist keine reguläre Datei</translation>
+        <translation>es ist keine reguläre Datei</translation>
     </message>
     <message>
         <source>the file is read-only</source>
-        <translation>Die Datei ist schreibgeschützt</translation>
+        <translation>die Datei ist schreibgeschützt</translation>
     </message>
     <message>
         <source>its folder is read-only</source>
-        <translation>Ihr Ordner ist schreibgeschützt</translation>
+        <translation>ihr Ordner ist schreibgeschützt</translation>
     </message>
     <message>
         <source>it was written in place, since its folder is read-only, and does not read back as written</source>
-        <translation>Sie wurde direkt überschrieben, da ihr Ordner schreibgeschützt ist, und enthält danach nicht das Geschriebene</translation>
+        <translation>sie wurde direkt überschrieben, da ihr Ordner schreibgeschützt ist, und enthält danach nicht das Geschriebene</translation>
     </message>
     <message>
         <source>the disk is full</source>
-        <translation>Der Datenträger ist voll</translation>
+        <translation>der Datenträger ist voll</translation>
     </message>
     <message>
         <source>the file is larger than %1 MiB</source>
-        <translation>Die Datei ist größer als %1 MiB</translation>
+        <translation>die Datei ist größer als %1 MiB</translation>
     </message>
     <message>
         <source>its extended attribute %1 cannot be kept: %2</source>
