@@ -18,6 +18,7 @@ StartWindow::StartWindow(QWidget* parent)
 {
     ui->setupUi(this);
     setFrameWithoutButtons(*this);
+    keepOpenOnEscape(*this);
     WindowPlacement::keep(this, PlacementKey::startWindow, PlacementStore::Keeps::Position);
     ui->toolbarButton->setIcon(glyphIcon(Glyph::HtmlToolbar));
     ui->proceduresButton->setIcon(glyphIcon(Glyph::Procedures));

@@ -4,6 +4,7 @@
 #include <QDeadlineTimer>
 #include <QEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QScreen>
 #include <QWidget>
 #include <QWindow>
@@ -107,4 +108,26 @@ void setFrameWithoutButtons(QWidget& window)
 {
     window.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::MSWindowsFixedSizeDialogHint);
+}
+
+namespace {
+
+class EscapeKeeper : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        return event->type() == QEvent::KeyPress &&
+               static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape;
+    }
+};
+
+} // namespace
+
+void keepOpenOnEscape(QWidget& window)
+{
+    window.installEventFilter(new EscapeKeeper(&window));
 }

@@ -47,3 +47,7 @@ private:
 // alone.
 void setDialogFrame(QWidget& window);
 void setFrameWithoutButtons(QWidget& window);
+
+// For a window without a Cancel button: Esc leaves it open, as only its own buttons (and, where
+// it has one, the close box) close it.
+void keepOpenOnEscape(QWidget& window);

@@ -18,9 +18,6 @@ public:
     explicit AboutDialog(QWidget* parent = nullptr);
     ~AboutDialog() override;
 
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
-
 private:
     std::unique_ptr<Ui::AboutDialog> ui;
 };

@@ -21,6 +21,8 @@ MimeTypesEditor::MimeTypesEditor(QWidget* parent, const HostOptions& options)
     addEditingCommands(ui->editButton, ui->removeButton);
     ui->okButton->setIcon(glyphIcon(Glyph::Ok));
     ui->cancelButton->setIcon(glyphIcon(Glyph::Cancel));
+    // OK comes first in the tab order, and takes the focus first, as it always did here.
+    ui->okButton->setFocus();
     load(readMimeTypes);
 }
 

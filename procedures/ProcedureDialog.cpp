@@ -12,7 +12,8 @@ ProcedureDialog::ProcedureDialog(QWidget* parent, const Procedure& procedure)
     ui->setupUi(this);
     setDialogFrame(*this);
     WindowPlacement::centreOnScreen(this);
-    setButtonBoxGlyphs(*ui->buttonBox);
+    ui->okButton->setIcon(glyphIcon(Glyph::Ok));
+    ui->cancelButton->setIcon(glyphIcon(Glyph::Cancel));
     ui->selectedTextButton->setIcon(glyphIcon(Glyph::SelectedTextMacro));
     setUpCodeField(*ui->codeEdit);
     connect(ui->selectedTextButton, &QPushButton::clicked, this,

@@ -23,6 +23,7 @@ ImageViewer::ImageViewer(QWidget* parent, const QImage& picture)
     ui->setupUi(this);
     setDialogFrame(*this);
     WindowPlacement::centreOnScreen(this);
+    keepOpenOnEscape(*this);
     ui->okButton->setIcon(glyphIcon(Glyph::Ok));
     ui->pictureLabel->setPixmap(QPixmap::fromImage(picture));
     ui->pictureLabel->setFixedSize(picture.size());

@@ -11,7 +11,8 @@ class ImageViewer;
 class QImage;
 
 // Shows a picture at its natural size at the top-left corner, with a button bar below; the
-// window is fitted to the picture and scrolls what does not fit on the screen.
+// window is fitted to the picture and scrolls what does not fit on the screen. OK, Enter and the
+// close box close it; Esc does not, as it has no Cancel button.
 class ImageViewer : public QDialog
 {
     Q_OBJECT

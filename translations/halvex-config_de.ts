@@ -594,6 +594,14 @@ Sie durch das hier Angezeigte ersetzen?</translation>
         <source>Selected text</source>
         <translation>Markierung</translation>
     </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
 </context>
 <context>
     <name>ProceduresDocument</name>

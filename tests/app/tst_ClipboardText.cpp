@@ -8,8 +8,8 @@ namespace {
 
 QString describe(const ToolbarTag& tag)
 {
-    return tag.caption.toString() + QLatin1Char(':') + tag.tag.toString() + QLatin1Char('#') +
-           QString::number(tag.image);
+    return tag.caption() + QLatin1Char(':') + tag.tag() + QLatin1Char('#') +
+           QString::number(tag.image());
 }
 
 // What a paste would insert, in order, as one line; or "refused: " and the message.
@@ -21,9 +21,9 @@ QString pasted(const QString& kind, const QString& text)
         const ToolbarPaste paste = readToolbarPaste(text);
         for (const ToolbarCategory& category : paste.categories) {
             QStringList tags;
-            for (const ToolbarTag& tag : category.tags)
+            for (const ToolbarTag& tag : category.tags())
                 tags.append(describe(tag));
-            nodes.append(category.caption.toString() + QStringLiteral("(%1)").arg(tags.join(' ')));
+            nodes.append(category.caption() + QStringLiteral("(%1)").arg(tags.join(' ')));
         }
         for (const ToolbarTag& tag : paste.tags)
             nodes.append(describe(tag));
@@ -31,13 +31,12 @@ QString pasted(const QString& kind, const QString& text)
     } else if (kind == QLatin1String("procedures")) {
         const ProceduresPaste paste = readProceduresPaste(text);
         for (const Procedure& procedure : paste.procedures)
-            nodes.append(procedure.caption.toString() + QLatin1Char('=') +
-                         procedure.code.toString());
+            nodes.append(procedure.caption() + QLatin1Char('=') + procedure.code());
         refusal = paste.refusal;
     } else {
         const MimeTypesPaste paste = readMimeTypesPaste(text);
         for (const MimeType& type : paste.types)
-            nodes.append(type.type.toString() + QLatin1Char('|') + type.suffix.toString());
+            nodes.append(type.type() + QLatin1Char('|') + type.suffix());
         refusal = paste.refusal;
     }
     return refusal.isEmpty() ? nodes.join(QStringLiteral(", "))
@@ -61,13 +60,13 @@ private slots:
 void TestClipboardText::copiedNodesAreTheirFileLines()
 {
     const ToolbarDocument toolbar =
-        readToolbar(QByteArray("2:0:A\r\n1:1:A2:a2\r\n1:2:A1:a1\r\n"), {}).document;
+        readToolbar(QByteArray("2:0:A\r\n1:1:A2:a2\r\n1:2:A1:a1\r\n"), QString()).document;
     QCOMPARE(toolbarNodeText(toolbar.categories[0]),
              QStringLiteral("2:0:A\n1:1:A2:a2\n1:2:A1:a1\n"));
-    QCOMPARE(toolbarNodeText(toolbar.categories[0].tags[0]), QStringLiteral("1:2:A1:a1\n"));
-    const Procedure procedure{DocumentText(u"print"), DocumentText(u"print;%2exit;")};
+    QCOMPARE(toolbarNodeText(toolbar.categories[0].tags()[0]), QStringLiteral("1:2:A1:a1\n"));
+    const Procedure procedure(QStringLiteral("print"), QStringLiteral("print;%2exit;"));
     QCOMPARE(procedureText(procedure), QStringLiteral("print\n#print;%2exit;\n"));
-    QCOMPARE(mimeTypeText({DocumentText(u"text/html"), DocumentText(u".Htm")}),
+    QCOMPARE(mimeTypeText(MimeType(QStringLiteral("text/html"), QStringLiteral(".Htm"))),
              QStringLiteral("TEXT/HTML\n.Htm\n"));
     // Copied and pasted, a node comes back as it was.
     QCOMPARE(pasted(QStringLiteral("toolbar"), toolbarNodeText(toolbar.categories[0])),

@@ -1,10 +1,10 @@
-#include "app/DemoProfile.h"
 #include "common/HostFiles.h"
 #include "common/LineFile.h"
 #include "maintenance/DefaultLines.h"
 #include "support/CommandLineRun.h"
 #include "support/TestMain.h"
 #include "support/TestProfile.h"
+#include "tools/DemoProfile.h"
 
 #include <QRegularExpression>
 

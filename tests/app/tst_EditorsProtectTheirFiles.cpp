@@ -1,20 +1,21 @@
-#include "common/Form.h"
 #include "common/LineFile.h"
+#include "common/Modal.h"
 #include "maintenance/DefaultLines.h"
-#include "mime/MimeTypesEditorWindowUnit.h"
+#include "mime/MimeTypesEditor.h"
 #include "procedures/ProceduresDocument.h"
-#include "procedures/ProceduresEditorWindowUnit.h"
+#include "procedures/ProceduresEditor.h"
 #include "support/Controls.h"
 #include "support/DialogAnswerer.h"
+#include "support/TestHost.h"
 #include "support/TestMain.h"
-#include "support/TestProfile.h"
-#include "toolbar/ToolbarEditorWindowUnit.h"
+#include "toolbar/ToolbarEditor.h"
 
 #include <QDir>
-#include <QTemporaryDir>
+#include <QFileInfo>
 
-// OK in each editor, after the world changed under it: the host named another file, another
-// program changed the file, or the setting names another role's file.
+// OK in each editor after the host's settings changed under it: they name another file, or
+// another role's file. Each editor follows the setting of its own file, read anew at OK (the
+// procedures editor a folder); the questions themselves are EditedFile's.
 class TestEditorsProtectTheirFiles : public QObject
 {
     Q_OBJECT
@@ -32,12 +33,10 @@ void TestEditorsProtectTheirFiles::okAsksOrRefuses_data()
 
     const char* names[] = {"toolbar", "procedures", "MIME types"};
     for (int editor = 0; editor < 3; ++editor) {
-        for (const char* change : {"other file", "changed on disk"}) {
-            QTest::addRow("%s, %s, No keeps it", names[editor], change)
-                << editor << change << int(QMessageBox::No);
-            QTest::addRow("%s, %s, Yes replaces it", names[editor], change)
-                << editor << change << int(QMessageBox::Yes);
-        }
+        QTest::addRow("%s, another file named, No keeps it", names[editor])
+            << editor << "other file" << int(QMessageBox::No);
+        QTest::addRow("%s, another file named, Yes replaces it", names[editor])
+            << editor << "other file" << int(QMessageBox::Yes);
         QTest::addRow("%s, another role's file", names[editor]) << editor << "role clash" << 0;
     }
 }
@@ -47,53 +46,45 @@ void TestEditorsProtectTheirFiles::okAsksOrRefuses()
     QFETCH(int, editor);
     QFETCH(QString, change);
     QFETCH(int, answer);
-    QTemporaryDir dir;
-    const QStringList settings = {Opt_HTMLToolbarCFG, Opt_AppPath, Opt_MIMEPraserCFG};
-    const QStringList lines[] = {defaultHTMLToolbarLines(), defaultCstProcsLines(),
-                                 defaultMIMETypesLines()};
-    const QString first = dir.path() + QStringLiteral("/first/");
-    const QString second = dir.path() + QStringLiteral("/second/");
-    QDir().mkpath(first);
+    const HostFile files[] = {HostFile::Toolbar, HostFile::Procedures, HostFile::MimeTypes};
+    const QString settings[] = {Opt_HTMLToolbarCFG, Opt_AppPath, Opt_MIMEPraserCFG};
+    const HostFile file = files[editor];
+    const QString& setting = settings[editor];
+    TestHost host;
+    host.writeStrip(32);
+    const QByteArray original = joinLineFile(defaultLines(file), {});
+    host.write(file, original);
+    // The same file name in another folder.
+    const QString second = host.profile.hostPath(QStringLiteral("second/"));
     QDir().mkpath(second);
-    const QString fileName = editor == 1 ? QStringLiteral("CstProcs.dat") : QStringLiteral("f.cfg");
-    const QByteArray original = joinLineFile(lines[editor], {});
-    writeBytes(first + fileName, original);
-    writeBytes(second + fileName, "other\r\n");
-    FakeOptions options;
-    options.values[settings[editor]] = editor == 1 ? first : first + fileName;
-    options.values[Opt_HTMLToolbarGlyphs] = dir.path() + QStringLiteral("/strip.png");
-    QImage(32, 16, QImage::Format_RGB32).save(options.values[Opt_HTMLToolbarGlyphs]);
+    const QString secondFile = second + QFileInfo(host.path(file)).fileName();
+    writeBytes(secondFile, "other\r\n");
 
-    std::unique_ptr<Form> window;
+    std::unique_ptr<QDialog> window;
     if (editor == 0)
-        window = std::make_unique<ToolbarEditorWindow>(nullptr, options);
+        window = std::make_unique<ToolbarEditor>(nullptr, host.options);
     else if (editor == 1)
-        window = std::make_unique<ProceduresEditorWindow>(nullptr, options);
+        window = std::make_unique<ProceduresEditor>(nullptr, host.options);
     else
-        window = std::make_unique<MimeTypesEditorWindow>(nullptr, options);
-    window->runCreateHandler();
+        window = std::make_unique<MimeTypesEditor>(nullptr, host.options);
     // Where the file is now, and what it must hold after OK.
-    QString target = first + fileName;
+    QString target = host.path(file);
     DialogAnswerer answerer;
     bool stayedOpen = false;
     answerer.expect([&](QDialog& shown) {
         if (change == QLatin1String("other file")) {
-            options.values[settings[editor]] = editor == 1 ? second : second + fileName;
-            target = second + fileName;
-        } else if (change == QLatin1String("changed on disk")) {
-            writeBytes(target, "other\r\n");
+            host.options.values[setting] = editor == 1 ? second : secondFile;
+            target = secondFile;
         } else {
-            options.values[Opt_HTMLToolbarGlyphs] = target;
+            host.options.values[Opt_HTMLToolbarGlyphs] = target;
         }
-        click(shown, "btnOk");
+        clickOk(shown);
         stayedOpen = shown.isVisible();
         shown.reject();
     });
     answerer.expectMessage(answer ? QMessageBox::StandardButton(answer) : QMessageBox::Ok);
     Modal::exec(*window);
 
-    QVERIFY2(answerer.surprises().isEmpty(), qPrintable(answerer.surprises().join('\n')));
-    QVERIFY(answerer.allAnswered());
     QVERIFY2(answerer.messages().value(0).contains(QDir::toNativeSeparators(target)),
              qPrintable(answerer.messages().value(0)));
     const bool replaced = answer == QMessageBox::Yes;

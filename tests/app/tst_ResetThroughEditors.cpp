@@ -1,10 +1,10 @@
-#include "app/DemoProfile.h"
-#include "app/StartWindowUnit.h"
+#include "app/StartWindow.h"
 #include "support/Controls.h"
 #include "support/DialogAnswerer.h"
 #include "support/TestMain.h"
 #include "support/TestProfile.h"
 #include "support/TreeDriver.h"
+#include "tools/DemoProfile.h"
 
 #include <QAbstractItemView>
 #include <QPushButton>
@@ -58,38 +58,35 @@ void TestResetThroughEditors::editorsShowTheDefaultsAfterReset()
         writeBytes(folder + QString::fromLatin1(file), "SECTION_9\r\nX/Y\r\n1:0:x:y\r\n");
 
     StartWindow start;
-    start.runCreateHandler();
     start.show();
     DialogAnswerer answerer;
     answerer.expect([](QDialog& additional) {
-        click(additional, "btnResetHTMLToolbar");
-        click(additional, "btnResetStdProcs");
-        click(additional, "btnResetMIME");
-        click(additional, "btnExit");
+        click(additional, "resetToolbarButton");
+        click(additional, "resetProceduresButton");
+        click(additional, "resetMimeTypesButton");
+        click(additional, "closeButton");
     });
     for (int i = 0; i < 3; ++i)
         answerer.expectMessage(QMessageBox::Yes);
-    click(start, "btnMore");
+    click(start, "additionalButton");
 
     QString toolbar, procedures, mime;
     answerer.expect([&](QDialog& editor) {
-        toolbar = outline(*editor.findChild<QTreeView*>(QStringLiteral("tvItems")));
-        click(editor, "btnCancel");
+        toolbar = outline(*control<QTreeView>(editor, "itemsView"));
+        click(editor, "cancelButton");
     });
-    click(start, "btnEditHTML");
+    click(start, "toolbarButton");
     answerer.expect([&](QDialog& editor) {
-        procedures = outline(*editor.findChild<QTreeView*>(QStringLiteral("tvItems")));
-        click(editor, "btnCancel");
+        procedures = outline(*control<QTreeView>(editor, "itemsView"));
+        click(editor, "cancelButton");
     });
-    click(start, "btnStdProcsEditor");
+    click(start, "proceduresButton");
     answerer.expect([&](QDialog& editor) {
-        mime = rows(*editor.findChild<QAbstractItemView*>(QStringLiteral("lvItems")));
-        click(editor, "btnCancel");
+        mime = rows(*control<QAbstractItemView>(editor, "itemsView"));
+        click(editor, "cancelButton");
     });
-    click(start, "btnMIMETypes");
+    click(start, "mimeTypesButton");
 
-    QVERIFY2(answerer.surprises().isEmpty(), qPrintable(answerer.surprises().join('\n')));
-    QVERIFY(answerer.allAnswered());
     QCOMPARE(answerer.messages(),
              (QStringList{"Reset HTML toolbar?", "Reset standard procedures panel?",
                           "Reset MIME types?"}));

@@ -1,8 +1,9 @@
-#include "app/HostSettings.h"
-#include "app/StartWindowUnit.h"
+#include "app/StartWindow.h"
+#include "platform/PlacementStore.h"
+#include "support/Controls.h"
 #include "support/DialogAnswerer.h"
+#include "support/EveryWindow.h"
 #include "support/TestMain.h"
-#include "support/TestProfile.h"
 
 #include <QFileInfo>
 #include <QLabel>
@@ -17,22 +18,6 @@ QString iniFile(const TestProfile& profile)
            QStringLiteral("/config/TarvelSoftware/Tarvel Halvex configuration.ini");
 }
 
-QPushButton* button(QWidget& window, const char* name)
-{
-    return window.findChild<QPushButton*>(QString::fromLatin1(name));
-}
-
-// The start window as the program entry makes it.
-struct StartedWindow
-{
-    StartWindow window;
-    StartedWindow()
-    {
-        window.runCreateHandler();
-        window.show();
-    }
-};
-
 } // namespace
 
 class TestStartWindow : public QObject
@@ -40,127 +25,106 @@ class TestStartWindow : public QObject
     Q_OBJECT
 
 private slots:
-    void windowFrame();
-    void buttons_data();
-    void buttons();
-    void tabOrderAndFirstFocus();
-    void keysOnButtons_data();
-    void keysOnButtons();
-    void createOpensHostSettings();
+    void frameWithoutTitleBarButtons();
+    void eachButtonOpensItsWindow_data();
+    void eachButtonOpensItsWindow();
+    void onlyExitCloses_data();
+    void onlyExitCloses();
+    void opensTheHostSettings();
     void positionIsSavedAndRestored();
 };
 
-void TestStartWindow::windowFrame()
+// Only Exit may end the program: no close box, no system menu.
+void TestStartWindow::frameWithoutTitleBarButtons()
 {
-    TestProfile profile;
-    StartedWindow started;
-    StartWindow& window = started.window;
+    DemoHost host;
+    StartWindow window;
     QCOMPARE(window.windowTitle(), QStringLiteral("Tarvel Halvex configuration"));
-    QCOMPARE(window.size(), QSize(219, 206));
-    QCOMPARE(window.minimumSize(), window.maximumSize());
+    QCOMPARE(control<QLabel>(window, "operationLabel")->text(), QStringLiteral("Operation:"));
     const Qt::WindowFlags flags = window.windowFlags();
     QVERIFY(flags.testFlag(Qt::CustomizeWindowHint));
-    QVERIFY(!flags.testFlag(Qt::WindowCloseButtonHint));
-    QVERIFY(!flags.testFlag(Qt::WindowSystemMenuHint));
-    QVERIFY(!flags.testFlag(Qt::WindowMinimizeButtonHint));
-    QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
-    QCOMPARE(window.findChild<QLabel*>(QStringLiteral("Label1"))->text(),
-             QStringLiteral("Operation:"));
+    QVERIFY(flags.testFlag(Qt::WindowTitleHint));
+    for (const Qt::WindowType button : {Qt::WindowCloseButtonHint, Qt::WindowSystemMenuHint,
+                                        Qt::WindowMinimizeButtonHint, Qt::WindowMaximizeButtonHint})
+        QVERIFY(!flags.testFlag(button));
 }
 
-void TestStartWindow::buttons_data()
+void TestStartWindow::eachButtonOpensItsWindow_data()
 {
-    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("caption");
-    QTest::addColumn<int>("row");
+    QTest::addColumn<QString>("opened");
 
-    QTest::newRow("edit HTML") << "btnEditHTML"
-                               << "Edit HTML toolbar" << 0;
-    QTest::newRow("procedures") << "btnStdProcsEditor"
-                                << "Edit standard procedures panel" << 1;
-    QTest::newRow("MIME") << "btnMIMETypes"
-                          << "MIME types" << 2;
-    QTest::newRow("more") << "btnMore"
-                          << "Additional functions" << 3;
-    QTest::newRow("exit") << "btnExit"
-                          << "Exit" << 4;
+    QTest::newRow("toolbar") << "toolbarButton" << "Edit HTML toolbar" << "ToolbarEditor";
+    QTest::newRow("procedures") << "proceduresButton" << "Edit standard procedures panel"
+                                << "ProceduresEditor";
+    QTest::newRow("MIME types") << "mimeTypesButton" << "MIME types" << "MimeTypesEditor";
+    QTest::newRow("additional") << "additionalButton" << "Additional functions"
+                                << "AdditionalFunctionsDialog";
 }
 
-void TestStartWindow::buttons()
+// Over the start window, which stays open; with the demo profile, no error box on the way.
+void TestStartWindow::eachButtonOpensItsWindow()
 {
-    QFETCH(QString, name);
+    QFETCH(QString, button);
     QFETCH(QString, caption);
-    QFETCH(int, row);
-    TestProfile profile;
-    StartedWindow started;
-    QPushButton* found = button(started.window, qPrintable(name));
-    QVERIFY(found);
-    QCOMPARE(found->text(), caption);
-    QCOMPARE(found->size(), QSize(200, 25));
-    QCOMPARE(found->x(), button(started.window, "btnEditHTML")->x());
-    QVERIFY(found->geometry().bottom() < 206);
-    // Rows top to bottom, the bevel between the editors and the rest.
-    const int bevelY = started.window.findChild<QFrame*>(QStringLiteral("Bevel1"))->y();
-    QCOMPARE(found->y() > bevelY, row >= 3);
-    QVERIFY(found->fontMetrics().horizontalAdvance(caption) + found->iconSize().width() + 8 <
-            found->width());
+    QFETCH(QString, opened);
+    DemoHost host;
+    StartWindow start;
+    start.show();
+    auto* pressed = control<QPushButton>(start, button);
+    QCOMPARE(pressed->text(), caption);
+    QString seen;
+    QWidget* parent = nullptr;
+    DialogAnswerer answerer;
+    answerer.expect([&](QDialog& window) {
+        seen = window.objectName();
+        parent = window.parentWidget();
+        window.reject();
+    });
+    pressed->click();
+    QCOMPARE(seen, opened);
+    QCOMPARE(parent, &start);
+    QVERIFY(start.isVisible());
 }
 
-void TestStartWindow::tabOrderAndFirstFocus()
-{
-    TestProfile profile;
-    StartedWindow started;
-    QVERIFY(QTest::qWaitForWindowActive(&started.window));
-    QCOMPARE(started.window.focusWidget(), button(started.window, "btnEditHTML"));
-    QStringList order;
-    QWidget* widget = button(started.window, "btnEditHTML");
-    for (int i = 0; i < 5; ++i) {
-        order.append(widget->objectName());
-        do
-            widget = widget->nextInFocusChain();
-        while (!(widget->focusPolicy() & Qt::TabFocus));
-    }
-    QCOMPARE(order, (QStringList{"btnEditHTML", "btnStdProcsEditor", "btnMIMETypes", "btnMore",
-                                 "btnExit"}));
-}
-
-void TestStartWindow::keysOnButtons_data()
+void TestStartWindow::onlyExitCloses_data()
 {
     QTest::addColumn<QString>("focused");
     QTest::addColumn<int>("key");
     QTest::addColumn<bool>("closes");
 
-    QTest::newRow("Enter on Exit ends") << "btnExit" << int(Qt::Key_Return) << true;
-    QTest::newRow("Space on Exit ends") << "btnExit" << int(Qt::Key_Space) << true;
-    QTest::newRow("Esc does not end") << "btnEditHTML" << int(Qt::Key_Escape) << false;
-    QTest::newRow("Esc on Exit does not end") << "btnExit" << int(Qt::Key_Escape) << false;
+    QTest::newRow("Enter on Exit ends") << "exitButton" << int(Qt::Key_Return) << true;
+    QTest::newRow("Space on Exit ends") << "exitButton" << int(Qt::Key_Space) << true;
+    QTest::newRow("Esc does not end") << "toolbarButton" << int(Qt::Key_Escape) << false;
+    QTest::newRow("Esc on Exit does not end") << "exitButton" << int(Qt::Key_Escape) << false;
 }
 
-void TestStartWindow::keysOnButtons()
+void TestStartWindow::onlyExitCloses()
 {
     QFETCH(QString, focused);
     QFETCH(int, key);
     QFETCH(bool, closes);
-    TestProfile profile;
+    DemoHost host;
     DialogAnswerer answerer;
-    StartedWindow started;
-    QVERIFY(QTest::qWaitForWindowActive(&started.window));
-    QPushButton* target = button(started.window, qPrintable(focused));
+    StartWindow start;
+    start.show();
+    QVERIFY(QTest::qWaitForWindowActive(&start));
+    auto* target = control<QPushButton>(start, focused);
     target->setFocus();
     QTest::keyClick(target, Qt::Key(key));
-    QCOMPARE(!started.window.isVisible(), closes);
-    QVERIFY(answerer.surprises().isEmpty());
+    QCOMPARE(!start.isVisible(), closes);
 }
 
-void TestStartWindow::createOpensHostSettings()
+// The host's settings file is created when the host never ran, and the window's placement is
+// kept under the key that every user's stored position has.
+void TestStartWindow::opensTheHostSettings()
 {
     TestProfile profile;
     QVERIFY(!QFileInfo::exists(profile.settingsFile()));
-    StartedWindow started;
+    StartWindow start;
     QVERIFY(QFileInfo::exists(profile.settingsFile()));
-    PlacementStore* storage =
-        started.window.findChild<PlacementStore*>(QStringLiteral("FormStorage1"));
-    QCOMPARE(storage->keyPath(),
+    QCOMPARE(control<PlacementStore>(start, "placementStore")->keyPath(),
              QStringLiteral("Software\\TarvelSoftware\\Tarvel Halvex configuration\\TStartWindow"));
 }
 
@@ -173,15 +137,17 @@ void TestStartWindow::positionIsSavedAndRestored()
         ini.setValue(QStringLiteral("TStartWindow/Top"), 47);
     }
     {
-        StartedWindow started;
-        QCOMPARE(started.window.geometry().topLeft(), QPoint(31, 47));
-        started.window.setGeometry(QRect(QPoint(140, 90), started.window.size()));
-        button(started.window, "btnExit")->click();
-        QVERIFY(!started.window.isVisible());
+        StartWindow start;
+        start.show();
+        QCOMPARE(start.geometry().topLeft(), QPoint(31, 47));
+        start.setGeometry(QRect(QPoint(140, 90), start.size()));
+        click(start, "exitButton");
+        QVERIFY(!start.isVisible());
     }
     QSettings ini(iniFile(profile), QSettings::IniFormat);
     QCOMPARE(ini.value(QStringLiteral("TStartWindow/Left")).toInt(), 140);
     QCOMPARE(ini.value(QStringLiteral("TStartWindow/Top")).toInt(), 90);
+    // The start window cannot be maximised: it keeps its position alone.
     QVERIFY(!ini.contains(QStringLiteral("TStartWindow/State")));
 }
 

@@ -229,7 +229,7 @@ void TestEditedFile::emptyAppPathNamesNoProceduresFile()
     FakeOptions options;
     EditedFile file(HostFile::Procedures, options);
     QVERIFY_THROWS_EXCEPTION(AppError, file.read(readAll));
-    QVERIFY_THROWS_EXCEPTION(AppError, file.replacement());
+    QVERIFY_THROWS_EXCEPTION(AppError, file.replacement().write(writeOurs));
     QDir::setCurrent(previous);
     QCOMPARE(fileBytes(dir.filePath("CstProcs.dat")), readBytes);
 }

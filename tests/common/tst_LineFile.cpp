@@ -19,7 +19,7 @@ private slots:
     void joinRefusesWhatTheFileCannotHold_data();
     void joinRefusesWhatTheFileCannotHold();
     void refusedWriteLeavesFileUntouched();
-    void largeFile();
+    void fileReadInPieces();
 };
 
 void TestLineFile::split_data()
@@ -57,7 +57,7 @@ void TestLineFile::split()
     QFETCH(QByteArray, bytes);
     QFETCH(QStringList, lines);
     QFETCH(bool, whole);
-    const LineFileText text = splitLineFile(bytes);
+    const SplitLines text = splitLines(bytes);
     QCOMPARE(text.lines, lines);
     QCOMPARE(text.whole, whole);
 }
@@ -70,7 +70,7 @@ void TestLineFile::everyByteButNulRoundTrips()
             bytes += char(b);
     }
     bytes += "\r\n";
-    const LineFileText text = splitLineFile(bytes);
+    const SplitLines text = splitLines(bytes);
     QCOMPARE(text.lines.size(), 1);
     QCOMPARE(text.lines[0].size(), 253);
     QCOMPARE(joinLineFile(text.lines, QStringLiteral("x")), bytes);
@@ -138,15 +138,26 @@ void TestLineFile::refusedWriteLeavesFileUntouched()
     QCOMPARE(fileBytes(path), QByteArray("old\r\n"));
 }
 
-void TestLineFile::largeFile()
+// A file is read piece by piece: a CR LF split between two pieces is one break, not two, and a
+// CR that ends a piece ends its line.
+void TestLineFile::fileReadInPieces()
 {
     QTemporaryDir dir;
     const QString path = dir.path() + QStringLiteral("/big.cfg");
-    QStringList lines;
-    for (int i = 0; i < 100000; ++i)
-        lines.append(QStringLiteral("1:%1:Tag %1:<T%1>").arg(i));
-    WholeFile::write(path, joinLineFile(lines, path));
-    QCOMPARE(splitLineFile(WholeFile::read(path)).lines, lines);
+    const qsizetype piece = WholeFile::pieceSize;
+    const QByteArray first(piece - 1, 'a');  // its CR ends the first piece, its LF starts the next
+    const QByteArray second(piece - 2, 'b'); // its lone CR ends the second piece
+    writeBytes(path, first + "\r\n" + second + "\rc\r\n");
+    WholeFile::Reader file(path);
+    FileLines lines(file);
+    QList<QByteArray> read;
+    QByteArrayView line;
+    while (lines.next(line))
+        read.append(line.toByteArray());
+    QCOMPARE(read.size(), 3);
+    QVERIFY(read[0] == first);
+    QVERIFY(read[1] == second);
+    QCOMPARE(read[2], QByteArray("c"));
 }
 
 QTEST_GUILESS_MAIN(TestLineFile)

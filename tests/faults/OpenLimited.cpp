@@ -5,11 +5,11 @@
 
 #include "app/Application.h"
 #include "app/HostSettings.h"
-#include "common/Form.h"
-#include "mime/MimeTypesEditorWindowUnit.h"
-#include "procedures/ProceduresEditorWindowUnit.h"
+#include "common/Modal.h"
+#include "mime/MimeTypesEditor.h"
+#include "procedures/ProceduresEditor.h"
 #include "support/Controls.h"
-#include "toolbar/ToolbarEditorWindowUnit.h"
+#include "toolbar/ToolbarEditor.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -36,14 +36,15 @@ void answer(QDialog& window)
     }
     const auto* items = window.findChild<QAbstractItemView*>();
     say(QStringLiteral("rows: %1").arg(items->model()->rowCount()));
-    click(window, "btnOk");
+    clickOk(window);
     if (window.isVisible())
-        click(window, "btnCancel");
+        clickCancel(window);
 }
 
-template <class Editor> int openEditor(HostSettings& settings)
+template <class Editor> void openEditor(HostSettings& settings)
 {
-    return showModalWindow<Editor>(nullptr, settings);
+    Editor editor(nullptr, settings);
+    Modal::exec(editor);
 }
 
 } // namespace
@@ -63,11 +64,11 @@ int main(int argc, char* argv[])
     settings.open();
     Modal::setHook(answer);
     if (editor == "toolbar")
-        openEditor<ToolbarEditorWindow>(settings);
+        openEditor<ToolbarEditor>(settings);
     else if (editor == "procedures")
-        openEditor<ProceduresEditorWindow>(settings);
+        openEditor<ProceduresEditor>(settings);
     else
-        openEditor<MimeTypesEditorWindow>(settings);
+        openEditor<MimeTypesEditor>(settings);
     say(QStringLiteral("closed"));
     return 0;
 }

@@ -5,9 +5,9 @@
 
 #include "app/Application.h"
 #include "app/HostSettings.h"
-#include "common/Form.h"
-#include "mime/MimeTypePropertiesWindowUnit.h"
-#include "mime/MimeTypesEditorWindowUnit.h"
+#include "common/Modal.h"
+#include "mime/MimeTypeDialog.h"
+#include "mime/MimeTypesEditor.h"
 #include "support/Controls.h"
 
 #include <QAbstractItemModel>
@@ -25,27 +25,27 @@ const QString killRow = QStringLiteral("X/KILL");
 
 void toggleLastRowThenOk(QDialog& editor)
 {
-    auto* view = editor.findChild<QTableView*>(QStringLiteral("lvItems"));
+    auto* view = control<QTableView>(editor, "itemsView");
     const int rows = view->model()->rowCount();
     if (rows > 0 && view->model()->index(rows - 1, 0).data().toString() == killRow) {
         view->selectRow(rows - 1);
-        click(editor, "btnRemove");
+        click(editor, "removeButton");
     } else {
-        click(editor, "btnNewType");
+        click(editor, "newTypeButton");
     }
     std::printf("saving\n");
     std::fflush(stdout);
-    click(editor, "btnOk");
+    clickOk(editor);
 }
 
 void answer(QDialog& window)
 {
     if (auto* box = qobject_cast<QMessageBox*>(&window)) {
         box->button(QMessageBox::Yes) ? box->button(QMessageBox::Yes)->click() : box->reject();
-    } else if (qobject_cast<MimeTypePropertiesWindow*>(&window)) {
-        window.findChild<QLineEdit*>(QStringLiteral("txtMIMEType"))->setText(killRow);
-        window.findChild<QLineEdit*>(QStringLiteral("txtSuffix"))->setText(QStringLiteral(".kill"));
-        click(window, "btnOk");
+    } else if (qobject_cast<MimeTypeDialog*>(&window)) {
+        control<QLineEdit>(window, "mimeTypeEdit")->setText(killRow);
+        control<QLineEdit>(window, "suffixEdit")->setText(QStringLiteral(".kill"));
+        clickOk(window);
     } else {
         toggleLastRowThenOk(window);
     }
@@ -61,7 +61,8 @@ int main(int argc, char* argv[])
     settings.open();
     Modal::setHook(answer);
     for (;;) {
-        if (showModalWindow<MimeTypesEditorWindow>(nullptr, settings) != QDialog::Accepted)
+        MimeTypesEditor editor(nullptr, settings);
+        if (Modal::exec(editor) != QDialog::Accepted)
             return 1;
         std::printf("saved\n");
         std::fflush(stdout);

@@ -1,4 +1,5 @@
-#include "app/StartWindowUnit.h"
+#include "app/StartWindow.h"
+#include "common/Modal.h"
 #include "support/Controls.h"
 #include "support/TestMain.h"
 #include "support/TestProfile.h"
@@ -73,9 +74,10 @@ void TestBadHostSettings::everyCommandReportsAndTheProgramGoesOn()
             box->accept();
         } else if (box) {
             box->button(QMessageBox::Yes)->click();
-        } else if (shown.objectName() == QLatin1String("TAdditionalFunctionsWindow")) {
+        } else if (shown.objectName() == QLatin1String("AdditionalFunctionsDialog")) {
             ++windows;
-            for (const char* reset : {"btnResetHTMLToolbar", "btnResetStdProcs", "btnResetMIME"})
+            for (const char* reset :
+                 {"resetToolbarButton", "resetProceduresButton", "resetMimeTypesButton"})
                 click(shown, reset);
             shown.reject();
         } else {
@@ -84,9 +86,9 @@ void TestBadHostSettings::everyCommandReportsAndTheProgramGoesOn()
         }
     });
     StartWindow start;
-    start.runCreateHandler();
     start.show();
-    for (const char* command : {"btnEditHTML", "btnStdProcsEditor", "btnMIMETypes", "btnMore"})
+    for (const char* command :
+         {"toolbarButton", "proceduresButton", "mimeTypesButton", "additionalButton"})
         click(start, command);
     Modal::setHook({});
 

@@ -19,11 +19,15 @@ void TestMemoryLimit::fileTooLargeForMemoryIsNeitherShownNorLost_data()
 {
     QTest::addColumn<QString>("editor");
     QTest::addColumn<QString>("option");
-    QTest::addColumn<QByteArray>("line"); // repeated to fill 64 MiB
+    QTest::addColumn<QByteArray>("first");
+    QTest::addColumn<QByteArray>("line"); // repeated after the first to fill 64 MiB
 
-    QTest::newRow("MIME types: empty lines") << "mime" << Opt_MIMEPraserCFG << QByteArray("\r\n");
+    QTest::newRow("MIME types: empty lines")
+        << "mime" << Opt_MIMEPraserCFG << QByteArray() << QByteArray("\r\n");
     QTest::newRow("toolbar: empty categories")
-        << "toolbar" << Opt_HTMLToolbarCFG << QByteArray("2:0:\r\n");
+        << "toolbar" << Opt_HTMLToolbarCFG << QByteArray() << QByteArray("2:0:\r\n");
+    QTest::newRow("procedures: empty procedures")
+        << "procedures" << Opt_AppPath << QByteArray("SECTION_0\r\n") << QByteArray("\r\n");
 }
 
 void TestMemoryLimit::fileTooLargeForMemoryIsNeitherShownNorLost()
@@ -33,11 +37,15 @@ void TestMemoryLimit::fileTooLargeForMemoryIsNeitherShownNorLost()
 #endif
     QFETCH(QString, editor);
     QFETCH(QString, option);
+    QFETCH(QByteArray, first);
     QFETCH(QByteArray, line);
     TestProfile profile;
-    const QString path = profile.hostPath(QStringLiteral("large.cfg"));
-    profile.setValues({{option, path}});
-    const QByteArray file = line.repeated((qsizetype(64) << 20) / line.size());
+    // The procedures file is named by its folder.
+    const bool byFolder = option == Opt_AppPath;
+    const QString path =
+        profile.hostPath(byFolder ? QStringLiteral("CstProcs.dat") : QStringLiteral("large.cfg"));
+    profile.setValues({{option, byFolder ? profile.hostPath(QString()) : path}});
+    const QByteArray file = first + line.repeated((qsizetype(64) << 20) / line.size());
     writeBytes(path, file);
 
     // Room for the program, far from enough for the file's document.
@@ -55,7 +63,11 @@ void TestMemoryLimit::fileTooLargeForMemoryIsNeitherShownNorLost()
     QVERIFY2(aboutFile.size() == 2 && said.contains(QStringLiteral("rows: 0")) &&
                  said.constLast() == QLatin1String("closed"),
              qPrintable(told));
-    QVERIFY2(aboutFile[0].contains(u"too large for the memory"), qPrintable(told));
+    QVERIFY2(
+        aboutFile[0].startsWith(QStringLiteral("box: Cannot read \"%1\": the file is too large "
+                                               "for the memory available.")
+                                    .arg(path)),
+        qPrintable(told));
     QVERIFY2(aboutFile[1].contains(u"could not be read whole"), qPrintable(told)); // answered No
     QVERIFY(fileBytes(path) == file);
 }

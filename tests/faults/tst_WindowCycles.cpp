@@ -1,8 +1,6 @@
-#include "common/Form.h"
 #include "common/Modal.h"
 #include "support/EveryWindow.h"
 #include "support/TestMain.h"
-#include "toolbar/ViewImageWindowUnit.h"
 
 // Opens and closes every window many times. Under LeakSanitizer (the sanitizer build of the
 // suite) anything a window fails to release is reported when the test ends.
@@ -42,9 +40,7 @@ void TestWindowCycles::everyWindowOpensAndClosesCleanly()
 {
     QFETCH(QString, window);
     for (int i = 0; i < 40; ++i) {
-        std::unique_ptr<Form> shown = makeWindow(window, *m_host);
-        if (auto* viewer = qobject_cast<ViewImageWindow*>(shown.get()))
-            viewer->loadImage(m_host->options.values[Opt_HTMLToolbarGlyphs]);
+        const std::unique_ptr<QDialog> shown = makeWindow(window, *m_host);
         Modal::exec(*shown);
     }
     QCOMPARE(QApplication::topLevelWidgets().size(), 0);

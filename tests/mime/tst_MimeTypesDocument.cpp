@@ -1,5 +1,6 @@
 #include "common/LineFile.h"
 #include "mime/MimeTypesDocument.h"
+#include "support/TestProfile.h"
 
 #include <QRandomGenerator>
 #include <QTest>
@@ -11,7 +12,7 @@ QString describe(const MimeTypesDocument& types)
 {
     QStringList rows;
     for (const MimeType& entry : types.rows)
-        rows.append(entry.type.toString() + QLatin1Char('|') + entry.suffix.toString());
+        rows.append(entry.type() + QLatin1Char('|') + entry.suffix());
     return rows.join(QStringLiteral("; "));
 }
 
@@ -123,10 +124,11 @@ void TestMimeTypesDocument::anyFileReadsBackToItsRows()
         for (int i = 0; i < size; ++i)
             file += alphabet[random.bounded(int(sizeof alphabet) - 1)];
         const MimeTypesDocument types = parseBytes(file);
-        QCOMPARE(types.rows.size(), splitLineFile(file).lines.size() / 2);
+        QCOMPARE(types.rows.size(), splitLines(file).lines.size() / 2);
         MimeTypesDocument expected = types;
         for (MimeType& entry : expected.rows)
-            entry.type = DocumentText::fromUtf8(upperCaseAscii(entry.type.utf8()));
+            entry =
+                MimeType(QString::fromUtf8(upperCaseAscii(entry.type().toUtf8())), entry.suffix());
         QCOMPARE(parseBytes(savedBytes(types)), expected);
     }
 }

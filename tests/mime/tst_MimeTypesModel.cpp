@@ -8,8 +8,7 @@ namespace {
 
 MimeType typeOf(const QString& row)
 {
-    return {DocumentText(row.section(QLatin1Char('|'), 0, 0)),
-            DocumentText(row.section(QLatin1Char('|'), 1))};
+    return MimeType(row.section(QLatin1Char('|'), 0, 0), row.section(QLatin1Char('|'), 1));
 }
 
 MimeTypesDocument typesOf(const QString& rows)
@@ -101,20 +100,20 @@ void TestMimeTypesModel::marksFollowEveryChange()
         return false;
     };
 
-    table.setRow(2, typeOf(QStringLiteral("a/b|.c")));
+    table.setNode({2, -1}, typeOf(QStringLiteral("a/b|.c")));
     QCOMPARE(marks(table), QStringLiteral("3|-; -|3; 1|2"));
     QVERIFY(heard(0) && heard(1));
     changed.clear();
-    table.takeRow(0);
+    table.takeNodes({0, -1}, 1);
     QCOMPARE(marks(table), QStringLiteral("-|2; -|1"));
     QVERIFY(heard(1));
     changed.clear();
-    table.setRow(0, typeOf(QStringLiteral("C/D|.d")));
+    table.setNode({0, -1}, typeOf(QStringLiteral("C/D|.d")));
     QCOMPARE(marks(table), QStringLiteral("-|-; -|-"));
     QVERIFY(heard(1));
-    table.insertRow(2, typeOf(QStringLiteral("c/d|.e")));
+    table.insertNodes({2, -1}, {typeOf(QStringLiteral("c/d|.e"))});
     QCOMPARE(marks(table), QStringLiteral("3|-; -|-; 1|-"));
-    table.moveRow(2, 0);
+    table.moveNode({2, -1}, {0, -1});
     QCOMPARE(marks(table), QStringLiteral("2|-; 1|-; -|-"));
     QCOMPARE(writeMimeTypes(table.document(), QStringLiteral("t")),
              QByteArray("C/D\r\n.e\r\nC/D\r\n.d\r\nA/B\r\n.c\r\n"));

@@ -46,7 +46,7 @@ void TestPlacementStore::keyPathNamesCompanyTitleAndClass()
     QCOMPARE(
         storage.keyPath(),
         QStringLiteral("Software\\TarvelSoftware\\Tarvel Halvex configuration\\TSampleWindow"));
-    QCOMPARE(storage.objectName(), QStringLiteral("FormStorage1"));
+    QCOMPARE(storage.objectName(), QStringLiteral("placementStore"));
 }
 
 void TestPlacementStore::savedPlacementComesBack_data()

@@ -8,11 +8,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <csignal>
 #include <thread>
 #ifdef Q_OS_UNIX
 #include <sys/file.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -37,7 +35,6 @@ private slots:
     void writeKeepsPermissions();
     void writeAsRootKeepsTheOwner();
     void writesInPlaceWaitForEachOther();
-    void writeCutShortLeavesOldFile();
     void displayPath_data();
     void displayPath();
 
@@ -308,27 +305,6 @@ void TestWholeFile::writesInPlaceWaitForEachOther()
     writer.join();
     QCOMPARE(whileHeld, QByteArray("old\r\n"));
     QCOMPARE(fileBytes(path), QByteArray("new\r\n"));
-#endif
-}
-
-void TestWholeFile::writeCutShortLeavesOldFile()
-{
-#ifndef Q_OS_UNIX
-    QSKIP("file-size limits are a POSIX facility");
-#else
-    QTemporaryDir dir;
-    const QString path = dir.path() + QStringLiteral("/limited.cfg");
-    writeBytes(path, "old\r\n");
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit old{};
-    getrlimit(RLIMIT_FSIZE, &old);
-    rlimit limit = old;
-    limit.rlim_cur = 100;
-    setrlimit(RLIMIT_FSIZE, &limit);
-    const QString message = errorOfWrite(path, QByteArray(5000, 'x'));
-    setrlimit(RLIMIT_FSIZE, &old);
-    QVERIFY2(message.contains(QLatin1String("File too large")), qPrintable(message));
-    QCOMPARE(fileBytes(path), QByteArray("old\r\n"));
 #endif
 }
 

@@ -13,8 +13,7 @@ QString describe(const ProceduresDocument& document)
     for (const ProcedureSection& section : document.sections) {
         QStringList procedures;
         for (const Procedure& procedure : section.procedures)
-            procedures.append(procedure.caption.toString() + QLatin1Char('=') +
-                              procedure.code.toString());
+            procedures.append(procedure.caption() + QLatin1Char('=') + procedure.code());
         sections.append(sectionCaption(section.number) + QLatin1Char('[') +
                         QString::number(section.number) + QStringLiteral("](") +
                         procedures.join(QStringLiteral(", ")) + QLatin1Char(')'));
@@ -79,8 +78,7 @@ ProceduresDocument randomDocument(QRandomGenerator& random)
         ProcedureSection section{random.bounded(10), {}};
         const int procedures = random.bounded(6);
         for (int p = 0; p < procedures; ++p)
-            section.procedures.append(
-                {DocumentText(randomCaption(random)), DocumentText(randomText(random, 8))});
+            section.procedures.append(Procedure(randomCaption(random), randomText(random, 8)));
         document.sections.append(section);
     }
     return document;
@@ -274,7 +272,7 @@ void TestProceduresDocument::saveThenLoadGivesTheSameModel()
         // Window form and back, as an Edit closed with OK does.
         for (const ProcedureSection& section : document.sections) {
             for (const Procedure& procedure : section.procedures) {
-                const QString code = procedure.code.toString();
+                const QString code = procedure.code();
                 QCOMPARE(encodeNewLines(decodeNewLines(code)), code);
             }
         }

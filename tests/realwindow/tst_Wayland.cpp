@@ -1,4 +1,3 @@
-#include "common/Form.h"
 #include "common/Modal.h"
 #include "support/EveryWindow.h"
 #include "support/TestMain.h"
@@ -55,7 +54,7 @@ void TestWayland::everyWindowOpensQuietly()
         exposed = QTest::qWaitForWindowExposed(&shown);
         shown.reject();
     });
-    std::unique_ptr<Form> opened = makeWindow(window, *m_host);
+    std::unique_ptr<QDialog> opened = makeWindow(window, *m_host);
     const int result = Modal::exec(*opened);
     opened.reset();
     Modal::setHook({});
@@ -67,5 +66,5 @@ void TestWayland::everyWindowOpensQuietly()
     QCOMPARE(settings.entryList(QDir::Files), QStringList{"Tarvel Halvex.conf"});
 }
 
-HALVEX_TEST_MAIN(TestWayland)
+HALVEX_WINDOW_SYSTEM_TEST_MAIN(TestWayland, "WAYLAND_DISPLAY")
 #include "tst_Wayland.moc"

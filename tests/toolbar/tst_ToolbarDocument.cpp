@@ -11,11 +11,10 @@ QString describe(const ToolbarDocument& document)
     QStringList categories;
     for (const ToolbarCategory& category : document.categories) {
         QStringList tags;
-        for (const ToolbarTag& tag : category.tags)
-            tags.append(tag.caption.toString() + QLatin1Char(':') + tag.tag.toString() +
-                        QLatin1Char('#') + QString::number(tag.image));
-        categories.append(category.caption.toString() + QLatin1Char('#') +
-                          QString::number(category.image) + QLatin1Char('(') +
+        for (const ToolbarTag& tag : category.tags())
+            tags.append(tag.text() + QLatin1Char('#') + QString::number(tag.image()));
+        categories.append(category.caption() + QLatin1Char('#') +
+                          QString::number(category.image()) + QLatin1Char('(') +
                           tags.join(QStringLiteral(", ")) + QLatin1Char(')'));
     }
     return categories.join(QStringLiteral("; "));
@@ -68,6 +67,9 @@ void TestToolbarDocument::readAndWriteBack_data()
     QTest::newRow("empty file, empty tree, zero bytes") << QByteArray() << "" << QByteArray();
     QTest::newRow("category without caption")
         << QByteArray("2:3") << "#3()" << QByteArray("2:3:\r\n");
+    // Fields are counted across empty ones: the template stays the fourth field.
+    QTest::newRow("empty caption of a tag")
+        << QByteArray("2:0:C\r\n1:1::t\r\n") << "C#0(:t#1)" << QByteArray("2:0:C\r\n1:1::t\r\n");
     QTest::newRow("tag without template")
         << QByteArray("2:0:C\r\n1:1:T\r\n") << "C#0(T:#1)" << QByteArray("2:0:C\r\n1:1:T:\r\n");
     QTest::newRow("colon in template cuts it")

@@ -1,8 +1,8 @@
+#include "support/TestHost.h"
 #include "support/TestMain.h"
 #include "toolbar/ImageList.h"
 #include "toolbar/ToolbarItemDelegate.h"
 #include "toolbar/ToolbarModel.h"
-#include "ToolbarTestSupport.h"
 
 #include <QPainter>
 #include <QStandardItemModel>
@@ -35,8 +35,10 @@ void TestToolbarItemDelegate::drawsImageAndLight()
     QFETCH(bool, underMouse);
     QFETCH(bool, image);
     QFETCH(bool, lit);
+    const TestHost host;
+    host.writeStrip(64);
     ImageList images;
-    images.addStrip(testStrip(64, 16));
+    images.addStrip(QImage(host.path(HostFile::ImageStrip)));
     ToolbarItemDelegate delegate(images, nullptr);
     QStandardItemModel model;
     auto* item = new QStandardItem(QString());
@@ -47,7 +49,7 @@ void TestToolbarItemDelegate::drawsImageAndLight()
     option.state = QStyle::State_Enabled;
     if (underMouse)
         option.state |= QStyle::State_MouseOver;
-    QCOMPARE(delegate.sizeHint(option, model.index(0, 0)).height() >= 16, true);
+    QVERIFY(delegate.sizeHint(option, model.index(0, 0)).height() >= 16);
     QImage canvas(100, 20, QImage::Format_RGB32);
     canvas.fill(Qt::white);
     QPainter painter(&canvas);

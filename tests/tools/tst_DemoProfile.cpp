@@ -1,10 +1,9 @@
-#include "app/DemoProfile.h"
 #include "app/HostSettings.h"
-#include "common/LineFile.h"
 #include "maintenance/DefaultLines.h"
 #include "platform/WholeFile.h"
 #include "support/TestMain.h"
 #include "support/TestProfile.h"
+#include "tools/DemoProfile.h"
 
 #include <QImage>
 #include <QSet>
@@ -24,11 +23,11 @@ void TestDemoProfile::settingsPointAtReadyFiles()
     writeDemoProfile(profile.folder());
     HostSettings settings;
     settings.open();
-    QCOMPARE(splitLineFile(WholeFile::read(settings.readString(Opt_HTMLToolbarCFG))).lines,
+    QCOMPARE(splitLines(WholeFile::read(settings.readString(Opt_HTMLToolbarCFG))).lines,
              defaultHTMLToolbarLines());
-    QCOMPARE(splitLineFile(WholeFile::read(proceduresFilePath(settings))).lines,
+    QCOMPARE(splitLines(WholeFile::read(proceduresFilePath(settings))).lines,
              defaultCstProcsLines());
-    QCOMPARE(splitLineFile(WholeFile::read(settings.readString(Opt_MIMEPraserCFG))).lines,
+    QCOMPARE(splitLines(WholeFile::read(settings.readString(Opt_MIMEPraserCFG))).lines,
              defaultMIMETypesLines());
     const QImage strip(settings.readString(Opt_HTMLToolbarGlyphs));
     QCOMPARE(strip.size(), QSize(192, 16));
