@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 
+#include "app/DisplayCheck.h"
 #include "app/HostFileCheck.h"
 #include "app/HostSettings.h"
 #include "common/EditedFile.h"
@@ -89,12 +90,12 @@ int CommandLine::run(const QStringList& arguments)
         return usageError(m_parser.errorText());
     if (m_parser.isSet(QStringLiteral("help")) || m_parser.isSet(QStringLiteral("help-all"))) {
         std::fputs(qPrintable(helpText()), stdout);
-        return done;
+        return resultsDelivered() ? done : failed;
     }
     if (m_parser.isSet(QStringLiteral("version"))) {
         print(stdout,
               QStringLiteral("halvex-config %1").arg(QCoreApplication::applicationVersion()));
-        return done;
+        return resultsDelivered() ? done : failed;
     }
     if (!m_parser.positionalArguments().isEmpty())
         return usageError(tr("Unexpected argument \"%1\".").arg(m_parser.positionalArguments()[0]));
@@ -139,8 +140,13 @@ QString CommandLine::helpText() const
     return at < 0 ? text : text.replace(at, started.size(), QStringLiteral("halvex-config"));
 }
 
+// A settings file that cannot be used is said once: every file would report it again.
 int CommandLine::check() const
 {
+    if (const QString problem = m_settings.problem(); !problem.isEmpty()) {
+        print(stdout, oneLine(problem));
+        return failed;
+    }
     bool sound = true;
     for (const HostFileCheck& file : checkHostFiles(m_settings)) {
         sound = sound && file.problem.isEmpty();
@@ -192,25 +198,15 @@ bool CommandLine::resetOne(HostFile file) const
 
 int runCommandLine(QCoreApplication& application)
 {
-    return CommandLine().run(application.arguments());
-}
-
-bool hasWindowSystem()
-{
-#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
-    return !qEnvironmentVariableIsEmpty("DISPLAY") ||
-           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
-           !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
-#else
-    return true;
-#endif
+    return CommandLine().run(withoutQtOptions(application.arguments()));
 }
 
 int refuseWithoutWindowSystem()
 {
     print(stderr, CommandLine::tr("No window system was found (neither DISPLAY nor WAYLAND_DISPLAY "
-                                  "is set): start halvex-config from a desktop session. From a "
-                                  "terminal, \"halvex-config --check\" and \"--reset\" work "
-                                  "without one; \"halvex-config --help\" tells more."));
+                                  "names one that answers): start halvex-config from a desktop "
+                                  "session. From a terminal, \"halvex-config --check\" and "
+                                  "\"--reset\" work without one; \"halvex-config --help\" tells "
+                                  "more."));
     return failed;
 }

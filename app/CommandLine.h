@@ -7,9 +7,6 @@ class QCoreApplication;
 // be written, 2 the command line itself is wrong.
 int runCommandLine(QCoreApplication& application);
 
-// Whether the windows have a window system to open on. Without one Qt would end the program
-// with a message about its plugins.
-bool hasWindowSystem();
 // Tells the user that the windows need a window system, and what the command line can do
 // without one; returns the exit status.
 int refuseWithoutWindowSystem();

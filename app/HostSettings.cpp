@@ -4,6 +4,7 @@
 #include "platform/WholeFile.h"
 
 #include <QCoreApplication>
+#include <QStringDecoder>
 
 namespace {
 
@@ -26,14 +27,30 @@ bool isOurSection(QStringView line)
     return line.sliced(1, line.size() - 2).trimmed().compare(sectionName, Qt::CaseInsensitive) == 0;
 }
 
-QStringList textLines(QByteArrayView bytes)
+// A line as text, and whether its bytes were UTF-8 text: bytes that are not read as U+FFFD, and
+// a path made of them would name another file.
+struct TextLine
 {
-    QString text = QString::fromUtf8(bytes);
-    if (text.startsWith(QChar(0xFEFF)))
-        text.remove(0, 1);
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    return text.split(QLatin1Char('\n'));
+    QString text;
+    bool utf8;
+};
+
+QList<TextLine> textLines(QByteArrayView bytes)
+{
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        bytes = bytes.sliced(3);
+    QList<TextLine> lines;
+    qsizetype at = 0;
+    while (at <= bytes.size()) {
+        qsizetype end = at;
+        while (end < bytes.size() && bytes[end] != '\r' && bytes[end] != '\n')
+            ++end;
+        QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        QString text = decoder.decode(bytes.sliced(at, end - at));
+        lines.append(TextLine{std::move(text), !decoder.hasError()});
+        at = end + (end + 1 < bytes.size() && bytes[end] == '\r' && bytes[end + 1] == '\n' ? 2 : 1);
+    }
+    return lines;
 }
 
 // A path cannot hold a NUL: the system would take the part before it, and a read and a write
@@ -55,20 +72,23 @@ QString checkedValue(const QString& value, const QString& name, const QString& o
 QString hostSettingsValue(QByteArrayView fileBytes, const QString& name, const QString& origin)
 {
     QString value;
+    bool utf8 = true;
     bool inSection = false;
-    for (const QString& line : textLines(fileBytes)) {
-        if (isSectionLine(line)) {
-            inSection = isOurSection(line);
+    for (const TextLine& line : textLines(fileBytes)) {
+        if (isSectionLine(line.text)) {
+            inSection = isOurSection(line.text);
             continue;
         }
-        const qsizetype equals = line.indexOf(QLatin1Char('='));
+        const qsizetype equals = line.text.indexOf(QLatin1Char('='));
         if (!inSection || equals < 0)
             continue;
-        if (QStringView(line).first(equals).trimmed().compare(name, Qt::CaseInsensitive) == 0)
-            value = line.mid(equals + 1);
+        if (QStringView(line.text).first(equals).trimmed().compare(name, Qt::CaseInsensitive) ==
+            0) {
+            value = line.text.mid(equals + 1);
+            utf8 = line.utf8;
+        }
     }
-    // Bytes that are not UTF-8 were read as U+FFFD, and the path would name another file.
-    if (value.contains(QChar::ReplacementCharacter) && !fileBytes.contains("\xEF\xBF\xBD"))
+    if (!utf8)
         throw AppError(
             HostSettingsMessages::tr("The host's setting %1 in \"%2\" holds bytes that are not "
                                      "UTF-8 text, so this program cannot name the file. Correct "
@@ -106,6 +126,11 @@ void HostSettings::requireSettingsFolder() const
 {
 }
 
+QString HostSettings::problem() const
+{
+    return {};
+}
+
 QString HostSettings::readString(const QString& name) const
 {
     QSettings key(QStringLiteral("HKEY_CURRENT_USER\\") + QString::fromWCharArray(keyPath),
@@ -123,19 +148,44 @@ QString HostSettings::readString(const QString& name) const
 
 namespace {
 
-// Settings files are small; anything else (a device, a fifo, a huge file) is taken as no
-// settings rather than read, so that a wrong file cannot hang the program.
+// Settings files are small; anything else (a device, a fifo, a huge file) is refused rather than
+// read, so that a wrong file cannot hang the program.
 constexpr qint64 largestSettingsFile = 1 << 20;
 
-QByteArray fileBytes(const QString& path)
+QString unusable(const QString& path, const QString& why)
+{
+    //: %1 is the settings file's path, %2 what is wrong with it.
+    return HostSettingsMessages::tr("The host's settings file \"%1\" cannot be used: %2. The "
+                                    "README's section \"Where the host settings live\" tells how "
+                                    "to write one.")
+        .arg(displayPath(path), why);
+}
+
+// By its byte order mark, or by the NUL byte beside nearly every ASCII character. A stray NUL
+// is left to the value that holds it.
+bool looksLikeUtf16(QByteArrayView bytes)
+{
+    return bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF") ||
+           (bytes.size() >= 4 && bytes.count('\0') >= bytes.size() / 4);
+}
+
+// The file's bytes; throws, saying what is wrong, when it cannot be used.
+QByteArray settingsBytes(const QString& path)
 {
     const QFileInfo info(path);
-    if (!info.isFile() || info.size() > largestSettingsFile)
-        return {};
+    if (!info.exists())
+        throw AppError(unusable(path, HostSettingsMessages::tr("it does not exist")));
+    if (!info.isFile())
+        throw AppError(unusable(path, HostSettingsMessages::tr("it is not a regular file")));
+    if (info.size() > largestSettingsFile)
+        throw AppError(unusable(path, HostSettingsMessages::tr("it is larger than 1 MiB")));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.read(largestSettingsFile);
+        throw AppError(unusable(path, file.errorString()));
+    QByteArray bytes = file.read(largestSettingsFile);
+    if (looksLikeUtf16(bytes))
+        throw AppError(unusable(path, HostSettingsMessages::tr("it is UTF-16 text, not UTF-8")));
+    return bytes;
 }
 
 } // namespace
@@ -169,8 +219,20 @@ void HostSettings::open()
 
 QString HostSettings::readString(const QString& name) const
 {
+    requireSettingsFolder();
     const QString path = settingsFilePath();
-    return hostSettingsValue(fileBytes(path), name, displayPath(path));
+    return hostSettingsValue(settingsBytes(path), name, displayPath(path));
+}
+
+QString HostSettings::problem() const
+{
+    try {
+        requireSettingsFolder();
+        settingsBytes(settingsFilePath());
+    } catch (const AppError& error) {
+        return error.message();
+    }
+    return {};
 }
 
 #endif

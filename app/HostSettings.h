@@ -19,8 +19,11 @@ public:
     void requireSettingsFolder() const;
 
     // The value as stored, or empty when the value or the key is missing. Throws, naming the
-    // setting, when the value holds a NUL character.
+    // setting, when the value holds a NUL character or bytes that are not UTF-8 text; throws,
+    // saying what is wrong with it, when the settings file cannot be used.
     QString readString(const QString& name) const override;
+    // What is wrong with the settings file, with its full path; empty when it can be used.
+    QString problem() const;
 
     // The settings file; empty on Windows, where the settings are in the registry, and where
     // the user has no settings folder.
@@ -29,5 +32,5 @@ public:
 
 // The value of a setting in the bytes of a settings file: the last "name=value" line of its
 // "[TMainWindow]" section, or empty. Throws, naming the setting and origin, when the value holds
-// a NUL character.
+// a NUL character or bytes that are not UTF-8 text.
 QString hostSettingsValue(QByteArrayView fileBytes, const QString& name, const QString& origin);

@@ -2,6 +2,7 @@
 
 #include "app/HostSettings.h"
 #include "common/ErrorGuard.h"
+#include "common/HostFiles.h"
 #include "common/Glyphs.h"
 #include "common/Modal.h"
 #include "common/PlacementKeys.h"
@@ -32,9 +33,15 @@ StartWindow::StartWindow(QWidget* parent)
     ui->toolbarButton->setFocus();
     // A failure is shown and the window opens all the same: each editor then reports its own.
     runGuarded(this, [this] { m_hostSettings->open(); });
+    PlacementStore::setReserved([this](const QString& path) {
+        return isHostFile(path, *m_hostSettings);
+    });
 }
 
-StartWindow::~StartWindow() = default;
+StartWindow::~StartWindow()
+{
+    PlacementStore::setReserved({});
+}
 
 const HostOptions& StartWindow::options() const
 {

@@ -1,5 +1,6 @@
 #include "app/Application.h"
 #include "app/CommandLine.h"
+#include "app/DisplayCheck.h"
 #include "app/StartWindow.h"
 
 #include <QApplication>
@@ -9,6 +10,18 @@
 #include <csignal>
 #include <cstdio>
 
+namespace {
+
+QStringList argumentsOf(int argc, char* argv[])
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    return arguments;
+}
+
+} // namespace
+
 int main(int argc, char* argv[])
 {
 #ifdef SIGXFSZ
@@ -16,11 +29,13 @@ int main(int argc, char* argv[])
     // of the signal ending the program half-way through.
     std::signal(SIGXFSZ, SIG_IGN);
 #endif
-    // Any option asks for the command line, which needs no window system.
-    if (argc > 1 || !hasWindowSystem()) {
+    // The command line needs no window system; the windows need one that answers.
+    const QStringList arguments = argumentsOf(argc, argv);
+    const bool commandLine = asksForCommandLine(arguments);
+    if (commandLine || !hasWindowSystem(arguments)) {
         QCoreApplication application(argc, argv);
         setUpCommandLine(application);
-        return argc > 1 ? runCommandLine(application) : refuseWithoutWindowSystem();
+        return commandLine ? runCommandLine(application) : refuseWithoutWindowSystem();
     }
     QApplication application(argc, argv);
     setUpApplication(application);

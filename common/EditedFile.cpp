@@ -57,34 +57,36 @@ FileReplacement::FileReplacement(HostFile file, const HostOptions& options, QStr
 {
 }
 
-// The settings may have changed while the question was open: the path is checked again.
+// The file may have been swapped for a link while the question was open: what is written is
+// checked again, at the end of its links, just before it is written.
 void FileReplacement::write(const Write& write) const
 {
     requireOwnFile(m_file, m_path, m_options);
-    WholeFile::write(m_path, [&](QIODevice& file) {
-        FileLineWriter lines(m_path, file);
-        write(lines);
-        lines.finish();
-    });
+    WholeFile::write(
+        m_path,
+        [&](QIODevice& file) {
+            FileLineWriter lines(m_path, file);
+            write(lines);
+            lines.finish();
+        },
+        [this](const QString& target) { requireOwnFile(m_file, target, m_options); });
 }
 
 EditedFile::EditedFile(HostFile file, const HostOptions& options) : m_file(file), m_options(options)
 {
 }
 
-// The rest of a file that a line or a NUL stopped is read for the hash, and the identity is taken
-// again after the read: a file replaced while it was read then differs in its hash, and OK asks.
+// The rest of a file that a line or a NUL stopped is read for the hash: a file changed while it
+// was read then differs in its hash, and OK asks.
 void EditedFile::readLines(const std::function<bool(LineSource&)>& read)
 {
     m_readPath = hostFilePath(m_file, m_options);
-    m_identity = WholeFile::identity(m_readPath);
-    m_state = m_identity.exists ? State::Unread : State::Missing;
+    m_state = WholeFile::identity(m_readPath).exists ? State::Unread : State::Missing;
     WholeFile::Reader file(m_readPath);
     FileLines lines(file);
     const bool whole = readWithin(lines, read);
     file.drain();
     m_hash = file.hash();
-    m_identity = WholeFile::identity(m_readPath);
     m_state = whole ? State::Whole : State::Partial;
 }
 
@@ -143,10 +145,10 @@ QString EditedFile::questionBeforeWriting(const QString& path) const
     return {};
 }
 
+// By the bytes alone: a file touched, or copied away and back, lost nothing, and a question
+// that cries wolf teaches the user to answer Yes.
 bool EditedFile::changedOnDisk(const QString& path) const
 {
-    if (WholeFile::identity(path) != m_identity)
-        return true;
     const std::optional<quint64> hash = WholeFile::fileHash(path);
     return !hash || *hash != m_hash;
 }

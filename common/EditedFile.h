@@ -46,6 +46,7 @@ class EditedFile
 {
 public:
     EditedFile(HostFile file, const HostOptions& options);
+    HostFile file() const { return m_file; }
 
     // Reads the file that the host's settings name now into a document. Throws when the file
     // cannot be read, or does not fit into memory together with the rows that show it. Only a
@@ -83,6 +84,5 @@ private:
     const HostOptions& m_options;
     State m_state = State::NotRead;
     QString m_readPath;
-    WholeFile::Identity m_identity;
     quint64 m_hash = 0;
 };

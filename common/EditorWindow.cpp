@@ -11,8 +11,11 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QMimeData>
 #include <QTreeView>
 #include <QUndoStack>
+
+#include <memory>
 
 EditorWindow::EditorWindow(QWidget* parent, HostFile file, const HostOptions& options,
                            const QString& placementKey)
@@ -196,6 +199,8 @@ TreePosition EditorWindow::selectedPosition() const
     return selected.isEmpty() ? TreePosition() : m_model->positionOf(selected.first());
 }
 
+// The node's parent is opened first: a node moved into a closed category (a drop) would stay
+// selected but hidden, and the keys would act on a node the user cannot see.
 void EditorWindow::showNode(TreePosition at)
 {
     const QModelIndex node = m_model->indexOf(at);
@@ -203,6 +208,8 @@ void EditorWindow::showNode(TreePosition at)
         m_view->selectionModel()->clear();
         return;
     }
+    if (auto* tree = qobject_cast<QTreeView*>(m_view); tree && node.parent().isValid())
+        tree->expand(node.parent());
     m_view->setCurrentIndex(node);
     m_view->scrollTo(node);
 }
@@ -217,9 +224,12 @@ void EditorWindow::select(TreePosition at, bool removed)
     showNode(removed ? m_model->afterRemoval(at) : at);
 }
 
+// A step that fails in its first run is not on the stack: it is ours to free.
 void EditorWindow::push(QUndoCommand* step)
 {
+    std::unique_ptr<QUndoCommand> owned(step);
     m_undoStack->push(step);
+    owned.release();
 }
 
 void EditorWindow::editSelected()
@@ -249,16 +259,48 @@ void EditorWindow::cutSelected()
     removeNode(at, tr("Cut %1").arg(nodeTitle(at)));
 }
 
+// Beside the text, the clipboard says which file's lines it holds, so that another editor does
+// not take them for its own.
 void EditorWindow::copySelected()
 {
     const TreePosition at = selectedPosition();
-    if (isEditable(at))
-        QGuiApplication::clipboard()->setText(nodeText(at));
+    if (!isEditable(at))
+        return;
+    const QString text = nodeText(at);
+    auto* data = new QMimeData;
+    data->setText(text);
+    data->setData(clipboardKind(m_file.file()), text.toUtf8());
+    QGuiApplication::clipboard()->setMimeData(data);
 }
 
 void EditorWindow::paste()
 {
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    for (const HostFile kind : everyHostFile) {
+        if (kind != m_file.file() && data && data->hasFormat(clipboardKind(kind))) {
+            //: %1 is a file's title: "standard procedures file".
+            Modal::refuse(this, tr("The clipboard holds lines of the %1, which cannot be pasted "
+                                   "here. Nothing was pasted.")
+                                    .arg(hostFileTitle(kind)));
+            return;
+        }
+    }
     pasteText(clipboardText(), selectedPosition());
+}
+
+QString EditorWindow::clipboardKind(HostFile file)
+{
+    switch (file) {
+    case HostFile::Toolbar:
+        return QStringLiteral("application/x-halvex-config-toolbar");
+    case HostFile::Procedures:
+        return QStringLiteral("application/x-halvex-config-procedures");
+    case HostFile::MimeTypes:
+        return QStringLiteral("application/x-halvex-config-mime-types");
+    case HostFile::ImageStrip:
+        break;
+    }
+    return QStringLiteral("application/x-halvex-config-image-strip");
 }
 
 void EditorWindow::moveSelectedUp()
@@ -309,6 +351,12 @@ QString EditorWindow::changeStepText(const QString& title)
 {
     //: An undo step: a node changed with Edit. %1 is "tag "Bold"" or the like.
     return tr("Change %1").arg(title);
+}
+
+QString EditorWindow::pasteTooLargeText()
+{
+    return tr("Cannot paste: what the clipboard holds is too large for the memory available. "
+              "Nothing was pasted.");
 }
 
 QString EditorWindow::pasteStepText(const QString& title)

@@ -95,6 +95,7 @@ protected:
     static QString addStepText(const QString& title);
     static QString changeStepText(const QString& title);
     static QString pasteStepText(const QString& title);
+    static QString pasteTooLargeText();
 
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -115,6 +116,8 @@ private:
     bool isKeyOfDisabledCommand(const QKeyEvent& key) const;
     const QString& clipboardText();
     void runIfAble(const std::function<void()>& run, const std::function<bool()>& canRun);
+    // The clipboard format that marks lines copied from that file's editor.
+    static QString clipboardKind(HostFile file);
 
     EditedFile m_file;
     QUndoStack* m_undoStack;

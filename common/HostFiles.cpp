@@ -6,6 +6,7 @@
 #include "platform/WholeFile.h"
 
 #include <QCoreApplication>
+#include <QDir>
 
 namespace {
 
@@ -44,19 +45,40 @@ QString hostFileTitle(HostFile file)
     return {};
 }
 
-QString hostFilePath(HostFile file, const HostOptions& options)
+QString hostSettingName(HostFile file)
 {
     switch (file) {
     case HostFile::Toolbar:
-        return options.readString(Opt_HTMLToolbarCFG);
+        return Opt_HTMLToolbarCFG;
     case HostFile::ImageStrip:
-        return options.readString(Opt_HTMLToolbarGlyphs);
+        return Opt_HTMLToolbarGlyphs;
     case HostFile::Procedures:
-        return proceduresFilePath(options);
+        return Opt_AppPath;
     case HostFile::MimeTypes:
-        return options.readString(Opt_MIMEPraserCFG);
+        return Opt_MIMEPraserCFG;
     }
     return {};
+}
+
+// A path relative to nothing in particular would be taken from whatever folder the program was
+// started in, and a reset would create the file there.
+QString hostFilePath(HostFile file, const HostOptions& options)
+{
+    const QString setting = hostSettingName(file);
+    const QString value = options.readString(setting);
+    if (value.isEmpty())
+        throw AppError(
+            //: %1 is a file's title ("HTML toolbar file"), %2 the setting's name.
+            HostFilesMessages::tr("The host's settings name no %1: %2 is empty or not set.")
+                .arg(hostFileTitle(file), setting));
+    if (QDir::isRelativePath(value))
+        throw AppError(
+            //: %1 is the setting's name, %2 its value.
+            HostFilesMessages::tr("The host's setting %1 is \"%2\", which is not a full path: "
+                                  "the file would be looked for in whatever folder this program "
+                                  "was started from. Correct it in the host.")
+                .arg(setting, displayPath(value)));
+    return file == HostFile::Procedures ? value + QStringLiteral("CstProcs.dat") : value;
 }
 
 QString otherUseOf(HostFile file, const QString& path, const HostOptions& options)
@@ -84,4 +106,15 @@ void requireOwnFile(HostFile file, const QString& path, const HostOptions& optio
         throw AppError(
             HostFilesMessages::tr("Cannot write \"%1\" as the %2: %3. Nothing was written.")
                 .arg(displayPath(path), hostFileTitle(file), otherUse));
+}
+
+bool isHostFile(const QString& path, const HostOptions& options)
+{
+    if (WholeFile::sameFile(path, options.settingsFilePath()))
+        return true;
+    for (const HostFile file : everyHostFile) {
+        if (WholeFile::sameFile(path, readablePath(file, options)))
+            return true;
+    }
+    return false;
 }

@@ -13,7 +13,10 @@ inline constexpr HostFile everyHostFile[] = {HostFile::Toolbar, HostFile::ImageS
 
 // What the file is, for messages: "HTML toolbar file".
 QString hostFileTitle(HostFile file);
-// The file's path as the host's settings name it now; empty when they name none.
+// The setting that names the file: Opt_AppPath for the procedures file.
+QString hostSettingName(HostFile file);
+// The file's path as the host's settings name it now. Throws, naming the setting, when it names
+// none or a path that is not a full one.
 QString hostFilePath(HostFile file, const HostOptions& options);
 
 // Why path, read or written as file, is not that file's own: it is also another of the host's
@@ -22,3 +25,5 @@ QString otherUseOf(HostFile file, const QString& path, const HostOptions& option
 // Throws when path, about to be written as file, is also another of the host's files or the
 // host's settings file, naming both.
 void requireOwnFile(HostFile file, const QString& path, const HostOptions& options);
+// Whether path is one of the host's files, or its settings file.
+bool isHostFile(const QString& path, const HostOptions& options);

@@ -18,12 +18,3 @@ public:
     // The file the settings are kept in, where they are kept in a file (not the registry).
     virtual QString settingsFilePath() const { return {}; }
 };
-
-// The procedures file: the application folder with the file name glued on, nothing between.
-// Without a folder there is no path at all, rather than a bare name that would land in
-// whatever folder the program was started from.
-inline QString proceduresFilePath(const HostOptions& options)
-{
-    const QString folder = options.readString(Opt_AppPath);
-    return folder.isEmpty() ? QString() : folder + QStringLiteral("CstProcs.dat");
-}

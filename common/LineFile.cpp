@@ -224,8 +224,7 @@ void FileLineWriter::add(QByteArrayView utf8)
     const QString text = QString::fromUtf8(utf8);
     const std::optional<QByteArray> encoded = CodePage::encode(text);
     if (!encoded)
-        refuse(LineFileMessages::tr("%1, which the code page %2 cannot hold")
-                   .arg(describe(CodePage::firstUnencodable(text)), CodePage::name()));
+        refuse(unwritableCharacter(text));
     m_bytes.append(*encoded);
 }
 
@@ -274,4 +273,14 @@ QByteArray joinLineFile(const QStringList& lines, const QString& fileName)
         writer.endLine();
     }
     return writer.take();
+}
+
+QString unwritableCharacter(QStringView text)
+{
+    const QString character = CodePage::firstUnencodable(text);
+    if (character.isEmpty())
+        return {};
+    //: %1 is "the character "Ω" (U+03A9)", %2 the code page's name.
+    return LineFileMessages::tr("%1, which the code page %2 cannot hold")
+        .arg(describe(character), CodePage::name());
 }

@@ -161,5 +161,10 @@ template <class Writer> QByteArray lineFileBytes(const QString& fileName, Writer
     return lines.take();
 }
 
+// The first character of text that the code page cannot hold, described for a message ("the
+// character "Ω" (U+03A9), which the code page Windows-1252 cannot hold"); empty when it can hold
+// every one.
+QString unwritableCharacter(QStringView text);
+
 // The bytes of the lines, each followed by CR LF. Throws as FileLineWriter does.
 QByteArray joinLineFile(const QStringList& lines, const QString& fileName);

@@ -11,3 +11,32 @@ template <class T> void giveBackRoom(QList<T>& list)
     if (list.capacity() > list.size() && list.size() * qsizetype(sizeof(T)) <= largestCopied)
         list.squeeze();
 }
+
+// A model's nodes going in and out of a document's list, so that running out of memory leaves
+// both lists as they were: every allocation comes before the first element moves.
+
+// Moves count elements from at on out of list into a new list; the caller then removes them.
+template <class T, class Out = T> QList<Out> moveOut(QList<T>& list, qsizetype at, qsizetype count)
+{
+    QList<Out> out;
+    out.reserve(count);
+    list.detach();
+    for (qsizetype i = 0; i < count; ++i)
+        out.append(Out(std::move(list[at + i])));
+    return out;
+}
+
+// Makes room in list for count more elements, before a model tells its views of the change.
+template <class T> void makeRoom(QList<T>& list, qsizetype count)
+{
+    list.reserve(list.size() + count);
+}
+
+// Moves the elements of from into list at at, where room was made; converts each by take.
+template <class T, class From, class Take>
+void moveIn(QList<T>& list, qsizetype at, QList<From>& from, Take take)
+{
+    list.insert(at, from.size(), T());
+    for (qsizetype i = 0; i < from.size(); ++i)
+        list[at + i] = take(std::move(from[i]));
+}

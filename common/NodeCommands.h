@@ -34,7 +34,8 @@ public:
     // The model holds the nodes while they are in, so that a large paste is not kept twice.
     void redo() override
     {
-        m_model.insertNodes(m_first, std::exchange(m_nodes, {}));
+        m_model.insertNodes(m_first, m_nodes);
+        m_nodes.clear();
         if (m_selectNext)
             m_select(shifted(m_first, m_count - 1), false);
         m_selectNext = true;
@@ -71,9 +72,18 @@ public:
         m_select(m_at, true);
     }
 
+    // The node stays the step's own until the model has taken it.
     void undo() override
     {
-        m_model.insertNodes(m_at, {std::exchange(m_node, {})});
+        QList<Node> node;
+        node.reserve(1);
+        node.append(std::move(m_node));
+        try {
+            m_model.insertNodes(m_at, node);
+        } catch (...) {
+            m_node = std::move(node.first());
+            throw;
+        }
         m_select(m_at, false);
     }
 

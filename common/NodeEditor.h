@@ -80,17 +80,24 @@ protected:
 
     QString nodeText(TreePosition at) const override { return clipboardText(m_model->node(at)); }
 
+    // The nodes are all made before the model is touched, and the model makes room for them
+    // before it changes: running out of memory leaves the document and the undo stack as they
+    // were.
     void pasteText(const QString& text, TreePosition selected) override
     {
-        Paste paste = readPaste(text, selected);
-        if (!paste.refusal.isEmpty()) {
-            Modal::refuse(this, paste.refusal);
-            return;
+        try {
+            Paste paste = readPaste(text, selected);
+            if (!paste.refusal.isEmpty()) {
+                Modal::refuse(this, paste.refusal);
+                return;
+            }
+            const QString what = paste.nodes.size() == 1 ? title(paste.nodes.first())
+                                                         : titleOfMany(paste.nodes);
+            push(new InsertNodes<Model>(*m_model, paste.first, std::move(paste.nodes),
+                                        pasteStepText(what), selector(), true));
+        } catch (const std::bad_alloc&) {
+            Modal::refuse(this, pasteTooLargeText());
         }
-        const QString what = paste.nodes.size() == 1 ? title(paste.nodes.first())
-                                                     : titleOfMany(paste.nodes);
-        push(new InsertNodes<Model>(*m_model, paste.first, std::move(paste.nodes),
-                                    pasteStepText(what), selector(), true));
     }
 
 private:

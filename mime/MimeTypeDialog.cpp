@@ -33,3 +33,13 @@ MimeType MimeTypeDialog::type() const
 {
     return MimeType(ui->mimeTypeEdit->text(), ui->suffixEdit->text());
 }
+
+void MimeTypeDialog::accept()
+{
+    const QString refusal = refusalFor(type());
+    if (!refusal.isEmpty()) {
+        Modal::refuse(this, refusal);
+        return;
+    }
+    QDialog::accept();
+}

@@ -11,7 +11,8 @@ namespace Ui {
 class MimeTypeDialog;
 }
 
-// One MIME type and its suffix; the focus starts on OK. Nothing typed is checked or changed.
+// One MIME type and its suffix; the focus starts on OK. Nothing typed is changed, and only what
+// the file cannot hold (a character outside its code page) is refused.
 class MimeTypeDialog : public QDialog
 {
     Q_OBJECT
@@ -24,6 +25,9 @@ public:
     static std::optional<MimeType> edit(QWidget* parent, const MimeType& type);
 
     MimeType type() const;
+
+public slots:
+    void accept() override;
 
 private:
     std::unique_ptr<Ui::MimeTypeDialog> ui;

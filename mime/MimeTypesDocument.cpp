@@ -2,10 +2,20 @@
 
 #include "common/LineFile.h"
 #include "common/ListRoom.h"
+#include "common/QuotedText.h"
 
 #include <QCoreApplication>
 
 #include <algorithm>
+
+namespace {
+
+struct MimeTypesDocumentMessages
+{
+    Q_DECLARE_TR_FUNCTIONS(MimeTypesDocument)
+};
+
+} // namespace
 
 // UTF-8 keeps every byte of a character outside ASCII above 0x7F, so only real a to z change.
 QByteArray upperCaseAscii(QByteArrayView utf8)
@@ -57,8 +67,18 @@ MimeTypesRead readMimeTypes(LineSource& lines)
     QByteArrayView line;
     while (lines.next(line)) {
         DocumentText type = DocumentText::fromUtf8(line);
-        if (!lines.next(line))
+        if (!lines.next(line)) {
+            // Written back, the file would lose the line: it counts as read in part.
+            result.stoppedBy = AppError(
+                //: %2 is a quoted path or "the clipboard", %3 the line, quoted.
+                MimeTypesDocumentMessages::tr("Line %1 of %2: %3 is a MIME type without the line "
+                                              "of its suffix after it. Reading stopped at this "
+                                              "line.")
+                    .arg(QString::number(lines.lineNumber()), lines.origin(),
+                         quotedText(type.toString())));
+            result.whole = false;
             break;
+        }
         result.document.rows.append(MimeTypeLineReader::row(std::move(type), line));
     }
     giveBackRoom(result.document.rows);
@@ -70,16 +90,32 @@ MimeTypesRead readMimeTypes(QByteArrayView bytes)
     return readLineFileBytes(bytes, QString(), &readMimeTypes);
 }
 
+QString refusalFor(const MimeType& type)
+{
+    const QString character = unwritableCharacter(type.type() + type.suffix());
+    //: %1 is "the character "Ω" (U+03A9), which the code page Windows-1252 cannot hold".
+    return character.isEmpty()
+               ? QString()
+               : MimeTypesDocumentMessages::tr("The MIME types file cannot hold %1.").arg(character);
+}
+
 MimeTypesPaste readMimeTypesPaste(QStringView text)
 {
     TextLines lines(text);
     if (QString refusal = lines.refusal(); !refusal.isEmpty())
         return {{}, std::move(refusal)};
-    MimeTypesPaste paste{readMimeTypes(lines).document.rows, {}};
-    if (paste.types.isEmpty())
-        paste.refusal = QCoreApplication::translate(
-            "MimeTypesDocument", "The clipboard holds no MIME types: a type and its suffix are "
-                                 "two lines.");
+    MimeTypesRead read = readMimeTypes(lines);
+    MimeTypesPaste paste{std::move(read.document.rows), {}};
+    if (read.stoppedBy)
+        paste.refusal = read.stoppedBy->message();
+    else if (paste.types.isEmpty())
+        paste.refusal = MimeTypesDocumentMessages::tr(
+            "The clipboard holds no MIME types: a type and its suffix are two lines.");
+    for (const MimeType& type : paste.types) {
+        if (!paste.refusal.isEmpty())
+            break;
+        paste.refusal = refusalFor(type);
+    }
     return paste;
 }
 

@@ -49,9 +49,12 @@ using MimeTypesRead = LineFileRead<MimeTypesDocument>;
 // The letters a to z become A to Z; every other character stays, letters outside ASCII too.
 QByteArray upperCaseAscii(QByteArrayView utf8);
 
-// Lines 2k and 2k+1 form entry k; a last line without a partner is left out.
+// Lines 2k and 2k+1 form entry k; a last line without a partner stops the reader.
 MimeTypesRead readMimeTypes(LineSource& lines);
 MimeTypesRead readMimeTypes(QByteArrayView bytes);
+
+// Why the file cannot hold the entry: a character its code page has not. Empty when it can.
+QString refusalFor(const MimeType& type);
 
 // What a text in the file's own lines holds for pasting: pairs of lines; or why it cannot be
 // pasted.

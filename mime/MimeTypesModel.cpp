@@ -1,6 +1,8 @@
 #include "mime/MimeTypesModel.h"
 
 #include "common/NodeDrag.h"
+#include "common/ListRoom.h"
+#include "common/RowRoom.h"
 
 #include <QColor>
 
@@ -46,26 +48,30 @@ void MimeTypesModel::setDocument(MimeTypesDocument document)
     endResetModel();
 }
 
-void MimeTypesModel::insertNodes(TreePosition first, QList<MimeType> types)
+// Room is made before the model's signals, and the rows move only then: running out of memory
+// changes nothing.
+void MimeTypesModel::insertNodes(TreePosition first, QList<MimeType>& types)
 {
     const int count = int(types.size());
+    requireRoomForRows(count);
+    types.detach();
+    makeRoom(m_document.rows, count);
+    m_typeCounts.reserve(m_typeCounts.size() + count);
+    m_suffixCounts.reserve(m_suffixCounts.size() + count);
     beginInsertRows({}, first.top, first.top + count - 1);
-    for (const MimeType& type : types)
+    for (const MimeType& type : std::as_const(types))
         this->count(type, +1);
-    m_document.rows.insert(first.top, count, {});
-    std::move(types.begin(), types.end(), m_document.rows.begin() + first.top);
+    moveIn(m_document.rows, first.top, types, [](MimeType&& type) { return type; });
     endInsertRows();
     marksMayHaveChanged();
 }
 
 QList<MimeType> MimeTypesModel::takeNodes(TreePosition first, int count)
 {
-    QList<MimeType>& rows = m_document.rows;
+    QList<MimeType> taken = moveOut(m_document.rows, first.top, count);
     beginRemoveRows({}, first.top, first.top + count - 1);
-    QList<MimeType> taken(std::make_move_iterator(rows.begin() + first.top),
-                          std::make_move_iterator(rows.begin() + first.top + count));
-    rows.remove(first.top, count);
-    for (const MimeType& type : taken)
+    m_document.rows.remove(first.top, count);
+    for (const MimeType& type : std::as_const(taken))
         this->count(type, -1);
     endRemoveRows();
     marksMayHaveChanged();

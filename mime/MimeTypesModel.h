@@ -23,11 +23,12 @@ public:
     void setDocument(MimeTypesDocument document);
     const MimeType& row(int row) const { return m_document.rows.at(row); }
 
-    // Rows as the editing steps take them: a row is a top-level position.
+    // Rows as the editing steps take them: a row is a top-level position. insertNodes moves the
+    // rows out of the list it is given, and leaves them there when it runs out of memory.
     using Node = MimeType;
     using Document = MimeTypesDocument;
     MimeType node(TreePosition at) const { return row(at.top); }
-    void insertNodes(TreePosition first, QList<MimeType> types);
+    void insertNodes(TreePosition first, QList<MimeType>& types);
     QList<MimeType> takeNodes(TreePosition first, int count);
     void setNode(TreePosition at, const MimeType& type);
     // to counts as after the move.

@@ -5,6 +5,8 @@
 
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
 #include <QProcess>
 #include <QUrl>
 
@@ -38,12 +40,13 @@ void leaveRunning(QProcess* opener)
 }
 
 // xdg-open says whether it found a program, and how it failed if not; it returns once the
-// program is started. One that takes longer is taken to be starting it.
+// program is started. One that takes longer is taken to be starting it. It is given a file URL,
+// which it can take neither for a web address nor for an option.
 void openWithXdgOpen(const QString& path)
 {
     auto* opener = new QProcess;
     opener->setProcessChannelMode(QProcess::MergedChannels);
-    opener->start(QStringLiteral("xdg-open"), {path});
+    opener->start(QStringLiteral("xdg-open"), {QUrl::fromLocalFile(path).toString()});
     if (!opener->waitForStarted()) {
         delete opener;
         cannotOpen(path, ExternalProgramMessages::tr(
@@ -65,12 +68,30 @@ void openWithXdgOpen(const QString& path)
 }
 #endif
 
+// Only a file that is there is handed on: a setting that names a web address, an option or
+// nothing would have the system open something else.
+void requireLocalFile(const QString& path)
+{
+    if (path.isEmpty())
+        throw AppError(ExternalProgramMessages::tr(
+            "Cannot open the file in another program: no file name is set in the host's "
+            "settings."));
+    const QFileInfo file(path);
+    if (QDir::isRelativePath(path))
+        cannotOpen(path, ExternalProgramMessages::tr("it is not a full path to a file"));
+    if (!file.exists())
+        cannotOpen(path, ExternalProgramMessages::tr("the file does not exist"));
+    if (!file.isFile())
+        cannotOpen(path, ExternalProgramMessages::tr("it is not a regular file"));
+}
+
 } // namespace
 
 namespace ExternalProgram {
 
 void open(const QString& path)
 {
+    requireLocalFile(path);
     if (testHook) {
         testHook(path);
         return;

@@ -7,7 +7,8 @@
 // The program that the system associates with a file's type.
 namespace ExternalProgram {
 
-// Opens the file in it and returns without waiting for it. Throws, naming the file, when the
+// Opens the file in it and returns without waiting for it. Throws, naming the file, when it is
+// not a file that is there (a missing file, a folder, a relative path, a web address), or when the
 // system has no such program or cannot start it.
 void open(const QString& path);
 

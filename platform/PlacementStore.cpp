@@ -3,6 +3,7 @@
 #include "platform/ConfigFolder.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QSettings>
@@ -12,6 +13,7 @@ namespace {
 
 QString sharedCompanyName = QStringLiteral("TarvelSoftware");
 bool useAppTitle = false;
+PlacementStore::Reserved reservedFile;
 
 const QString leftKey = QStringLiteral("Left");
 const QString topKey = QStringLiteral("Top");
@@ -65,6 +67,11 @@ void PlacementStore::setUseApplicationTitle(bool use)
     useAppTitle = use;
 }
 
+void PlacementStore::setReserved(Reserved reserved)
+{
+    reservedFile = std::move(reserved);
+}
+
 QString PlacementStore::keyPath() const
 {
     QString path = QStringLiteral("Software\\") + sharedCompanyName + QLatin1Char('\\');
@@ -97,7 +104,8 @@ std::unique_ptr<QSettings> PlacementStore::openSettings() const
     settings = std::make_unique<QSettings>(key, QSettings::NativeFormat);
 #else
     const QString file = placementFilePath();
-    if (file.isEmpty())
+    const QFileInfo info(file);
+    if (file.isEmpty() || (info.exists() && !info.isFile()) || (reservedFile && reservedFile(file)))
         return nullptr;
     settings = std::make_unique<QSettings>(file, QSettings::IniFormat);
 #endif

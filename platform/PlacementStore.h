@@ -4,6 +4,8 @@
 #include <QPoint>
 #include <QString>
 
+#include <functional>
+#include <memory>
 #include <optional>
 
 class QSettings;
@@ -27,6 +29,10 @@ public:
     // the key.
     static void setCompanyName(const QString& name);
     static void setUseApplicationTitle(bool use);
+    // Tells of a file that holds someone else's data, which the placements must never go into:
+    // one that the host's settings name.
+    using Reserved = std::function<bool(const QString& path)>;
+    static void setReserved(Reserved reserved);
 
     QString keyPath() const;
     // The file that holds every window's placement; empty where none does (the registry, or no
@@ -38,7 +44,9 @@ public:
     void savePlacement();
 
 private:
-    // Nothing where the user has no settings folder: the placement is then not kept.
+    // Nothing where the user has no settings folder, or where the placements' file is not a
+    // plain file of this program's own: the placement is then not kept. A fifo there would hang
+    // the program, and a file of the host's would lose its content.
     std::unique_ptr<QSettings> openSettings() const;
     std::optional<QPoint> savedPosition(QSettings& settings) const;
 

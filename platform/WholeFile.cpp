@@ -4,10 +4,13 @@
 
 #include <QBuffer>
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QTemporaryFile>
+#include <QThread>
 #include <QTimeZone>
 
 #include <algorithm>
@@ -234,15 +237,26 @@ void keepOwnerAndAttributes(QFileDevice& file, const QString& path, const QStrin
 
 #ifdef Q_OS_UNIX
 // Held while a file is written in place: two copies writing it at once would each take the
-// other's half-written content for the old one to put back.
+// other's half-written content for the old one to put back. Both kinds of lock are taken, since
+// other programs hold one or the other; a file that stays locked is reported, not waited for.
 class InPlaceLock
 {
 public:
-    explicit InPlaceLock(const QString& target)
-        : m_fd(::open(QFile::encodeName(target).constData(), O_RDONLY | O_CLOEXEC))
+    InPlaceLock(const QString& path, const QString& target)
+        : m_fd(::open(QFile::encodeName(target).constData(), O_RDWR | O_CLOEXEC))
     {
-        if (m_fd >= 0)
-            ::flock(m_fd, LOCK_EX);
+        if (m_fd < 0)
+            return;
+        const QDeadlineTimer deadline(WholeFile::lockWaitMs);
+        while (!tryLock()) {
+            if (deadline.hasExpired()) {
+                ::close(m_fd);
+                fail(Access::Write, path,
+                     WholeFileMessages::tr("another program holds the file locked; close it "
+                                           "there and try again"));
+            }
+            QThread::msleep(50);
+        }
     }
     ~InPlaceLock()
     {
@@ -253,12 +267,25 @@ public:
     InPlaceLock& operator=(const InPlaceLock&) = delete;
 
 private:
+    bool tryLock()
+    {
+        if (::flock(m_fd, LOCK_EX | LOCK_NB) != 0)
+            return false;
+        struct flock whole = {};
+        whole.l_type = F_WRLCK;
+        whole.l_whence = SEEK_SET;
+        if (::fcntl(m_fd, F_SETLK, &whole) == 0)
+            return true;
+        ::flock(m_fd, LOCK_UN);
+        return false;
+    }
+
     int m_fd;
 };
 #else
 struct InPlaceLock
 {
-    explicit InPlaceLock(const QString&) {}
+    InPlaceLock(const QString&, const QString&) {}
 };
 #endif
 
@@ -295,6 +322,39 @@ void overwrite(const QString& path, const QString& target, QByteArrayView bytes)
 #endif
 }
 
+// A copy of the old content beside the file, where the folder takes one, so that a write in
+// place cut short by a crash leaves it to be had back. Removed once the write was checked.
+class InPlaceBackup
+{
+public:
+    InPlaceBackup(const QString& path, const QString& target, const QByteArray& old)
+        : m_copy(target + WholeFile::backupSuffix + QStringLiteral("XXXXXX"))
+    {
+        if (!folderTakesNewFiles(QFileInfo(target)))
+            return;
+        m_copy.setAutoRemove(false);
+        if (!m_copy.open())
+            return;
+        if (m_copy.write(old) != old.size() || !m_copy.flush())
+            fail(Access::Write, path,
+                 WholeFileMessages::tr("the copy of its old content, \"%1\", cannot be written")
+                     .arg(displayPath(m_copy.fileName())));
+#ifdef Q_OS_UNIX
+        ::fsync(m_copy.handle());
+#endif
+        m_made = true;
+    }
+    void discard()
+    {
+        if (m_made)
+            m_copy.remove();
+    }
+
+private:
+    QTemporaryFile m_copy;
+    bool m_made = false;
+};
+
 // The whole content is made before the file is touched, written over the old one, and read
 // back; should the write still fail, the old content is put back.
 void writeInPlace(const QString& path, const QString& target,
@@ -305,18 +365,33 @@ void writeInPlace(const QString& path, const QString& target,
     produce(made);
     const QByteArray bytes = made.data();
     requireRoomInPlace(path, target, bytes.size());
-    const InPlaceLock lock(target);
+    const InPlaceLock lock(path, target);
     const QByteArray old = WholeFile::read(target);
+    InPlaceBackup backup(path, target, old);
     try {
         overwrite(path, target, bytes);
         if (WholeFile::read(target) != bytes)
             fail(Access::Write, path,
-                 WholeFileMessages::tr("it was written in place, since its folder is read-only, "
-                                       "and does not read back as written"));
+                 WholeFileMessages::tr("it was written in place and does not read back as "
+                                       "written"));
     } catch (const AppError&) {
         overwrite(path, target, old);
         throw;
     }
+    backup.discard();
+}
+
+// A file with more than one name is one file: replaced through a new file, the other names would
+// keep the old content.
+bool hasOtherNames(const QString& target)
+{
+#ifdef Q_OS_UNIX
+    struct stat status;
+    return ::stat(QFile::encodeName(target).constData(), &status) == 0 && status.st_nlink > 1;
+#else
+    Q_UNUSED(target);
+    return false;
+#endif
 }
 
 // A device without a text of its own says Qt's "Unknown error", in the language Qt speaks.
@@ -416,11 +491,15 @@ std::optional<quint64> fileHash(const QString& path)
     }
 }
 
-void write(const QString& path, const std::function<void(QIODevice& file)>& produce)
+void write(const QString& path, const std::function<void(QIODevice& file)>& produce,
+           const std::function<void(const QString& target)>& vetTarget)
 {
     requireName(Access::Write, path);
     const QString target = resolvedTarget(path);
-    if (checkWritable(path, target) == Replace::InPlace) {
+    const Replace replace = checkWritable(path, target);
+    if (vetTarget)
+        vetTarget(target);
+    if (replace == Replace::InPlace || hasOtherNames(target)) {
         writeInPlace(path, target, produce);
         return;
     }
@@ -462,6 +541,7 @@ Identity identity(const QString& path)
         return id;
     }
     id.exists = true;
+    id.known = true;
     id.device = quint64(status.st_dev);
     id.inode = quint64(status.st_ino);
     id.size = qint64(status.st_size);
@@ -471,6 +551,7 @@ Identity identity(const QString& path)
     if (!info.exists())
         return id;
     id.exists = true;
+    id.known = true;
     id.inode = qHash(resolvedPath(path));
     id.size = info.size();
     id.modifiedNs = info.lastModified(QTimeZone::UTC).toMSecsSinceEpoch() * 1000000;
@@ -482,8 +563,12 @@ bool sameFile(const QString& a, const QString& b)
 {
     if (a.isEmpty() || b.isEmpty())
         return false;
+    if (a == b)
+        return true;
     const Identity first = identity(a);
     const Identity second = identity(b);
+    if ((first.exists && !first.known) || (second.exists && !second.known))
+        return false;
     if (first.exists && second.exists)
         return first.device == second.device && first.inode == second.inode;
     if (first.exists != second.exists)

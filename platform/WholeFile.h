@@ -19,6 +19,9 @@ namespace WholeFile {
 struct Identity
 {
     bool exists = false;
+    // False for a file that is there but cannot be looked at (a folder on the way that cannot
+    // be searched, a loop of links, a name too long): nothing else is known of it then.
+    bool known = false;
     quint64 device = 0;
     quint64 inode = 0;
     qint64 size = 0;
@@ -30,8 +33,10 @@ struct Identity
 // The identity of the file that path leads to (links followed). A file that cannot be looked at
 // for any reason but its absence counts as existing, with nothing else known.
 Identity identity(const QString& path);
-// Whether two paths lead to the same file: the same device and inode, or, where one of them does
-// not exist yet, the same absolute path once links in its folders are resolved.
+// Whether two paths lead to the same file: the same path, the same device and inode, or, where
+// neither exists yet, the same absolute path once links in its folders are resolved. A file that
+// cannot be looked at is no other file's twin: what stops it is reported when it is read or
+// written.
 bool sameFile(const QString& a, const QString& b);
 
 // Files beyond this size are refused instead of read, so a wrong path cannot exhaust memory.
@@ -70,10 +75,23 @@ std::optional<quint64> fileHash(const QString& path);
 
 // Replaces the file atomically: produce writes the new bytes to a temporary file in the same
 // folder, which then takes the file's place. An exception from produce, or any failure, leaves
-// the old file as it was.
-void write(const QString& path, const std::function<void(QIODevice& file)>& produce);
+// the old file as it was. A file with other names (hard links) is written in place, so that
+// every name sees the new content, as is one in a folder that takes no new files; see
+// backupSuffix. vetTarget is given the file that is about to be written, once every link on the
+// way was followed: it throws to stop the write.
+void write(const QString& path, const std::function<void(QIODevice& file)>& produce,
+           const std::function<void(const QString& target)>& vetTarget = {});
 void write(const QString& path, const QByteArray& bytes);
 // For a producer: writes all the bytes or throws, naming the file and the cause.
 void writeAll(QIODevice& file, QByteArrayView bytes, const QString& path);
+
+// Before a file is written in place, its old content is copied beside it, into a file whose name
+// is the file's with this and a few letters added, where the folder allows it; the copy goes once
+// the file was read back as written. One left behind holds the content from before a write that
+// was cut short.
+inline const QString backupSuffix = QStringLiteral(".halvex-backup-");
+
+// How long a write in place waits for another program to let go of the file.
+constexpr int lockWaitMs = 3000;
 
 } // namespace WholeFile

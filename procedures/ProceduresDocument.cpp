@@ -2,6 +2,7 @@
 
 #include "common/LineFile.h"
 #include "common/ListRoom.h"
+#include "common/QuotedText.h"
 #include "platform/WholeFile.h"
 
 #include <QCoreApplication>
@@ -21,11 +22,7 @@ const QByteArrayView headerStart = "SECTION_";
 // Long lines are cut in messages; the line number says where the rest is.
 QString quoted(QByteArrayView line)
 {
-    constexpr qsizetype shown = 60;
-    const QString text = QString::fromUtf8(line);
-    if (text.size() <= shown)
-        return QLatin1Char('"') + text + QLatin1Char('"');
-    return QLatin1Char('"') + text.left(shown) + QStringLiteral("...\"");
+    return quotedText(QString::fromUtf8(line));
 }
 
 // why says what is wrong with the line, which it quotes as %1.
@@ -175,6 +172,10 @@ QString refusalFor(const Procedure& procedure)
     // A pasted line break would split the procedure's line in the file.
     if (caption.contains(QLatin1Char('\r')) || caption.contains(QLatin1Char('\n')))
         return ProceduresDocumentMessages::tr("Caption can't hold a line break");
+    const QString character = unwritableCharacter(caption + procedure.code());
+    if (!character.isEmpty())
+        //: %1 is "the character "Ω" (U+03A9), which the code page Windows-1252 cannot hold".
+        return ProceduresDocumentMessages::tr("The procedures file cannot hold %1.").arg(character);
     return QString();
 }
 

@@ -1,5 +1,8 @@
 #include "procedures/ProceduresModel.h"
 
+#include "common/ListRoom.h"
+#include "common/RowRoom.h"
+
 ProceduresModel::ProceduresModel(QObject* parent) : TwoLevelModel(parent)
 {
 }
@@ -21,21 +24,24 @@ const Procedure& ProceduresModel::procedure(TreePosition at) const
     return m_document.sections.at(at.top).procedures.at(at.child);
 }
 
-void ProceduresModel::insertNodes(TreePosition first, QList<Procedure> procedures)
+// Room is made before the model's signals, and the procedures move only then: running out of
+// memory changes nothing.
+void ProceduresModel::insertNodes(TreePosition first, QList<Procedure>& procedures)
 {
     const int count = int(procedures.size());
+    requireRoomForRows(count);
+    procedures.detach();
+    QList<Procedure>& list = m_document.sections[first.top].procedures;
+    makeRoom(list, count);
     insertChildren(first, count, [&] {
-        QList<Procedure>& list = m_document.sections[first.top].procedures;
-        list.insert(first.child, count, {});
-        std::move(procedures.begin(), procedures.end(), list.begin() + first.child);
+        moveIn(list, first.child, procedures, [](Procedure&& procedure) { return procedure; });
     });
 }
 
 QList<Procedure> ProceduresModel::takeNodes(TreePosition first, int count)
 {
     QList<Procedure>& list = m_document.sections[first.top].procedures;
-    QList<Procedure> taken(std::make_move_iterator(list.begin() + first.child),
-                           std::make_move_iterator(list.begin() + first.child + count));
+    QList<Procedure> taken = moveOut(list, first.child, count);
     removeChildren(first, count, [&] { list.remove(first.child, count); });
     return taken;
 }

@@ -22,10 +22,12 @@ public:
     const Procedure& procedure(TreePosition at) const;
 
     // Procedures as the editing steps take them: siblings from first on, in one section.
+    // insertNodes moves the procedures out of the list it is given, and leaves them there when
+    // it runs out of memory.
     using Node = Procedure;
     using Document = ProceduresDocument;
     Procedure node(TreePosition at) const { return procedure(at); }
-    void insertNodes(TreePosition first, QList<Procedure> procedures);
+    void insertNodes(TreePosition first, QList<Procedure>& procedures);
     QList<Procedure> takeNodes(TreePosition first, int count);
     void setNode(TreePosition at, const Procedure& procedure);
     // To any place in any section; to counts as after the move.

@@ -18,7 +18,10 @@ ImageIndexChooser::ImageIndexChooser(ArrowSpinBox* spin, QLabel* image, QLabel* 
                                      const ImageList& images)
     : QObject(spin), m_spin(spin), m_image(image), m_enlarged(enlarged), m_images(images)
 {
-    connect(m_spin, &QSpinBox::valueChanged, this, &ImageIndexChooser::showChosen);
+    connect(m_spin, &QSpinBox::valueChanged, this, [this] {
+        m_changed = true;
+        showChosen();
+    });
 }
 
 void ImageIndexChooser::setImageIndex(int index)
@@ -34,17 +37,19 @@ void ImageIndexChooser::setImageIndex(int index)
         const int shown = index == INT_MAX ? index : index + 1;
         m_spin->setRange(shown, shown);
     }
+    m_changed = false;
     showChosen();
 }
 
 int ImageIndexChooser::imageIndex() const
 {
-    return m_choosing ? m_spin->value() - 1 : m_keptIndex;
+    return m_choosing && m_changed ? m_spin->value() - 1 : m_keptIndex;
 }
 
+// An index outside the strip shows no image until the user picks one.
 void ImageIndexChooser::showChosen()
 {
-    const QPixmap image = m_choosing ? m_images.image(m_spin->value() - 1) : QPixmap();
+    const QPixmap image = m_choosing ? m_images.image(imageIndex()) : QPixmap();
     m_image->setPixmap(image);
     if (image.isNull())
         m_enlarged->clear();

@@ -8,8 +8,9 @@ class ArrowSpinBox;
 
 // The image spin edit of the property dialogs: it counts images from 1 where the tree counts
 // from 0, is bounded by the images of the list, and shows the chosen image beside it at its
-// natural size and enlarged. With no images to choose from it is disabled and gives back the
-// index it was given.
+// natural size and enlarged. It gives back the index it was given until the user changes the
+// number, so that an index outside the strip survives an edit of the caption. With no images to
+// choose from it is disabled.
 class ImageIndexChooser : public QObject
 {
     Q_OBJECT
@@ -29,4 +30,5 @@ private:
     const ImageList& m_images;
     int m_keptIndex = 0;
     bool m_choosing = false;
+    bool m_changed = false;
 };

@@ -2,6 +2,7 @@
 
 #include "common/LineFile.h"
 #include "common/ListRoom.h"
+#include "common/QuotedText.h"
 #include "platform/WholeFile.h"
 
 #include <QCoreApplication>
@@ -39,10 +40,12 @@ QByteArrayView field(QByteArrayView line, int n)
 AppError badIndex(const LineSource& lines, QByteArrayView field)
 {
     return AppError(
-        ToolbarDocumentMessages::tr("Line %1 of %2: \"%3\" is not a valid image index (a whole "
+        //: %3 is the field, quoted.
+        ToolbarDocumentMessages::tr("Line %1 of %2: %3 is not a valid image index (a whole "
                                     "number from -2147483648 to 2147483647). Reading stopped at "
                                     "this line.")
-            .arg(QString::number(lines.lineNumber()), lines.origin(), QString::fromUtf8(field)));
+            .arg(QString::number(lines.lineNumber()), lines.origin(),
+                 quotedText(QString::fromUtf8(field))));
 }
 
 DocumentText textOf(QByteArrayView utf8)
@@ -134,7 +137,9 @@ public:
         QByteArray text;
         text.reserve(tag.m_caption.utf8().size() + 1 + tag.m_tag.utf8().size());
         text.append(tag.m_caption.utf8()).append(fieldDelimiter).append(tag.m_tag.utf8());
-        return category(text, tag.m_image);
+        ToolbarCategory loose = category(text, tag.m_image);
+        loose.m_looseTag = true;
+        return loose;
     }
 };
 
@@ -218,20 +223,76 @@ ToolbarRead readToolbar(QByteArrayView bytes, const QString& fileName)
     return readLineFileBytes(bytes, fileName, &readToolbar);
 }
 
+namespace {
+
+QString unwritable(const QString& text)
+{
+    const QString character = unwritableCharacter(text);
+    //: %1 is "the character "Ω" (U+03A9), which the code page Windows-1252 cannot hold".
+    return character.isEmpty() ? QString()
+                               : ToolbarDocumentMessages::tr("The toolbar file cannot hold %1.")
+                                     .arg(character);
+}
+
+} // namespace
+
 QString refusalFor(const ToolbarTag& tag)
 {
     const QChar colon = QLatin1Char(fieldDelimiter);
     if (tag.tag().contains(colon) || tag.caption().contains(colon))
         return ToolbarDocumentMessages::tr("Invalid char \":\" in tag or caption");
-    return {};
+    return unwritable(tag.text());
 }
 
 QString refusalFor(const ToolbarCategory& category)
 {
     if (category.caption().contains(QLatin1Char(fieldDelimiter)))
         return ToolbarDocumentMessages::tr("Invalid char \":\" in caption");
+    return unwritable(category.caption());
+}
+
+namespace {
+
+// The line as the file would hold what it reads as: a field cut at a ":", a field missing or
+// one too many, a kind other than 1 and 2 or an index written otherwise would change it.
+QByteArray writtenAgain(QByteArrayView line)
+{
+    const std::optional<int> image = toImageIndex(field(line, 2));
+    if (!image)
+        return {};
+    TextLineWriter written;
+    if (field(line, 1) == tagKind)
+        writeTag(written, ToolbarLineReader::tag(field(line, 3), field(line, 4), *image));
+    else
+        writeCategory(written, ToolbarLineReader::category(field(line, 3), *image));
+    return written.text().chopped(1).toUtf8();
+}
+
+// Why a pasted line cannot go into the toolbar as it stands: the file would not hold it whole.
+QString pasteRefusal(QStringView text)
+{
+    TextLines lines(text);
+    QByteArrayView line;
+    while (lines.next(line)) {
+        const QString number = QString::number(lines.lineNumber());
+        const QString shown = QString::fromUtf8(line);
+        if (const QString character = unwritableCharacter(shown); !character.isEmpty())
+            //: %2 is "the character "Ω" (U+03A9), which the code page ... cannot hold".
+            return ToolbarDocumentMessages::tr("Line %1 of the clipboard holds %2. Nothing was "
+                                               "pasted.")
+                .arg(number, character);
+        const QByteArray again = writtenAgain(line);
+        if (!again.isNull() && again != line)
+            //: %2 and %3 are lines, quoted.
+            return ToolbarDocumentMessages::tr("Line %1 of the clipboard cannot be pasted as it "
+                                               "stands: the toolbar file would hold %2 as %3. "
+                                               "Nothing was pasted.")
+                .arg(number, quotedText(shown), quotedText(QString::fromUtf8(again)));
+    }
     return {};
 }
+
+} // namespace
 
 // Tag lines stand in the reverse of the order the toolbar shows them, alone as in a category.
 ToolbarPaste readToolbarPaste(QStringView text)
@@ -244,6 +305,8 @@ ToolbarPaste readToolbarPaste(QStringView text)
     ToolbarLines read = readToolbarLines(lines);
     if (read.stoppedBy)
         paste.refusal = read.stoppedBy->message();
+    else if (const QString refusal = pasteRefusal(text); !refusal.isEmpty())
+        paste.refusal = refusal;
     else if (!read.leadingTags.isEmpty() && !read.categories.isEmpty())
         paste.refusal =
             ToolbarDocumentMessages::tr("The clipboard holds tags and categories together: copy "
@@ -284,7 +347,7 @@ void writeTag(LineSink& lines, const ToolbarTag& tag)
 
 void writeCategory(LineSink& lines, const ToolbarCategory& category)
 {
-    lines.add("2:");
+    lines.add(category.isLooseTag() ? "1:" : "2:");
     lines.add(category.m_image);
     lines.add(":");
     lines.add(category.m_caption.utf8());
@@ -293,10 +356,19 @@ void writeCategory(LineSink& lines, const ToolbarCategory& category)
         writeTag(lines, *tag);
 }
 
+// Loose tags go back before the first category, in the file's order: the toolbar shows them the
+// other way round.
 void writeToolbar(LineSink& lines, const ToolbarDocument& document)
 {
-    for (const ToolbarCategory& category : document.categories)
-        writeCategory(lines, category);
+    const QList<ToolbarCategory>& categories = document.categories;
+    for (auto category = categories.crbegin(); category != categories.crend(); ++category) {
+        if (category->isLooseTag())
+            writeCategory(lines, *category);
+    }
+    for (const ToolbarCategory& category : categories) {
+        if (!category.isLooseTag())
+            writeCategory(lines, category);
+    }
 }
 
 QByteArray writeToolbar(const ToolbarDocument& document, const QString& fileName)

@@ -38,7 +38,8 @@ private:
 
 // A category of tag buttons, its tags in the order the toolbar shows them. A tag line that
 // stands before the first category line of a file becomes a category whose caption holds the
-// tag's caption, ":" and its template, and is written back as a category line.
+// tag's caption, ":" and its template: a loose tag, written back as the tag line it was, before
+// the first category, for as long as it holds no tags and is not given another caption.
 class ToolbarCategory
 {
 public:
@@ -49,8 +50,9 @@ public:
     int image() const { return m_image; }
     const QList<ToolbarTag>& tags() const { return m_tags; }
     QList<ToolbarTag>& tags() { return m_tags; }
-    // The same category with another caption and image, its tags kept.
+    // The same category with another caption and image, its tags kept: a category, no loose tag.
     ToolbarCategory withCaptionAndImage(const QString& caption, int image) const;
+    bool isLooseTag() const { return m_looseTag && m_tags.isEmpty(); }
 
     friend bool operator==(const ToolbarCategory&, const ToolbarCategory&) = default;
 
@@ -61,6 +63,7 @@ private:
     DocumentText m_caption;
     int m_image = 0;
     QList<ToolbarTag> m_tags;
+    bool m_looseTag = false;
 };
 
 // Kept in lists of a million: moved as plain memory when a list grows.

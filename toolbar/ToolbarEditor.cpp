@@ -68,7 +68,8 @@ void ToolbarEditor::setUpCommands()
 
 void ToolbarEditor::loadImageStrip()
 {
-    m_stripPath = m_options.readString(Opt_HTMLToolbarGlyphs);
+    m_stripPath.clear();
+    m_stripPath = hostFilePath(HostFile::ImageStrip, m_options);
     const QImage strip = loadPicture(m_stripPath, hostFileTitle(HostFile::ImageStrip));
     m_images->clear();
     m_images->addStrip(strip);

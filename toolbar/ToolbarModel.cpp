@@ -1,27 +1,7 @@
 #include "toolbar/ToolbarModel.h"
 
-namespace {
-
-// The nodes of one kind out of a list of nodes, or into one.
-template <class Kind> QList<Kind> only(QList<ToolbarNode>&& nodes)
-{
-    QList<Kind> kind;
-    kind.reserve(nodes.size());
-    for (ToolbarNode& node : nodes)
-        kind.append(std::get<Kind>(std::move(node)));
-    return kind;
-}
-
-template <class Kind> QList<ToolbarNode> asNodes(QList<Kind>&& kind)
-{
-    QList<ToolbarNode> nodes;
-    nodes.reserve(kind.size());
-    for (Kind& one : kind)
-        nodes.append(std::move(one));
-    return nodes;
-}
-
-} // namespace
+#include "common/ListRoom.h"
+#include "common/RowRoom.h"
 
 ToolbarModel::ToolbarModel(QObject* parent) : TwoLevelModel(parent)
 {
@@ -51,22 +31,27 @@ ToolbarNode ToolbarModel::node(TreePosition at) const
     return tag(at);
 }
 
-void ToolbarModel::insertNodes(TreePosition first, QList<ToolbarNode> nodes)
+// Room is made before the model's signals, and the nodes move only then: running out of memory
+// changes nothing.
+void ToolbarModel::insertNodes(TreePosition first, QList<ToolbarNode>& nodes)
 {
     const int count = int(nodes.size());
+    requireRoomForRows(count);
+    nodes.detach();
     if (first.isTop()) {
-        QList<ToolbarCategory> added = only<ToolbarCategory>(std::move(nodes));
+        QList<ToolbarCategory>& categories = m_document.categories;
+        makeRoom(categories, count);
         insertTops(first.top, count, [&] {
-            m_document.categories.insert(first.top, count, {});
-            std::move(added.begin(), added.end(), m_document.categories.begin() + first.top);
+            moveIn(categories, first.top, nodes,
+                   [](ToolbarNode&& node) { return std::get<ToolbarCategory>(std::move(node)); });
         });
         return;
     }
-    QList<ToolbarTag> added = only<ToolbarTag>(std::move(nodes));
+    QList<ToolbarTag>& tags = m_document.categories[first.top].tags();
+    makeRoom(tags, count);
     insertChildren(first, count, [&] {
-        QList<ToolbarTag>& tags = m_document.categories[first.top].tags();
-        tags.insert(first.child, count, {});
-        std::move(added.begin(), added.end(), tags.begin() + first.child);
+        moveIn(tags, first.child, nodes,
+               [](ToolbarNode&& node) { return std::get<ToolbarTag>(std::move(node)); });
     });
 }
 
@@ -74,24 +59,25 @@ QList<ToolbarNode> ToolbarModel::takeNodes(TreePosition first, int count)
 {
     if (first.isTop()) {
         QList<ToolbarCategory>& categories = m_document.categories;
-        QList<ToolbarCategory> taken(std::make_move_iterator(categories.begin() + first.top),
-                                     std::make_move_iterator(categories.begin() + first.top + count));
+        QList<ToolbarNode> taken = moveOut<ToolbarCategory, ToolbarNode>(categories, first.top, count);
         removeTops(first.top, count, [&] { categories.remove(first.top, count); });
-        return asNodes(std::move(taken));
+        return taken;
     }
     QList<ToolbarTag>& tags = m_document.categories[first.top].tags();
-    QList<ToolbarTag> taken(std::make_move_iterator(tags.begin() + first.child),
-                            std::make_move_iterator(tags.begin() + first.child + count));
+    QList<ToolbarNode> taken = moveOut<ToolbarTag, ToolbarNode>(tags, first.child, count);
     removeChildren(first, count, [&] { tags.remove(first.child, count); });
-    return asNodes(std::move(taken));
+    return taken;
 }
 
 void ToolbarModel::setNode(TreePosition at, const ToolbarNode& node)
 {
     if (at.isTop()) {
-        const auto& category = std::get<ToolbarCategory>(node);
+        // The category takes the node's caption and image, and what it was (an undone change
+        // gives a loose tag back), but keeps the tags it holds now.
         ToolbarCategory& changed = m_document.categories[at.top];
-        changed = changed.withCaptionAndImage(category.caption(), category.image());
+        ToolbarCategory replaced = std::get<ToolbarCategory>(node);
+        replaced.tags() = std::move(changed.tags());
+        changed = std::move(replaced);
     } else {
         m_document.categories[at.top].tags()[at.child] = std::get<ToolbarTag>(node);
     }

@@ -22,11 +22,12 @@ public:
     const ToolbarTag& tag(TreePosition at) const;
 
     // Nodes as the editing steps take them: siblings from first on, categories at the top
-    // level, tags under a category. A category set anew keeps its tags.
+    // level, tags under a category. insertNodes moves the nodes out of the list it is given, and
+    // leaves them there when it runs out of memory. A category set anew keeps its tags.
     using Node = ToolbarNode;
     using Document = ToolbarDocument;
     ToolbarNode node(TreePosition at) const;
-    void insertNodes(TreePosition first, QList<ToolbarNode> nodes);
+    void insertNodes(TreePosition first, QList<ToolbarNode>& nodes);
     QList<ToolbarNode> takeNodes(TreePosition first, int count);
     void setNode(TreePosition at, const ToolbarNode& node);
     void moveNode(TreePosition from, TreePosition to) override;

@@ -24,8 +24,8 @@ private slots:
     void openCreatesAnEmptyFileWhenMissing();
     void openKeepsAnExistingFile();
     void changedValueIsSeenAtTheNextRead();
-    void unusableSettingsFileReadsEmpty_data();
-    void unusableSettingsFileReadsEmpty();
+    void unusableSettingsFileSaysWhy_data();
+    void unusableSettingsFileSaysWhy();
     void noHomeCreatesNothing();
 };
 
@@ -102,7 +102,9 @@ void TestHostSettings::valueThatNamesNoFileIsRefused()
     QFETCH(QByteArray, value);
     QFETCH(QString, why);
     TestProfile profile;
-    profile.setSettingsText("[TMainWindow]\nOpt_AppPath=" + value + "\n");
+    // A genuine U+FFFD elsewhere once let a value that is not UTF-8 through.
+    profile.setSettingsText("[TMainWindow]\nOpt_MIMEPraserCFG=/tmp/\xEF\xBF\xBD.cfg\nOpt_AppPath=" +
+                            value + "\n");
     HostSettings settings;
     settings.open();
     QString refusal;
@@ -145,19 +147,24 @@ void TestHostSettings::changedValueIsSeenAtTheNextRead()
     QCOMPARE(settings.readString(Opt_HTMLToolbarCFG), QStringLiteral("/new.cfg"));
 }
 
-void TestHostSettings::unusableSettingsFileReadsEmpty_data()
+// Each once read as a file without values, and every editor said that no file name was set.
+void TestHostSettings::unusableSettingsFileSaysWhy_data()
 {
     QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("why");
 
-    QTest::newRow("a folder") << "folder";
-    QTest::newRow("a fifo that would block") << "fifo";
-    QTest::newRow("a link to an endless device") << "device";
-    QTest::newRow("larger than any settings file") << "huge";
+    QTest::newRow("missing") << "missing" << "it does not exist";
+    QTest::newRow("a folder") << "folder" << "it is not a regular file";
+    QTest::newRow("a fifo that would block") << "fifo" << "it is not a regular file";
+    QTest::newRow("a link to an endless device") << "device" << "it is not a regular file";
+    QTest::newRow("larger than any settings file") << "huge" << "it is larger than 1 MiB";
+    QTest::newRow("UTF-16") << "UTF-16" << "it is UTF-16 text";
 }
 
-void TestHostSettings::unusableSettingsFileReadsEmpty()
+void TestHostSettings::unusableSettingsFileSaysWhy()
 {
     QFETCH(QString, kind);
+    QFETCH(QString, why);
     TestProfile profile;
     const QString path = profile.settingsFile();
     QDir().mkpath(QFileInfo(path).path());
@@ -167,11 +174,21 @@ void TestHostSettings::unusableSettingsFileReadsEmpty()
         QVERIFY(mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
     else if (kind == QLatin1String("device"))
         QVERIFY(QFile::link(QStringLiteral("/dev/zero"), path));
-    else
+    else if (kind == QLatin1String("huge"))
         writeBytes(path, "[TMainWindow]\nOpt_AppPath=/a/\n" + QByteArray(2 << 20, ' '));
-    HostSettings settings;
-    settings.open();
-    QCOMPARE(settings.readString(Opt_AppPath), QString());
+    else if (kind == QLatin1String("UTF-16"))
+        writeBytes(path, QByteArray("\xFF\xFE[\0T\0M\0]\0\n\0", 12));
+    const HostSettings settings;
+    QString refusal;
+    try {
+        settings.readString(Opt_AppPath);
+    } catch (const AppError& error) {
+        refusal = error.message();
+    }
+    QCOMPARE(settings.problem(), refusal);
+    QVERIFY2(refusal.contains(why) && refusal.contains(QDir::toNativeSeparators(path)) &&
+                 refusal.contains(QLatin1String("README")),
+             qPrintable(refusal));
 }
 
 // With neither set, Qt's settings folder is "/.config", shared by every user.

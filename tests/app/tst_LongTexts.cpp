@@ -1,3 +1,4 @@
+#include "common/HostFiles.h"
 #include "support/Controls.h"
 #include "support/DialogAnswerer.h"
 #include "support/EveryWindow.h"
@@ -54,7 +55,7 @@ void TestLongTexts::editAndOkKeepEveryCharacter()
     QFETCH(QByteArray, file);
     DemoHost host;
     const QString path =
-        option == Opt_AppPath ? proceduresFilePath(host.options) : host.options.values[option];
+        option == Opt_AppPath ? hostFilePath(HostFile::Procedures, host.options) : host.options.values[option];
     writeBytes(path, file);
     const std::unique_ptr<QDialog> window = makeWindow(editor, host);
     if (auto* tree = window->findChild<QTreeView*>())

@@ -16,6 +16,7 @@ private slots:
     void captions();
     void fieldsComeBackUncheckedOnlyWithOk_data();
     void fieldsComeBackUncheckedOnlyWithOk();
+    void characterTheFileCannotHoldIsRefused();
 };
 
 void TestMimeTypeDialog::captions()
@@ -68,6 +69,24 @@ void TestMimeTypeDialog::fieldsComeBackUncheckedOnlyWithOk()
              result);
     QVERIFY((centre - QGuiApplication::primaryScreen()->availableGeometry().center())
                 .manhattanLength() <= 2);
+}
+
+// Taken, it once failed only at the editor's OK, where the window's other changes waited on it.
+void TestMimeTypeDialog::characterTheFileCannotHoldIsRefused()
+{
+    DialogAnswerer answerer;
+    bool stayedOpen = false;
+    answerer.expect([&](QDialog& window) {
+        control<QLineEdit>(window, "suffixEdit")->setText(QString::fromUtf8(".\u03a9"));
+        clickOk(window);
+        stayedOpen = window.isVisible();
+        clickCancel(window);
+    });
+    answerer.expectMessage();
+    QVERIFY(!MimeTypeDialog::edit(nullptr, MimeType()));
+    QVERIFY(stayedOpen);
+    QVERIFY2(answerer.messages().value(0).contains(QStringLiteral("cannot hold")),
+             qPrintable(answerer.messages().value(0)));
 }
 
 HALVEX_TEST_MAIN(TestMimeTypeDialog)

@@ -111,7 +111,8 @@ void TestMimeTypesModel::marksFollowEveryChange()
     table.setNode({0, -1}, typeOf(QStringLiteral("C/D|.d")));
     QCOMPARE(marks(table), QStringLiteral("-|-; -|-"));
     QVERIFY(heard(1));
-    table.insertNodes({2, -1}, {typeOf(QStringLiteral("c/d|.e"))});
+    QList<MimeType> added{typeOf(QStringLiteral("c/d|.e"))};
+    table.insertNodes({2, -1}, added);
     QCOMPARE(marks(table), QStringLiteral("3|-; -|-; 1|-"));
     table.moveNode({2, -1}, {0, -1});
     QCOMPARE(marks(table), QStringLiteral("2|-; 1|-; -|-"));

@@ -214,7 +214,7 @@ void TestProceduresDocument::badLineStopsTheRead_data()
     QTest::newRow("long line cut in the message")
         << QByteArray("SECTION_0\r\nSECTION_?" + QByteArray(200, 'z') + "\r\n") << "Misc[0]()"
         << "Line 2 of \"/procs/CstProcs.dat\": \"SECTION_?" + QString(51, QLatin1Char('z')) +
-               "...\" is not";
+               "\u2026\" is not";
 }
 
 void TestProceduresDocument::badLineStopsTheRead()

@@ -396,11 +396,13 @@ void TestToolbarEditor::imageIndexThroughTheDialogs_data()
         << 192 << QByteArray("2:4:C\r\n") << "editButton" << "5 1..12" << QByteArray("2:4:C\r\n");
     QTest::newRow("edit a tag") << 192 << QByteArray("2:4:C\r\n1:7:T:t\r\n") << "editButton"
                                 << "8 1..12" << QByteArray("2:4:C\r\n1:7:T:t\r\n");
-    QTest::newRow("beyond the strip: onto the last image")
+    // The index once became the nearest image when only the caption was edited.
+    QTest::newRow("beyond the strip: kept while the number is not changed")
         << 192 << QByteArray("2:99:C\r\n") << "editButton" << "12 1..12"
-        << QByteArray("2:11:C\r\n");
-    QTest::newRow("negative: onto the first image")
-        << 192 << QByteArray("2:-3:C\r\n") << "editButton" << "1 1..12" << QByteArray("2:0:C\r\n");
+        << QByteArray("2:99:C\r\n");
+    QTest::newRow("negative: kept while the number is not changed")
+        << 192 << QByteArray("2:-3:C\r\n") << "editButton" << "1 1..12"
+        << QByteArray("2:-3:C\r\n");
     QTest::newRow("320 strip: maximum 20")
         << 320 << QByteArray("2:5:C\r\n") << "editButton" << "6 1..20" << QByteArray("2:5:C\r\n");
     QTest::newRow("new tag starts at the first image")

@@ -49,7 +49,8 @@ void TestToolbarModel::tagIndexFollowsItsCategory_data()
     QTest::addColumn<int>("row"); // of C afterwards
 
     QTest::newRow("two categories inserted first") << Change([](ToolbarModel& m) {
-        m.insertNodes({0, -1}, {category("N"), category("O")});
+        QList<ToolbarNode> nodes{category("N"), category("O")};
+        m.insertNodes({0, -1}, nodes);
     }) << 4;
     QTest::newRow("first category removed with its tags")
         << Change([](ToolbarModel& m) { m.takeNodes({0, -1}, 1); }) << 1;

@@ -25,7 +25,7 @@ void TestDemoProfile::settingsPointAtReadyFiles()
     settings.open();
     QCOMPARE(splitLines(WholeFile::read(settings.readString(Opt_HTMLToolbarCFG))).lines,
              defaultHTMLToolbarLines());
-    QCOMPARE(splitLines(WholeFile::read(proceduresFilePath(settings))).lines,
+    QCOMPARE(splitLines(WholeFile::read(hostFilePath(HostFile::Procedures, settings))).lines,
              defaultCstProcsLines());
     QCOMPARE(splitLines(WholeFile::read(settings.readString(Opt_MIMEPraserCFG))).lines,
              defaultMIMETypesLines());
