@@ -6,6 +6,7 @@
 #include "support/TestProfile.h"
 #include "tools/DemoProfile.h"
 
+#include <QDir>
 #include <QRegularExpression>
 
 // The program run with options from a terminal that has no window system: what it prints, its
@@ -17,6 +18,7 @@ class TestCommandLine : public QObject
 private slots:
     void optionsPrintAndExit_data();
     void optionsPrintAndExit();
+    void deadDisplayIsSaid();
 };
 
 namespace {
@@ -40,6 +42,14 @@ QString spoil(const QString& folder, const QString& how)
                                                          QByteArray("HTML\0Toolbar.cfg", 16)));
     if (how == QLatin1String("one file for two"))
         writeBytes(settings, fileBytes(settings).replace("MIMETypes.cfg", "HTMLToolbar.cfg"));
+    if (how == QLatin1String("settings file a folder")) {
+        QFile::remove(settings);
+        QDir().mkpath(settings);
+    }
+    if (how == QLatin1String("relative MIME setting"))
+        writeBytes(settings, fileBytes(settings) + "Opt_MIMEPraserCFG=mime.cfg\n");
+    if (how == QLatin1String("unpaired MIME line"))
+        writeBytes(files + QStringLiteral("MIMETypes.cfg"), "TEXT/HTML\r\n.html\r\nTEXT/PLAIN\r\n");
     return files;
 }
 
@@ -91,6 +101,30 @@ void TestCommandLine::optionsPrintAndExit_data()
         << QStringList{"--check"} << "one file for two" << 1
         << "(.|\\n)*name it as the HTML toolbar file too(.|\\n)*"
         << "";
+    // It was once said four times, as "no file name is set in the host's settings".
+    QTest::newRow("check: a settings file that cannot be used, said once")
+        << QStringList{"--check"} << "settings file a folder" << 1
+        << "The host's settings file \"[^\\n]*Tarvel Halvex.conf\" cannot be used: it is not a "
+           "regular file\\. The README's[^\\n]*\\n"
+        << "";
+    QTest::newRow("check: a relative setting, named")
+        << QStringList{"--check"} << "relative MIME setting" << 1
+        << "(.|\\n)*MIME types file: The host's setting Opt_MIMEPraserCFG is \"mime.cfg\", which "
+           "is not a full path(.|\\n)*"
+        << "";
+    // The file was once called sound, and OK wrote it without its last line.
+    QTest::newRow("check: an unpaired last MIME line, named")
+        << QStringList{"--check"} << "unpaired MIME line" << 1
+        << "(.|\\n)*Line 3 of [^\\n]*: \"TEXT/PLAIN\" is a MIME type without the line of its "
+           "suffix(.|\\n)*"
+        << "";
+    // Qt's own options once gave "Unknown options: s, t, y, l, e" and status 2.
+    QTest::newRow("Qt's options ask for the windows")
+        << QStringList{"-style", "Fusion", "-reverse"} << "" << 1 << ""
+        << "No window system was found[^\\n]*\\n";
+    QTest::newRow("Qt's options beside ours")
+        << QStringList{"-platform", "offscreen", "--version"} << "" << 0 << "halvex-config 1\\.0\\n"
+        << "";
     QTest::newRow("reset all: the three built-in files")
         << QStringList{"--reset", "all"} << "changed files" << 0
         << "(Wrote the built-in [^\\n]+ \\(\\d+ lines\\)\\.\\n){3}"
@@ -98,6 +132,16 @@ void TestCommandLine::optionsPrintAndExit_data()
     QTest::newRow("reset of a read-only file: refused, kept")
         << QStringList{"--reset", "mime"} << "read-only file" << 1 << ""
         << "Cannot write [^\\n]*MIMETypes.cfg\": the file is read-only\\.\\n";
+}
+
+// A display that is set but does not answer once ended the program inside Qt (status 134).
+void TestCommandLine::deadDisplayIsSaid()
+{
+    TestProfile profile;
+    const CommandLineRun run = runCommandLine({}, profile.folder() + QStringLiteral("/config"),
+                                              {}, {QStringLiteral("DISPLAY=:93")});
+    QCOMPARE(run.status, 1);
+    QVERIFY2(run.err.startsWith(QLatin1String("No window system was found")), qPrintable(run.err));
 }
 
 void TestCommandLine::optionsPrintAndExit()

@@ -5,10 +5,13 @@
 #include "support/EveryWindow.h"
 #include "support/TestMain.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
 #include <QSettings>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -32,6 +35,8 @@ private slots:
     void onlyExitCloses();
     void opensTheHostSettings();
     void positionIsSavedAndRestored();
+    void positionsGoOnlyIntoAFileOfOurOwn_data();
+    void positionsGoOnlyIntoAFileOfOurOwn();
 };
 
 // Only Exit may end the program: no close box, no system menu.
@@ -149,6 +154,43 @@ void TestStartWindow::positionIsSavedAndRestored()
     QCOMPARE(ini.value(QStringLiteral("TStartWindow/Top")).toInt(), 90);
     // The start window cannot be maximised: it keeps its position alone.
     QVERIFY(!ini.contains(QStringLiteral("TStartWindow/State")));
+}
+
+// A host setting that named the positions file once lost what the user kept there to the
+// positions of the MIME types editor, closed with Cancel; a fifo there hung the program at start.
+void TestStartWindow::positionsGoOnlyIntoAFileOfOurOwn_data()
+{
+    QTest::addColumn<bool>("fifo");
+    QTest::newRow("a file the host's settings name") << false;
+    QTest::newRow("a fifo") << true;
+}
+
+void TestStartWindow::positionsGoOnlyIntoAFileOfOurOwn()
+{
+    QFETCH(bool, fifo);
+    DemoHost host;
+    const QString positions = iniFile(host.profile);
+    QDir().mkpath(QFileInfo(positions).path());
+    if (fifo) {
+        QVERIFY(mkfifo(QFile::encodeName(positions).constData(), 0600) == 0);
+    } else {
+        writeBytes(positions, "TEXT/KEPT\r\n.kept\r\n");
+        const QByteArray settings = fileBytes(host.profile.settingsFile());
+        writeBytes(host.profile.settingsFile(),
+                   settings + "Opt_MIMEPraserCFG=" + QFile::encodeName(positions) + "\n");
+    }
+    {
+        StartWindow start;
+        start.show();
+        DialogAnswerer answerer;
+        answerer.expect([](QDialog& editor) { clickCancel(editor); });
+        click(start, "mimeTypesButton");
+        start.close();
+    }
+    if (fifo)
+        QVERIFY(!QFileInfo(positions).isFile());
+    else
+        QCOMPARE(fileBytes(positions), QByteArray("TEXT/KEPT\r\n.kept\r\n"));
 }
 
 HALVEX_TEST_MAIN(TestStartWindow)

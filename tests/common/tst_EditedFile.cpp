@@ -73,7 +73,9 @@ private slots:
     void okAsksWhatTheFileCallsFor();
     void pathAskedAboutIsThePathWritten();
     void resetRefusesAnotherRolesFile();
-    void emptyAppPathNamesNoProceduresFile();
+    void settingThatNamesNoFullPathNamesNoFile_data();
+    void settingThatNamesNoFullPathNamesNoFile();
+    void fileSwappedWhileAskingIsCheckedAgain();
 };
 
 void TestEditedFile::okAsksWhatTheFileCallsFor_data()
@@ -227,18 +229,70 @@ void TestEditedFile::resetRefusesAnotherRolesFile()
 }
 
 // Without a folder there is no file, rather than one in whatever folder the program started in.
-void TestEditedFile::emptyAppPathNamesNoProceduresFile()
+// Without a full path there is no file, rather than one in whatever folder the program started
+// in: a reset once created "./mime.cfg" wherever the command ran.
+void TestEditedFile::settingThatNamesNoFullPathNamesNoFile_data()
 {
+    QTest::addColumn<int>("file");
+    QTest::addColumn<QString>("setting");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QString>("named"); // in the refusal
+    QTest::newRow("empty Opt_AppPath") << int(HostFile::Procedures) << Opt_AppPath << ""
+                                       << "Opt_AppPath is empty";
+    QTest::newRow("relative Opt_AppPath") << int(HostFile::Procedures) << Opt_AppPath << "host/"
+                                          << "Opt_AppPath is \"host/\", which is not a full path";
+    QTest::newRow("relative MIME types file")
+        << int(HostFile::MimeTypes) << Opt_MIMEPraserCFG << "mime.cfg"
+        << "Opt_MIMEPraserCFG is \"mime.cfg\", which is not a full path";
+}
+
+void TestEditedFile::settingThatNamesNoFullPathNamesNoFile()
+{
+    QFETCH(int, file);
+    QFETCH(QString, setting);
+    QFETCH(QString, value);
+    QFETCH(QString, named);
     QTemporaryDir dir;
     const QString previous = QDir::currentPath();
     QVERIFY(QDir::setCurrent(dir.path()));
-    writeBytes(dir.filePath("CstProcs.dat"), readBytes);
     FakeOptions options;
-    EditedFile file(HostFile::Procedures, options);
-    QVERIFY_THROWS_EXCEPTION(AppError, file.read(readAll));
-    QVERIFY_THROWS_EXCEPTION(AppError, file.replacement().write(writeOurs));
+    options.values[setting] = value;
+    QString refusal;
+    try {
+        EditedFile::reset(HostFile(file), options).write(writeOurs);
+    } catch (const AppError& error) {
+        refusal = error.message();
+    }
+    EditedFile edited(HostFile(file), options);
+    QVERIFY_THROWS_EXCEPTION(AppError, edited.read(readAll));
     QDir::setCurrent(previous);
-    QCOMPARE(fileBytes(dir.filePath("CstProcs.dat")), readBytes);
+    QVERIFY2(refusal.contains(named), qPrintable(refusal));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
+}
+
+// The file was swapped for a link to the host's settings file while the question about its
+// change was open: Yes once wrote toolbar lines over every host path.
+void TestEditedFile::fileSwappedWhileAskingIsCheckedAgain()
+{
+    Situation world;
+    world.options.settingsFile = world.third;
+    writeBytes(world.third, "[TMainWindow]\n");
+    writeBytes(world.first, readBytes);
+    EditedFile file(HostFile::MimeTypes, world.options);
+    file.read(readAll);
+    writeBytes(world.first, other);
+    const FileReplacement replacement = file.replacement();
+    QVERIFY(!replacement.question().isEmpty());
+    QVERIFY(QFile::remove(world.first));
+    QVERIFY(QFile::link(world.third, world.first));
+    QString refusal;
+    try {
+        replacement.write(writeOurs);
+    } catch (const AppError& error) {
+        refusal = error.message();
+    }
+    QVERIFY2(refusal.contains(QLatin1String("the host's settings file")), qPrintable(refusal));
+    QCOMPARE(fileBytes(world.third), QByteArray("[TMainWindow]\n"));
 }
 
 HALVEX_TEST_MAIN(TestEditedFile)

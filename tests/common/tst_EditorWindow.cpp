@@ -13,6 +13,7 @@
 #include <QClipboard>
 #include <QFile>
 #include <QGuiApplication>
+#include <QMimeData>
 #include <QPushButton>
 #include <QTreeView>
 #include <QUndoStack>
@@ -144,6 +145,8 @@ private slots:
     void okAsksWhatTheFileCallsFor();
     void closingWithoutOkWritesNothing_data();
     void closingWithoutOkWritesNothing();
+    void anotherEditorsLinesAreRefused();
+    void dropOpensItsTarget();
 };
 
 void TestEditorWindow::init()
@@ -445,6 +448,42 @@ void TestEditorWindow::closingWithoutOkWritesNothing()
     });
     QCOMPARE(Modal::exec(*on.editor), int(QDialog::Rejected));
     QCOMPARE(on.host.bytes(on.file), before);
+}
+
+// Toolbar lines once pasted into the procedures editor as procedures.
+void TestEditorWindow::anotherEditorsLinesAreRefused()
+{
+    EditorOnFile toolbar(QStringLiteral("toolbar"));
+    toolbar.select(QStringLiteral("0/0"));
+    toolbar.editor->copySelected();
+    EditorOnFile procedures(QStringLiteral("procedures"));
+    procedures.select(QStringLiteral("0"));
+    DialogAnswerer answerer;
+    answerer.expectMessage();
+    procedures.editor->paste();
+    QCOMPARE(answerer.messages().value(0),
+             QStringLiteral("The clipboard holds lines of the HTML toolbar file, which cannot be "
+                            "pasted here. Nothing was pasted."));
+    QCOMPARE(procedures.editor->undoStack()->count(), 0);
+    // Plain text from elsewhere still goes through the reader.
+    QGuiApplication::clipboard()->setText(QStringLiteral("p\n#q"));
+    procedures.editor->paste();
+    QCOMPARE(procedures.editor->undoStack()->count(), 1);
+}
+
+// A node dropped into a closed category once stayed selected but hidden.
+void TestEditorWindow::dropOpensItsTarget()
+{
+    EditorOnFile on(QStringLiteral("toolbar"));
+    auto& tree = static_cast<QTreeView&>(on.view());
+    tree.collapseAll();
+    QAbstractItemModel& model = *tree.model();
+    const QModelIndex category = model.index(1, 0);
+    const std::unique_ptr<QMimeData> dragged(model.mimeData({model.index(0, 0, model.index(0, 0))}));
+    QVERIFY(model.dropMimeData(dragged.get(), Qt::MoveAction, -1, 0, category));
+    QVERIFY(tree.isExpanded(category));
+    QCOMPARE(on.selected(), QStringLiteral("A1:a1"));
+    QCOMPARE(tree.currentIndex().parent(), category);
 }
 
 HALVEX_TEST_MAIN(TestEditorWindow)

@@ -1,10 +1,13 @@
-// halvex-open-limited EDITOR MIB: opens the toolbar, procedures or MIME types editor of the host
-// profile in XDG_CONFIG_HOME with its address space limited to MIB MiB (0: no limit), presses
-// OK once and then Cancel. It prints each message box ("box: ..."), answering No to questions,
-// and the rows the editor showed ("rows: N"), so that the memory test can tell what happened.
+// halvex-open-limited EDITOR MIB [PASTE]: opens the toolbar, procedures or MIME types editor of
+// the host profile in XDG_CONFIG_HOME with its address space limited to MIB MiB (0: no limit),
+// pastes PASTE MiB of the MIME types file's lines if asked, presses OK once and then Cancel. It
+// prints each message box ("box: ..."), answering No to questions, the rows the editor showed
+// ("rows: N") and the steps it can undo ("steps: N"), so that the memory test can tell what
+// happened.
 
 #include "app/Application.h"
 #include "app/HostSettings.h"
+#include "common/EditorWindow.h"
 #include "common/Modal.h"
 #include "mime/MimeTypesEditor.h"
 #include "procedures/ProceduresEditor.h"
@@ -13,13 +16,17 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QClipboard>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QUndoStack>
 
 #include <cstdio>
 #include <sys/resource.h>
 
 namespace {
+
+qsizetype pasteMiB = 0;
 
 void say(const QString& line)
 {
@@ -35,7 +42,15 @@ void answer(QDialog& window)
         return;
     }
     const auto* items = window.findChild<QAbstractItemView*>();
+    auto& editor = static_cast<EditorWindow&>(window);
+    if (pasteMiB > 0) {
+        QGuiApplication::clipboard()->setText(
+            QStringLiteral("A/B\n.b\n").repeated((pasteMiB << 20) / 7));
+        editor.paste();
+        QGuiApplication::clipboard()->clear();
+    }
     say(QStringLiteral("rows: %1").arg(items->model()->rowCount()));
+    say(QStringLiteral("steps: %1").arg(editor.undoStack()->count()));
     clickOk(window);
     if (window.isVisible())
         clickCancel(window);
@@ -51,8 +66,10 @@ template <class Editor> void openEditor(HostSettings& settings)
 
 int main(int argc, char* argv[])
 {
-    if (argc != 3)
+    if (argc != 3 && argc != 4)
         return 2;
+    if (argc == 4)
+        pasteMiB = std::strtol(argv[3], nullptr, 10);
     const QByteArray editor = argv[1];
     if (const rlim_t mib = std::strtoul(argv[2], nullptr, 10)) {
         const rlimit limit{mib << 20, mib << 20};

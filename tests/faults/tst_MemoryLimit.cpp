@@ -13,6 +13,7 @@ class TestMemoryLimit : public QObject
 private slots:
     void fileTooLargeForMemoryIsNeitherShownNorLost_data();
     void fileTooLargeForMemoryIsNeitherShownNorLost();
+    void pasteTooLargeForMemoryChangesNothing();
 };
 
 void TestMemoryLimit::fileTooLargeForMemoryIsNeitherShownNorLost_data()
@@ -70,6 +71,31 @@ void TestMemoryLimit::fileTooLargeForMemoryIsNeitherShownNorLost()
         qPrintable(told));
     QVERIFY2(aboutFile[1].contains(u"could not be read whole"), qPrintable(told)); // answered No
     QVERIFY(fileBytes(path) == file);
+}
+
+// A paste that ran out of memory once left rows in the document that Undo could not take back,
+// said "Unexpected error: std::bad_alloc", or ended the program inside the view.
+void TestMemoryLimit::pasteTooLargeForMemoryChangesNothing()
+{
+#if defined(__SANITIZE_ADDRESS__)
+    QSKIP("AddressSanitizer reserves more address space than the limit allows");
+#endif
+    TestProfile profile;
+    const QString path = profile.hostPath(QStringLiteral("mime.cfg"));
+    profile.setValues({{Opt_MIMEPraserCFG, path}});
+    writeBytes(path, "A/B\r\n.b\r\n");
+    QProcess child;
+    child.start(QStringLiteral(HALVEX_OPEN_LIMITED),
+                {QStringLiteral("mime"), QStringLiteral("512"), QStringLiteral("100")});
+    QVERIFY(child.waitForFinished(120000));
+    const QString told = QString::fromLocal8Bit(child.readAllStandardOutput());
+    QCOMPARE(child.exitStatus(), QProcess::NormalExit);
+    QVERIFY2(told.contains(QLatin1String("box: Cannot paste: what the clipboard holds is too large "
+                                         "for the memory available. Nothing was pasted.")) &&
+                 told.contains(QLatin1String("rows: 1\nsteps: 0\n")) &&
+                 told.endsWith(QLatin1String("closed\n")),
+             qPrintable(told));
+    QCOMPARE(fileBytes(path), QByteArray("A/B\r\n.b\r\n"));
 }
 
 HALVEX_TEST_MAIN(TestMemoryLimit)

@@ -35,6 +35,9 @@ private slots:
     void writeKeepsPermissions();
     void writeAsRootKeepsTheOwner();
     void writesInPlaceWaitForEachOther();
+    void hardLinkedFileIsWrittenInPlace();
+    void fileLockedTooLongIsReported();
+    void filesThatCannotBeLookedAtAreNoTwins();
     void displayPath_data();
     void displayPath();
 
@@ -306,6 +309,68 @@ void TestWholeFile::writesInPlaceWaitForEachOther()
     QCOMPARE(whileHeld, QByteArray("old\r\n"));
     QCOMPARE(fileBytes(path), QByteArray("new\r\n"));
 #endif
+}
+
+// Replaced through a new file, the other name once kept the old content.
+void TestWholeFile::hardLinkedFileIsWrittenInPlace()
+{
+#ifndef Q_OS_UNIX
+    QSKIP("hard links are looked at with stat");
+#else
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("toolbar.cfg"));
+    const QString other = dir.filePath(QStringLiteral("other.cfg"));
+    writeBytes(path, "old\r\n");
+    QVERIFY(::link(QFile::encodeName(path).constData(), QFile::encodeName(other).constData()) == 0);
+    WholeFile::write(path, "new\r\n");
+    QCOMPARE(fileBytes(other), QByteArray("new\r\n"));
+    QCOMPARE(WholeFile::identity(path), WholeFile::identity(other));
+    // The copy of the old content goes once the file was read back as written.
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files),
+             (QStringList{QStringLiteral("other.cfg"), QStringLiteral("toolbar.cfg")}));
+#endif
+}
+
+// The write in place once waited for ever, the window frozen and Esc dead.
+void TestWholeFile::fileLockedTooLongIsReported()
+{
+#ifndef Q_OS_UNIX
+    QSKIP("file locks are taken with flock");
+#else
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("locked.cfg"));
+    writeBytes(path, "old\r\n");
+    QVERIFY(::link(QFile::encodeName(path).constData(),
+                   QFile::encodeName(dir.filePath(QStringLiteral("link.cfg"))).constData()) == 0);
+    QFile holder(path);
+    QVERIFY(holder.open(QIODevice::ReadOnly));
+    QVERIFY(flock(holder.handle(), LOCK_EX) == 0);
+    QString refusal;
+    try {
+        WholeFile::write(path, "new\r\n");
+    } catch (const AppError& error) {
+        refusal = error.message();
+    }
+    QVERIFY2(refusal.contains(QLatin1String("another program holds the file locked")),
+             qPrintable(refusal));
+    QCOMPARE(fileBytes(path), QByteArray("old\r\n"));
+#endif
+}
+
+// Two files behind two different loops of links were once taken for one, and the resets refused
+// them as one file named for two roles, hiding why neither could be written.
+void TestWholeFile::filesThatCannotBeLookedAtAreNoTwins()
+{
+    QTemporaryDir dir;
+    for (const char* loop : {"a", "b"}) {
+        const QString first = dir.filePath(QStringLiteral("%1 1").arg(QLatin1String(loop)));
+        const QString second = dir.filePath(QStringLiteral("%1 2").arg(QLatin1String(loop)));
+        QVERIFY(QFile::link(first, second));
+        QVERIFY(QFile::link(second, first));
+    }
+    QVERIFY(!WholeFile::sameFile(dir.filePath(QStringLiteral("a 1")),
+                                 dir.filePath(QStringLiteral("b 1"))));
+    QVERIFY(WholeFile::identity(dir.filePath(QStringLiteral("a 1"))).exists);
 }
 
 void TestWholeFile::displayPath_data()

@@ -12,9 +12,11 @@ struct CommandLineRun
     QString err;
 };
 
-// An empty language runs the program in English whatever the machine speaks.
+// An empty language runs the program in English whatever the machine speaks; extra holds
+// "NAME=value" entries to set besides.
 inline CommandLineRun runCommandLine(const QStringList& arguments, const QString& configHome,
-                                     const QString& language = {})
+                                     const QString& language = {},
+                                     const QStringList& extra = {})
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
@@ -23,6 +25,9 @@ inline CommandLineRun runCommandLine(const QStringList& arguments, const QString
     environment.insert(QStringLiteral("LANGUAGE"), language);
     if (language.isEmpty())
         environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+    for (const QString& entry : extra)
+        environment.insert(entry.section(QLatin1Char('='), 0, 0),
+                           entry.section(QLatin1Char('='), 1));
     QProcess program;
     program.setProcessEnvironment(environment);
     program.start(QStringLiteral(HALVEX_PROGRAM), arguments);
