@@ -159,16 +159,16 @@ von Tarvel Halvex.</translation>
         <translation>%1 &quot;%2&quot; auf den eingebauten Inhalt zurückgesetzt (%3 Zeilen).</translation>
     </message>
     <message>
-        <source>No window system was found (neither DISPLAY nor WAYLAND_DISPLAY is set): start halvex-config from a desktop session. From a terminal, &quot;halvex-config --check&quot; and &quot;--reset&quot; work without one; &quot;halvex-config --help&quot; tells more.</source>
-        <translation>Es wurde kein Fenstersystem gefunden (weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt): Starten Sie halvex-config aus einer Desktop-Sitzung. Im Terminal funktionieren &quot;halvex-config --check&quot; und &quot;--reset&quot; auch ohne Fenstersystem; &quot;halvex-config --help&quot; erklärt mehr.</translation>
-    </message>
-    <message>
         <source>Give --reset once: &quot;all&quot; resets the three files.</source>
         <translation>Geben Sie --reset nur einmal an: &quot;all&quot; setzt alle drei Dateien zurück.</translation>
     </message>
     <message>
         <source>Cannot write the results: %1.</source>
         <translation>Die Ergebnisse können nicht ausgegeben werden: %1.</translation>
+    </message>
+    <message>
+        <source>No window system was found (neither DISPLAY nor WAYLAND_DISPLAY names one that answers): start halvex-config from a desktop session. From a terminal, &quot;halvex-config --check&quot; and &quot;--reset&quot; work without one; &quot;halvex-config --help&quot; tells more.</source>
+        <translation>Es wurde kein Fenstersystem gefunden (weder DISPLAY noch WAYLAND_DISPLAY nennt eines, das antwortet): Starten Sie halvex-config aus einer Desktop-Sitzung. Im Terminal funktionieren &quot;halvex-config --check&quot; und &quot;--reset&quot; auch ohne Fenstersystem; &quot;halvex-config --help&quot; erklärt mehr.</translation>
     </message>
 </context>
 <context>
@@ -279,6 +279,15 @@ Sie durch das hier Angezeigte ersetzen?</translation>
         <extracomment>An undo step. %1 is &quot;tag &quot;Bold&quot;&quot; or &quot;3 tags&quot; or the like.</extracomment>
         <translation>%1 einfügen</translation>
     </message>
+    <message>
+        <source>The clipboard holds lines of the %1, which cannot be pasted here. Nothing was pasted.</source>
+        <extracomment>%1 is a file&apos;s title: &quot;standard procedures file&quot;.</extracomment>
+        <translation>Die Zwischenablage enthält Zeilen der Datei &quot;%1&quot;, die hier nicht eingefügt werden können. Es wurde nichts eingefügt.</translation>
+    </message>
+    <message>
+        <source>Cannot paste: what the clipboard holds is too large for the memory available. Nothing was pasted.</source>
+        <translation>Einfügen nicht möglich: Der Inhalt der Zwischenablage ist zu groß für den verfügbaren Speicher. Es wurde nichts eingefügt.</translation>
+    </message>
 </context>
 <context>
     <name>ErrorGuard</name>
@@ -309,6 +318,22 @@ Sie durch das hier Angezeigte ersetzen?</translation>
     <message>
         <source>the system has no program for it (%1)</source>
         <translation>das System hat kein Programm dafür (%1)</translation>
+    </message>
+    <message>
+        <source>Cannot open the file in another program: no file name is set in the host&apos;s settings.</source>
+        <translation>Die Datei kann nicht in einem anderen Programm geöffnet werden: In den Einstellungen von Tarvel Halvex ist kein Dateiname angegeben.</translation>
+    </message>
+    <message>
+        <source>it is not a full path to a file</source>
+        <translation>es ist kein vollständiger Pfad zu einer Datei</translation>
+    </message>
+    <message>
+        <source>the file does not exist</source>
+        <translation>die Datei existiert nicht</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>es ist keine reguläre Datei</translation>
     </message>
 </context>
 <context>
@@ -357,6 +382,16 @@ Sie durch das hier Angezeigte ersetzen?</translation>
         <extracomment>Why a file cannot be written: %3 in &quot;Cannot write &quot;%1&quot; as the %2: %3.&quot;.</extracomment>
         <translation>Sie ist die Datei, in der dieses Programm seine Fensterpositionen speichert</translation>
     </message>
+    <message>
+        <source>The host&apos;s settings name no %1: %2 is empty or not set.</source>
+        <extracomment>%1 is a file&apos;s title (&quot;HTML toolbar file&quot;), %2 the setting&apos;s name.</extracomment>
+        <translation>Die Einstellungen von Tarvel Halvex nennen keine Datei &quot;%1&quot;: %2 ist leer oder nicht gesetzt.</translation>
+    </message>
+    <message>
+        <source>The host&apos;s setting %1 is &quot;%2&quot;, which is not a full path: the file would be looked for in whatever folder this program was started from. Correct it in the host.</source>
+        <extracomment>%1 is the setting&apos;s name, %2 its value.</extracomment>
+        <translation>Die Einstellung %1 von Tarvel Halvex ist &quot;%2&quot;, kein vollständiger Pfad: Die Datei würde in dem Ordner gesucht, in dem dieses Programm gestartet wurde. Korrigieren Sie sie in Tarvel Halvex.</translation>
+    </message>
 </context>
 <context>
     <name>HostSettings</name>
@@ -371,6 +406,27 @@ Sie durch das hier Angezeigte ersetzen?</translation>
     <message>
         <source>The host&apos;s setting %1 in &quot;%2&quot; holds bytes that are not UTF-8 text, so this program cannot name the file. Correct it in the host.</source>
         <translation>Die Einstellung %1 von Tarvel Halvex in &quot;%2&quot; enthält Bytes, die kein UTF-8-Text sind, daher kann dieses Programm die Datei nicht benennen. Korrigieren Sie sie in Tarvel Halvex.</translation>
+    </message>
+    <message>
+        <source>The host&apos;s settings file &quot;%1&quot; cannot be used: %2. The README&apos;s section &quot;Where the host settings live&quot; tells how to write one.</source>
+        <extracomment>%1 is the settings file&apos;s path, %2 what is wrong with it.</extracomment>
+        <translation>Die Einstellungsdatei von Tarvel Halvex &quot;%1&quot; kann nicht verwendet werden: %2. Der Abschnitt &quot;Where the host settings live&quot; der README erklärt, wie man sie schreibt.</translation>
+    </message>
+    <message>
+        <source>it does not exist</source>
+        <translation>sie existiert nicht</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>es ist keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>it is larger than 1 MiB</source>
+        <translation>sie ist größer als 1 MiB</translation>
+    </message>
+    <message>
+        <source>it is UTF-16 text, not UTF-8</source>
+        <translation>sie ist UTF-16-Text, kein UTF-8</translation>
     </message>
 </context>
 <context>
@@ -420,6 +476,7 @@ Sie durch das hier Angezeigte ersetzen?</translation>
     </message>
     <message>
         <source>%1, which the code page %2 cannot hold</source>
+        <extracomment>%1 is &quot;the character &quot;Ω&quot; (U+03A9)&quot;, %2 the code page&apos;s name.</extracomment>
         <translation>%1, das die Codepage %2 nicht darstellen kann</translation>
     </message>
     <message>
@@ -455,6 +512,16 @@ Sie durch das hier Angezeigte ersetzen?</translation>
     <message>
         <source>The clipboard holds no MIME types: a type and its suffix are two lines.</source>
         <translation>Die Zwischenablage enthält keine MIME-Typen: Ein Typ und seine Endung stehen in zwei Zeilen.</translation>
+    </message>
+    <message>
+        <source>Line %1 of %2: %3 is a MIME type without the line of its suffix after it. Reading stopped at this line.</source>
+        <extracomment>%2 is a quoted path or &quot;the clipboard&quot;, %3 the line, quoted.</extracomment>
+        <translation>Zeile %1 in %2: %3 ist ein MIME-Typ ohne die Zeile seiner Endung danach. Das Lesen wurde bei dieser Zeile abgebrochen.</translation>
+    </message>
+    <message>
+        <source>The MIME types file cannot hold %1.</source>
+        <extracomment>%1 is &quot;the character &quot;Ω&quot; (U+03A9), which the code page Windows-1252 cannot hold&quot;.</extracomment>
+        <translation>Die MIME-Typ-Datei kann %1 nicht enthalten.</translation>
     </message>
 </context>
 <context>
@@ -652,6 +719,11 @@ Sie durch das hier Angezeigte ersetzen?</translation>
         <source>Caption can&apos;t hold a line break</source>
         <translation>Der Titel darf keinen Zeilenumbruch enthalten</translation>
     </message>
+    <message>
+        <source>The procedures file cannot hold %1.</source>
+        <extracomment>%1 is &quot;the character &quot;Ω&quot; (U+03A9), which the code page Windows-1252 cannot hold&quot;.</extracomment>
+        <translation>Die Prozedurdatei kann %1 nicht enthalten.</translation>
+    </message>
 </context>
 <context>
     <name>ProceduresEditor</name>
@@ -778,10 +850,6 @@ Sie durch das hier Angezeigte ersetzen?</translation>
 <context>
     <name>ToolbarDocument</name>
     <message>
-        <source>Line %1 of %2: &quot;%3&quot; is not a valid image index (a whole number from -2147483648 to 2147483647). Reading stopped at this line.</source>
-        <translation>Zeile %1 in %2: &quot;%3&quot; ist kein gültiger Bildindex (eine ganze Zahl von -2147483648 bis 2147483647). Das Lesen wurde bei dieser Zeile abgebrochen.</translation>
-    </message>
-    <message>
         <source>The clipboard holds tags and categories together: copy tags alone, or categories with their tags.</source>
         <translation>Die Zwischenablage enthält Tags und Kategorien zugleich: Kopieren Sie nur Tags oder Kategorien mit ihren Tags.</translation>
     </message>
@@ -796,6 +864,26 @@ Sie durch das hier Angezeigte ersetzen?</translation>
     <message>
         <source>Invalid char &quot;:&quot; in caption</source>
         <translation>Ungültiges Zeichen &quot;:&quot; im Titel</translation>
+    </message>
+    <message>
+        <source>Line %1 of %2: %3 is not a valid image index (a whole number from -2147483648 to 2147483647). Reading stopped at this line.</source>
+        <extracomment>%3 is the field, quoted.</extracomment>
+        <translation>Zeile %1 in %2: %3 ist kein gültiger Bildindex (eine ganze Zahl von -2147483648 bis 2147483647). Das Lesen wurde bei dieser Zeile abgebrochen.</translation>
+    </message>
+    <message>
+        <source>The toolbar file cannot hold %1.</source>
+        <extracomment>%1 is &quot;the character &quot;Ω&quot; (U+03A9), which the code page Windows-1252 cannot hold&quot;.</extracomment>
+        <translation>Die Werkzeugleisten-Datei kann %1 nicht enthalten.</translation>
+    </message>
+    <message>
+        <source>Line %1 of the clipboard holds %2. Nothing was pasted.</source>
+        <extracomment>%2 is &quot;the character &quot;Ω&quot; (U+03A9), which the code page ... cannot hold&quot;.</extracomment>
+        <translation>Zeile %1 der Zwischenablage enthält %2. Es wurde nichts eingefügt.</translation>
+    </message>
+    <message>
+        <source>Line %1 of the clipboard cannot be pasted as it stands: the toolbar file would hold %2 as %3. Nothing was pasted.</source>
+        <extracomment>%2 and %3 are lines, quoted.</extracomment>
+        <translation>Zeile %1 der Zwischenablage kann nicht so eingefügt werden, wie sie ist: Die Werkzeugleisten-Datei würde %2 als %3 speichern. Es wurde nichts eingefügt.</translation>
     </message>
 </context>
 <context>
@@ -929,10 +1017,6 @@ Sie durch das hier Angezeigte ersetzen?</translation>
         <translation>ihr Ordner ist schreibgeschützt</translation>
     </message>
     <message>
-        <source>it was written in place, since its folder is read-only, and does not read back as written</source>
-        <translation>sie wurde direkt überschrieben, da ihr Ordner schreibgeschützt ist, und enthält danach nicht das Geschriebene</translation>
-    </message>
-    <message>
         <source>the disk is full</source>
         <translation>der Datenträger ist voll</translation>
     </message>
@@ -943,6 +1027,18 @@ Sie durch das hier Angezeigte ersetzen?</translation>
     <message>
         <source>its extended attribute %1 cannot be kept: %2</source>
         <translation>Ihr erweitertes Attribut %1 kann nicht erhalten werden: %2</translation>
+    </message>
+    <message>
+        <source>another program holds the file locked; close it there and try again</source>
+        <translation>ein anderes Programm hält die Datei gesperrt; schließen Sie sie dort und versuchen Sie es erneut</translation>
+    </message>
+    <message>
+        <source>the copy of its old content, &quot;%1&quot;, cannot be written</source>
+        <translation>die Kopie ihres alten Inhalts, &quot;%1&quot;, kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>it was written in place and does not read back as written</source>
+        <translation>sie wurde an Ort und Stelle geschrieben und liest sich nicht wie geschrieben zurück</translation>
     </message>
 </context>
 </TS>
