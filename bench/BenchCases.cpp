@@ -12,7 +12,10 @@
 #include "toolbar/ToolbarEditor.h"
 
 #include <QAbstractItemView>
+#include <QClipboard>
 #include <QDialogButtonBox>
+#include <QDir>
+#include <QGuiApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
@@ -349,6 +352,49 @@ QJsonObject measureInteractions(BenchKind kind, const QString& path)
             {QStringLiteral("edit_ms"), median(edit)},     {QStringLiteral("remove_ms"), median(remove)},
             {QStringLiteral("move_ms"), median(move)},     {QStringLiteral("paste_ms"), median(paste)},
             {QStringLiteral("undo_ms"), median(undo)}};
+}
+
+namespace {
+
+// The file's lines as a copy from its editor holds them: one line break each, and no section
+// headers, which a paste does not take.
+QString clipboardLines(const QByteArray& bytes)
+{
+    QString text;
+    FileLines lines(bytes);
+    QByteArrayView line;
+    while (lines.next(line)) {
+        if (!line.startsWith("SECTION_"))
+            text += QString::fromUtf8(line) + QLatin1Char('\n');
+    }
+    return text;
+}
+
+} // namespace
+
+QJsonObject measurePaste(BenchKind kind, const QString& path)
+{
+    // The small file stands in a folder of its own: the procedures file has a fixed name.
+    const QString folder = QFileInfo(path).path() + QStringLiteral("/small");
+    QDir().mkpath(folder);
+    const QString small = folder + QLatin1Char('/') + QFileInfo(path).fileName();
+    QFile file(small);
+    file.open(QIODevice::WriteOnly);
+    file.write(generateFile(kind, 10));
+    file.close();
+    const BenchOptions options(kind, small);
+    failOnMessages();
+    QImage(192, 16, QImage::Format_RGB32).save(options.readString(Opt_HTMLToolbarGlyphs));
+    QFile large(path);
+    large.open(QIODevice::ReadOnly);
+    QGuiApplication::clipboard()->setText(clipboardLines(large.readAll()));
+    const std::unique_ptr<EditorWindow> editor = openEditor(kind, options);
+    const double pasteMs = timed([&] { editor->paste(); });
+    const int steps = editor->undoStack()->count();
+    const double undoMs = timed([&] { editor->undoStack()->undo(); });
+    return {{QStringLiteral("paste_ms"), pasteMs},
+            {QStringLiteral("undo_paste_ms"), undoMs},
+            {QStringLiteral("pasted"), steps == 1}};
 }
 
 double peakMemoryMiB()

@@ -19,8 +19,12 @@ QJsonObject measureEditor(BenchKind kind, const QString& path);
 // Plain reading and writing of the same bytes, and filling and reading a bare Qt tree view with
 // the same texts.
 QJsonObject measureFloors(BenchKind kind, const QString& path);
-// Single commands (select, new, edit, remove) in the kind's editor on the file.
+// Single commands (select, New, Edit, Remove, a move, a paste, an undo) in the kind's editor on
+// the file.
 QJsonObject measureInteractions(BenchKind kind, const QString& path);
+// The file's lines pasted at once into the kind's editor open on a small file, and the paste
+// undone.
+QJsonObject measurePaste(BenchKind kind, const QString& path);
 
 // The process's peak resident memory so far, in MiB.
 double peakMemoryMiB();

@@ -105,7 +105,14 @@ QJsonObject measureCase(BenchKind kind, int lines, int repeats, const QTemporary
         file.open(QIODevice::WriteOnly);
         file.write(generateFile(kind, lines));
         file.close();
-        editor << runChild({QStringLiteral("--editor"), kindName(kind), path}, dir.path());
+        QJsonObject opened = runChild({QStringLiteral("--editor"), kindName(kind), path}, dir.path());
+        if (lines >= 100000 && kind != BenchKind::ToolbarOneCategory) {
+            const QJsonObject pasted =
+                runChild({QStringLiteral("--paste"), kindName(kind), path}, dir.path());
+            for (const QString& key : pasted.keys())
+                opened.insert(key, pasted.value(key));
+        }
+        editor << opened;
         floors << runChild({QStringLiteral("--floor"), kindName(kind), path}, dir.path());
     }
     QJsonObject result = medianOf(editor);
@@ -220,6 +227,21 @@ void printTable(const QJsonObject& results)
                    .arg(fixed(row[QStringLiteral("peak_mib")].toDouble()), 9);
     }
     out << "Targets at 1,000,000 lines: open and OK ratios <= 1.5, peak <= 250 MiB\n";
+    out << "\nPaste of the file's lines into the editor, and its undo, beside opening the file "
+           "(target: each at most 2x open):\n";
+    for (const QJsonValue& value : results[QStringLiteral("editors")].toArray()) {
+        const QJsonObject row = value.toObject();
+        if (!row.contains(QStringLiteral("paste_ms")))
+            continue;
+        const double open = row[QStringLiteral("open_ms")].toDouble();
+        out << QStringLiteral("  %1 %2 lines: open %3 ms, paste %4 ms (x%5), undo %6 ms (x%7)\n")
+                   .arg(row[QStringLiteral("kind")].toString(), -12)
+                   .arg(row[QStringLiteral("lines")].toInt(), 8)
+                   .arg(fixed(open), fixed(row[QStringLiteral("paste_ms")].toDouble()),
+                        fixed(row[QStringLiteral("paste_ms")].toDouble() / open, 2),
+                        fixed(row[QStringLiteral("undo_paste_ms")].toDouble()),
+                        fixed(row[QStringLiteral("undo_paste_ms")].toDouble() / open, 2));
+    }
     out << "\nGrowth from 100,000 to 1,000,000 lines (target <= 11):\n";
     for (const QJsonValue& value : results[QStringLiteral("scaling")].toArray()) {
         const QJsonObject row = value.toObject();
@@ -313,6 +335,8 @@ int runChildCase(const QStringList& arguments)
     QJsonObject result;
     if (arguments[1] == QLatin1String("--editor"))
         result = measureEditor(kindFromName(arguments[2]), arguments[3]);
+    else if (arguments[1] == QLatin1String("--paste"))
+        result = measurePaste(kindFromName(arguments[2]), arguments[3]);
     else if (arguments[1] == QLatin1String("--floor"))
         result = measureFloors(kindFromName(arguments[2]), arguments[3]);
     else

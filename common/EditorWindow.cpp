@@ -1,11 +1,15 @@
 #include "common/EditorWindow.h"
 
 #include "common/ErrorGuard.h"
+#include "common/FindBar.h"
 #include "common/Modal.h"
+#include "common/NodeFilterModel.h"
+#include "common/TextMatch.h"
 #include "common/WindowPlacement.h"
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QBoxLayout>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QGuiApplication>
@@ -42,9 +46,19 @@ void EditorWindow::setView(QAbstractItemView* view, NodeModel* model)
 {
     m_view = view;
     m_model = model;
-    view->setModel(model);
-    view->setDragDropMode(QAbstractItemView::InternalMove);
+    showModel(model);
     view->setDefaultDropAction(Qt::MoveAction);
+    m_findBar = new FindBar(view->parentWidget());
+    if (auto* pane = qobject_cast<QBoxLayout*>(view->parentWidget()->layout()))
+        pane->addWidget(m_findBar);
+    connect(m_findBar, &FindBar::textChanged, this, &EditorWindow::setFilterText);
+    connect(m_findBar, &FindBar::closed, this, [this] { m_view->setFocus(); });
+    connect(m_findBar, &FindBar::toFirstMatch, this, [this] { selectFirstMatch(true); });
+    auto* find = new QAction(this);
+    find->setShortcuts(QKeySequence::keyBindings(QKeySequence::Find));
+    find->setShortcutContext(Qt::WindowShortcut);
+    addAction(find);
+    connect(find, &QAction::triggered, this, &EditorWindow::openFindBar);
     // A right click comes to the viewport, the Menu key to the view itself.
     view->viewport()->installEventFilter(this);
     view->installEventFilter(this);
@@ -55,8 +69,6 @@ void EditorWindow::setView(QAbstractItemView* view, NodeModel* model)
     view->addAction(menuKey);
     connect(menuKey, &QAction::triggered, this, [this] { showMenu({}); });
 
-    connect(view->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-            &EditorWindow::updateCommands);
     connect(model, &QAbstractItemModel::rowsInserted, this, &EditorWindow::updateCommands);
     connect(model, &QAbstractItemModel::rowsRemoved, this, &EditorWindow::updateCommands);
     connect(model, &QAbstractItemModel::rowsMoved, this, &EditorWindow::updateCommands);
@@ -68,7 +80,7 @@ void EditorWindow::setView(QAbstractItemView* view, NodeModel* model)
         });
     });
     connect(view, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex& node) {
-        if (m_model->positionOf(node) == selectedPosition())
+        if (positionOfViewIndex(node) == selectedPosition())
             runGuarded(this, [this] { editSelected(); });
     });
     if (auto* tree = qobject_cast<QTreeView*>(view))
@@ -137,12 +149,12 @@ void EditorWindow::addEditingCommands(QAbstractButton* editButton, QAbstractButt
         tr("Paste"), QKeySequence::Paste, [this] { paste(); },
         [this] { return canPaste(clipboardText(), selectedPosition()); });
     addSeparator();
-    addCommand(
-        tr("Move up"), EditKeys::moveUp(), [this] { moveSelectedUp(); },
-        [this] { return m_model->canMove(selectedPosition(), -1); });
-    addCommand(
-        tr("Move down"), EditKeys::moveDown(), [this] { moveSelectedDown(); },
-        [this] { return m_model->canMove(selectedPosition(), +1); });
+    m_moveActions = {addCommand(
+                         tr("Move up"), EditKeys::moveUp(), [this] { moveSelectedUp(); },
+                         [this] { return !isFiltering() && m_model->canMove(selectedPosition(), -1); }),
+                     addCommand(
+                         tr("Move down"), EditKeys::moveDown(), [this] { moveSelectedDown(); },
+                         [this] { return !isFiltering() && m_model->canMove(selectedPosition(), +1); })};
     addSeparator();
     addUndoAndRedo();
 }
@@ -196,14 +208,39 @@ TreePosition EditorWindow::selectedPosition() const
     if (!m_view)
         return {};
     const QModelIndexList selected = m_view->selectionModel()->selectedIndexes();
-    return selected.isEmpty() ? TreePosition() : m_model->positionOf(selected.first());
+    return selected.isEmpty() ? TreePosition() : positionOfViewIndex(selected.first());
+}
+
+bool EditorWindow::isFiltering() const
+{
+    return m_filter && m_view->model() == m_filter;
+}
+
+// Commands act on the document's nodes, never on a row of what the view shows.
+TreePosition EditorWindow::positionOfViewIndex(const QModelIndex& index) const
+{
+    return m_model->positionOf(isFiltering() ? m_filter->mapToSource(index) : index);
+}
+
+// A node the filter hides, the step's own, is shown all the same.
+QModelIndex EditorWindow::viewIndexOf(TreePosition at)
+{
+    const QModelIndex node = m_model->indexOf(at);
+    if (!isFiltering() || !node.isValid())
+        return node;
+    QModelIndex shown = m_filter->mapFromSource(node);
+    if (!shown.isValid()) {
+        m_filter->keepShown(at);
+        shown = m_filter->mapFromSource(node);
+    }
+    return shown;
 }
 
 // The node's parent is opened first: a node moved into a closed category (a drop) would stay
 // selected but hidden, and the keys would act on a node the user cannot see.
 void EditorWindow::showNode(TreePosition at)
 {
-    const QModelIndex node = m_model->indexOf(at);
+    const QModelIndex node = viewIndexOf(at);
     if (!node.isValid()) {
         m_view->selectionModel()->clear();
         return;
@@ -316,7 +353,7 @@ void EditorWindow::moveSelectedDown()
 void EditorWindow::moveSelected(int by)
 {
     const TreePosition from = selectedPosition();
-    if (!m_model->canMove(from, by))
+    if (isFiltering() || !m_model->canMove(from, by))
         return;
     const QString title = nodeTitle(from);
     //: An undo step. %1 is "category "Lists"" or the like.
@@ -334,6 +371,89 @@ void EditorWindow::accept()
         replacement.write([this](LineSink& lines) { writeDocument(lines); });
         QDialog::accept();
     });
+}
+
+void EditorWindow::openFindBar()
+{
+    m_findBar->open();
+}
+
+// The view shows the document itself while nothing is looked for, so that a large file costs
+// nothing more. While something is, moving is off: a node would land among nodes that are not
+// shown.
+void EditorWindow::setFilterText(const QString& text)
+{
+    const TreePosition selected = selectedPosition();
+    if (!m_filter) {
+        m_filter = new NodeFilterModel(*m_model, this);
+        connect(m_filter, &NodeFilterModel::countsChanged, this, &EditorWindow::showFindCounts);
+    }
+    m_filter->setText(text);
+    showModel(text.isEmpty() ? static_cast<QAbstractItemModel*>(m_model) : m_filter);
+    if (text.isEmpty()) {
+        showNode(selected);
+    } else {
+        if (auto* tree = qobject_cast<QTreeView*>(m_view))
+            tree->expandAll();
+        // The selection stays where it was when the filter shows it; else the first match
+        // takes it, rather than a node that does not match being kept on show.
+        const QModelIndex kept = m_filter->mapFromSource(m_model->indexOf(selected));
+        if (kept.isValid()) {
+            m_view->setCurrentIndex(kept);
+            m_view->scrollTo(kept);
+        } else {
+            selectFirstMatch(false);
+        }
+    }
+    for (QAction* move : std::as_const(m_moveActions))
+        move->setToolTip(text.isEmpty() ? QString()
+                                        : tr("Moving is off while the find bar filters the "
+                                             "list: close the find bar to move."));
+    showFindCounts();
+    updateCommands();
+}
+
+void EditorWindow::showModel(QAbstractItemModel* shown)
+{
+    if (m_view->model() == shown)
+        return;
+    m_view->setModel(shown);
+    m_view->setDragDropMode(shown == m_model ? QAbstractItemView::InternalMove
+                                             : QAbstractItemView::NoDragDrop);
+    connect(m_view->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+        updateCommands();
+        emit selectedNodeChanged();
+    });
+}
+
+void EditorWindow::showFindCounts()
+{
+    if (m_filter)
+        m_findBar->showCounts(m_filter->matchCount(), m_filter->nodeCount());
+}
+
+// The first node, in the view's order, that holds the text itself: not a category shown only
+// for its tags.
+void EditorWindow::selectFirstMatch(bool focusView)
+{
+    const TextMatch match(m_findBar->text());
+    QAbstractItemModel* shown = m_view->model();
+    for (int top = 0; top < shown->rowCount(); ++top) {
+        const QModelIndex parent = shown->index(top, 0);
+        for (int child = -1; child < shown->rowCount(parent); ++child) {
+            const QModelIndex node = child < 0 ? parent : shown->index(child, 0, parent);
+            if (m_model->nodeMatches(positionOfViewIndex(node), match)) {
+                m_view->setCurrentIndex(node);
+                m_view->scrollTo(node);
+                if (focusView)
+                    m_view->setFocus();
+                return;
+            }
+        }
+    }
+    m_view->selectionModel()->clear();
+    if (focusView)
+        m_view->setFocus();
 }
 
 bool EditorWindow::canPaste(const QString& text, TreePosition) const
@@ -377,7 +497,7 @@ const QString& EditorWindow::clipboardText()
 void EditorWindow::collapsed(const QModelIndex& parent)
 {
     const TreePosition selected = selectedPosition();
-    if (selected.isValid() && !selected.isTop() && selected.top == m_model->positionOf(parent).top)
+    if (selected.isValid() && !selected.isTop() && selected.top == positionOfViewIndex(parent).top)
         m_view->setCurrentIndex(parent);
 }
 

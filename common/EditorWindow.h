@@ -12,8 +12,10 @@
 #include <functional>
 #include <optional>
 
+class FindBar;
 class HostOptions;
 class LineSink;
+class NodeFilterModel;
 class QAbstractButton;
 class QAbstractItemView;
 class QAction;
@@ -44,16 +46,26 @@ public slots:
     void paste();
     void moveSelectedUp();
     void moveSelectedDown();
+    // Ctrl+F: the find bar under the view, the focus in its field.
+    void openFindBar();
+    // Shows the nodes that hold the text, or all of them for an empty text; the document stays
+    // as it is.
+    void setFilterText(const QString& text);
     // OK: replaces the file with what the editor shows, after the question the file calls for.
     // The window stays open when the answer was No or the file could not be written, so that
     // nothing the user did is lost.
     void accept() override;
 
+signals:
+    // Another node is selected, or none.
+    void selectedNodeChanged();
+
 protected:
     EditorWindow(QWidget* parent, HostFile file, const HostOptions& options,
                  const QString& placementKey);
 
-    // Once the editor's form is set up: the view and the model it shows.
+    // Once the editor's form is set up: the view and the model it shows. The view stands alone
+    // in a box layout, which the find bar joins under it.
     void setView(QAbstractItemView* view, NodeModel* model);
     // A command of the editor's own, in the context menu in the order added; its keys work
     // while the view has the focus.
@@ -71,6 +83,7 @@ protected:
     void updateCommands();
 
     QAbstractItemView* view() const { return m_view; }
+    bool isFiltering() const;
     EditedFile& editedFile() { return m_file; }
     TreePosition selectedPosition() const;
     // The node current, selected and in view; none selected for an invalid position.
@@ -112,6 +125,11 @@ private:
     void moveSelected(int by);
     void select(TreePosition at, bool removed);
     void collapsed(const QModelIndex& parent);
+    void showModel(QAbstractItemModel* shown);
+    QModelIndex viewIndexOf(TreePosition at);
+    TreePosition positionOfViewIndex(const QModelIndex& index) const;
+    void selectFirstMatch(bool focusView);
+    void showFindCounts();
     void showMenu(const QPoint& at);
     bool isKeyOfDisabledCommand(const QKeyEvent& key) const;
     const QString& clipboardText();
@@ -123,6 +141,9 @@ private:
     QUndoStack* m_undoStack;
     QAbstractItemView* m_view = nullptr;
     NodeModel* m_model = nullptr;
+    NodeFilterModel* m_filter = nullptr;
+    FindBar* m_findBar = nullptr;
+    QList<QAction*> m_moveActions;
     QList<Command> m_commands;
     // The clipboard's text, read once after each change of the clipboard: commands ask for it
     // whenever the selection moves, and another program may take a while to hand it over.

@@ -15,15 +15,22 @@ template <class T> void giveBackRoom(QList<T>& list)
 // A model's nodes going in and out of a document's list, so that running out of memory leaves
 // both lists as they were: every allocation comes before the first element moves.
 
-// Moves count elements from at on out of list into a new list; the caller then removes them.
-template <class T, class Out = T> QList<Out> moveOut(QList<T>& list, qsizetype at, qsizetype count)
+// Room for count elements to be moved out of list, made before a model tells its views of the
+// change; the elements move out within it, so that views still see them until then.
+template <class Out, class T> QList<Out> roomToMoveOut(QList<T>& list, qsizetype count)
 {
     QList<Out> out;
     out.reserve(count);
     list.detach();
+    return out;
+}
+
+// Moves count elements from at on out of list into out, where room was made; the caller then
+// removes them.
+template <class T, class Out> void moveOut(QList<T>& list, qsizetype at, qsizetype count, QList<Out>& out)
+{
     for (qsizetype i = 0; i < count; ++i)
         out.append(Out(std::move(list[at + i])));
-    return out;
 }
 
 // Makes room in list for count more elements, before a model tells its views of the change.

@@ -2,6 +2,8 @@
 
 #include <QAbstractItemModel>
 
+class TextMatch;
+
 // Where a node stands in a tree of two levels: the row of its top-level node, and its row among
 // that node's children, or -1 for the top-level node itself. A list's rows are top-level nodes.
 struct TreePosition
@@ -45,6 +47,9 @@ public:
     // The node that takes a removed node's place in the selection: the one that took its place,
     // else the one before, else the parent.
     TreePosition afterRemoval(TreePosition removed) const;
+
+    // Whether the node's own texts hold what the find bar looks for.
+    virtual bool nodeMatches(TreePosition at, const TextMatch& match) const = 0;
 
 signals:
     void moveRequested(TreePosition from, TreePosition to);

@@ -3,6 +3,7 @@
 #include "common/LineFile.h"
 #include "common/ListRoom.h"
 #include "common/QuotedText.h"
+#include "common/TextMatch.h"
 
 #include <QCoreApplication>
 
@@ -39,6 +40,11 @@ bool hasSmallLetter(QByteArrayView utf8)
 
 MimeType::MimeType(const QString& type, const QString& suffix) : m_type(type), m_suffix(suffix)
 {
+}
+
+bool MimeType::matches(const TextMatch& match) const
+{
+    return match.in(m_type.utf8()) || match.in(m_suffix.utf8());
 }
 
 // Copied only when it holds a small letter: most types are already in capitals.

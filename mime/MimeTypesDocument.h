@@ -8,6 +8,7 @@
 
 class LineSink;
 class LineSource;
+class TextMatch;
 
 // One entry of the MIME types file: a type and the file-name suffix that belongs to it, each
 // exactly as read or typed. The type is written in capitals.
@@ -23,6 +24,8 @@ public:
     // hold the same.
     QByteArray writtenType() const;
     QByteArrayView writtenSuffix() const { return m_suffix.utf8(); }
+    // Whether the type or the suffix holds the text.
+    bool matches(const TextMatch& match) const;
 
     friend bool operator==(const MimeType&, const MimeType&) = default;
 

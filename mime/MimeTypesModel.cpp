@@ -1,5 +1,7 @@
 #include "mime/MimeTypesModel.h"
 
+#include "common/TextMatch.h"
+
 #include "common/NodeDrag.h"
 #include "common/ListRoom.h"
 #include "common/RowRoom.h"
@@ -68,8 +70,9 @@ void MimeTypesModel::insertNodes(TreePosition first, QList<MimeType>& types)
 
 QList<MimeType> MimeTypesModel::takeNodes(TreePosition first, int count)
 {
-    QList<MimeType> taken = moveOut(m_document.rows, first.top, count);
+    QList<MimeType> taken = roomToMoveOut<MimeType>(m_document.rows, count);
     beginRemoveRows({}, first.top, first.top + count - 1);
+    moveOut(m_document.rows, first.top, count, taken);
     m_document.rows.remove(first.top, count);
     for (const MimeType& type : std::as_const(taken))
         this->count(type, -1);
@@ -266,4 +269,9 @@ void MimeTypesModel::marksMayHaveChanged()
         return;
     emit dataChanged(index(0, 0), index(int(m_document.rows.size()) - 1, ColumnCount - 1),
                      {Qt::DisplayRole, Qt::ForegroundRole, Qt::ToolTipRole});
+}
+
+bool MimeTypesModel::nodeMatches(TreePosition at, const TextMatch& match) const
+{
+    return row(at.top).matches(match);
 }

@@ -3,6 +3,7 @@
 #include "common/LineFile.h"
 #include "common/ListRoom.h"
 #include "common/QuotedText.h"
+#include "common/TextMatch.h"
 #include "platform/WholeFile.h"
 
 #include <QCoreApplication>
@@ -83,6 +84,11 @@ public:
 
 Procedure::Procedure(const QString& caption, const QString& code) : m_caption(caption), m_code(code)
 {
+}
+
+bool Procedure::matches(const TextMatch& match) const
+{
+    return match.in(m_caption.utf8()) || match.in(m_code.utf8());
 }
 
 ProceduresRead readProcedures(LineSource& lines)

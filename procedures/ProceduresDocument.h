@@ -10,6 +10,7 @@
 
 class LineSink;
 class LineSource;
+class TextMatch;
 
 // A procedure of the panel: its caption, and its code in file form, line breaks as "%2".
 class Procedure
@@ -20,6 +21,8 @@ public:
 
     QString caption() const { return m_caption.toString(); }
     QString code() const { return m_code.toString(); }
+    // Whether the caption or the code holds the text.
+    bool matches(const TextMatch& match) const;
 
     friend bool operator==(const Procedure&, const Procedure&) = default;
 

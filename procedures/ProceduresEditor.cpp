@@ -23,8 +23,7 @@ ProceduresEditor::ProceduresEditor(QWidget* parent, const HostOptions& options)
     ui->okButton->setIcon(glyphIcon(Glyph::Ok));
     ui->cancelButton->setIcon(glyphIcon(Glyph::Cancel));
     // The preview follows the selection, and a change of the selected procedure.
-    connect(ui->itemsView->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-            &ProceduresEditor::showSelectedCode);
+    connect(this, &EditorWindow::selectedNodeChanged, this, &ProceduresEditor::showSelectedCode);
     connect(model(), &QAbstractItemModel::dataChanged, this, &ProceduresEditor::showSelectedCode);
     load(readProcedures);
 }

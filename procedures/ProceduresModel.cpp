@@ -1,5 +1,7 @@
 #include "procedures/ProceduresModel.h"
 
+#include "common/TextMatch.h"
+
 #include "common/ListRoom.h"
 #include "common/RowRoom.h"
 
@@ -41,8 +43,11 @@ void ProceduresModel::insertNodes(TreePosition first, QList<Procedure>& procedur
 QList<Procedure> ProceduresModel::takeNodes(TreePosition first, int count)
 {
     QList<Procedure>& list = m_document.sections[first.top].procedures;
-    QList<Procedure> taken = moveOut(list, first.child, count);
-    removeChildren(first, count, [&] { list.remove(first.child, count); });
+    QList<Procedure> taken = roomToMoveOut<Procedure>(list, count);
+    removeChildren(first, count, [&] {
+        moveOut(list, first.child, count, taken);
+        list.remove(first.child, count);
+    });
     return taken;
 }
 
@@ -85,4 +90,10 @@ int ProceduresModel::topCount() const
 int ProceduresModel::childCount(int top) const
 {
     return int(m_document.sections.at(top).procedures.size());
+}
+
+bool ProceduresModel::nodeMatches(TreePosition at, const TextMatch& match) const
+{
+    return at.isTop() ? match.in(sectionCaption(section(at.top).number))
+                      : procedure(at).matches(match);
 }

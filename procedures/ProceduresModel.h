@@ -33,6 +33,7 @@ public:
     // To any place in any section; to counts as after the move.
     void moveNode(TreePosition from, TreePosition to) override;
 
+    bool nodeMatches(TreePosition at, const TextMatch& match) const override;
     QVariant data(const QModelIndex& index, int role) const override;
 
 protected:

@@ -1,8 +1,11 @@
 #include "toolbar/ImageIndexChooser.h"
 
+#include "common/Modal.h"
 #include "platform/ArrowSpinBox.h"
 #include "toolbar/ImageList.h"
+#include "toolbar/ImagePicker.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 
 #include <algorithm>
@@ -22,6 +25,45 @@ ImageIndexChooser::ImageIndexChooser(ArrowSpinBox* spin, QLabel* image, QLabel* 
         m_changed = true;
         showChosen();
     });
+    m_spin->installEventFilter(this);
+    for (QLabel* label : {m_image, m_enlarged}) {
+        label->installEventFilter(this);
+        label->setCursor(Qt::PointingHandCursor);
+        label->setToolTip(tr("Click, or press F4 in the image index, to choose the image from "
+                             "all the images of the strip"));
+    }
+}
+
+// The number counts from 1, as in the field; the index kept stays while nothing is taken.
+void ImageIndexChooser::pickImage()
+{
+    if (m_images.count() == 0) {
+        Modal::refuse(m_spin->window(), tr("The image strip holds no images to choose from."));
+        return;
+    }
+    const std::optional<int> chosen = ImagePicker::pick(m_spin->window(), m_images, imageIndex());
+    if (!chosen)
+        return;
+    m_spin->setValue(*chosen + 1);
+    m_changed = true;
+    showChosen();
+}
+
+bool ImageIndexChooser::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != m_spin && event->type() == QEvent::MouseButtonRelease) {
+        pickImage();
+        return true;
+    }
+    if (watched == m_spin && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_F4 ||
+            (key->key() == Qt::Key_Down && key->modifiers() & Qt::AltModifier)) {
+            pickImage();
+            return true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void ImageIndexChooser::setImageIndex(int index)

@@ -10,7 +10,8 @@ class ArrowSpinBox;
 // from 0, is bounded by the images of the list, and shows the chosen image beside it at its
 // natural size and enlarged. It gives back the index it was given until the user changes the
 // number, so that an index outside the strip survives an edit of the caption. With no images to
-// choose from it is disabled.
+// choose from it is disabled. A click on the image, or F4 or Alt+Down in the number field, opens
+// the picker, which shows every image of the strip at once.
 class ImageIndexChooser : public QObject
 {
     Q_OBJECT
@@ -20,6 +21,12 @@ public:
 
     void setImageIndex(int index);
     int imageIndex() const;
+
+public slots:
+    void pickImage();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void showChosen();

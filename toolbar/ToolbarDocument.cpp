@@ -3,6 +3,7 @@
 #include "common/LineFile.h"
 #include "common/ListRoom.h"
 #include "common/QuotedText.h"
+#include "common/TextMatch.h"
 #include "platform/WholeFile.h"
 
 #include <QCoreApplication>
@@ -151,6 +152,16 @@ ToolbarTag::ToolbarTag(const QString& caption, const QString& tag, int image)
 QString ToolbarTag::text() const
 {
     return caption() + QLatin1Char(fieldDelimiter) + tag();
+}
+
+bool ToolbarTag::matches(const TextMatch& match) const
+{
+    return match.in(m_caption.utf8()) || match.in(m_tag.utf8());
+}
+
+bool ToolbarCategory::matches(const TextMatch& match) const
+{
+    return match.in(m_caption.utf8());
 }
 
 ToolbarCategory::ToolbarCategory(const QString& caption, int image, QList<ToolbarTag> tags)

@@ -10,6 +10,7 @@
 
 class LineSink;
 class LineSource;
+class TextMatch;
 
 // A tag button: its caption, the template that the host inserts, and its image in the strip
 // (counted from 0; any number, also one outside the strip).
@@ -24,6 +25,8 @@ public:
     int image() const { return m_image; }
     // What the editor's tree shows: the caption, ":" and the template.
     QString text() const;
+    // Whether the caption or the template holds the text.
+    bool matches(const TextMatch& match) const;
 
     friend bool operator==(const ToolbarTag&, const ToolbarTag&) = default;
 
@@ -53,6 +56,8 @@ public:
     // The same category with another caption and image, its tags kept: a category, no loose tag.
     ToolbarCategory withCaptionAndImage(const QString& caption, int image) const;
     bool isLooseTag() const { return m_looseTag && m_tags.isEmpty(); }
+    // Whether the caption holds the text.
+    bool matches(const TextMatch& match) const;
 
     friend bool operator==(const ToolbarCategory&, const ToolbarCategory&) = default;
 

@@ -1,5 +1,7 @@
 #include "toolbar/ToolbarModel.h"
 
+#include "common/TextMatch.h"
+
 #include "common/ListRoom.h"
 #include "common/RowRoom.h"
 
@@ -59,13 +61,19 @@ QList<ToolbarNode> ToolbarModel::takeNodes(TreePosition first, int count)
 {
     if (first.isTop()) {
         QList<ToolbarCategory>& categories = m_document.categories;
-        QList<ToolbarNode> taken = moveOut<ToolbarCategory, ToolbarNode>(categories, first.top, count);
-        removeTops(first.top, count, [&] { categories.remove(first.top, count); });
+        QList<ToolbarNode> taken = roomToMoveOut<ToolbarNode>(categories, count);
+        removeTops(first.top, count, [&] {
+            moveOut(categories, first.top, count, taken);
+            categories.remove(first.top, count);
+        });
         return taken;
     }
     QList<ToolbarTag>& tags = m_document.categories[first.top].tags();
-    QList<ToolbarNode> taken = moveOut<ToolbarTag, ToolbarNode>(tags, first.child, count);
-    removeChildren(first, count, [&] { tags.remove(first.child, count); });
+    QList<ToolbarNode> taken = roomToMoveOut<ToolbarNode>(tags, count);
+    removeChildren(first, count, [&] {
+        moveOut(tags, first.child, count, taken);
+        tags.remove(first.child, count);
+    });
     return taken;
 }
 
@@ -121,4 +129,9 @@ int ToolbarModel::topCount() const
 int ToolbarModel::childCount(int top) const
 {
     return int(m_document.categories.at(top).tags().size());
+}
+
+bool ToolbarModel::nodeMatches(TreePosition at, const TextMatch& match) const
+{
+    return at.isTop() ? category(at.top).matches(match) : tag(at).matches(match);
 }

@@ -32,6 +32,7 @@ public:
     void setNode(TreePosition at, const ToolbarNode& node);
     void moveNode(TreePosition from, TreePosition to) override;
 
+    bool nodeMatches(TreePosition at, const TextMatch& match) const override;
     QVariant data(const QModelIndex& index, int role) const override;
 
 protected:

@@ -1,5 +1,6 @@
 #include "app/Application.h"
 #include "app/StartWindow.h"
+#include "common/EditorWindow.h"
 #include "common/Modal.h"
 #include "platform/AppError.h"
 #include "toolbar/UpdateImagesPrompt.h"
@@ -10,6 +11,8 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPainter>
 #include <QPushButton>
@@ -173,6 +176,19 @@ private:
     QStringList m_problems;
 };
 
+// Ctrl+F and a text in the find bar, pictured; Esc then closes the bar.
+void findTour(Tour& tour, QDialog& editor, const QString& text, const char* name)
+{
+    static_cast<EditorWindow&>(editor).openFindBar();
+    auto* field = tour.control<QLineEdit>(editor, "findEdit");
+    if (!field)
+        return;
+    field->setText(text);
+    tour.picture(editor, name);
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QCoreApplication::sendEvent(field, &escape);
+}
+
 void toolbarTour(Tour& tour, QDialog& editor)
 {
     auto* tree = tour.control<QTreeView>(editor, "itemsView");
@@ -184,6 +200,7 @@ void toolbarTour(Tour& tour, QDialog& editor)
     QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(),
                               tree->viewport()->mapToGlobal(QPoint()));
     QCoreApplication::sendEvent(tree->viewport(), &menuKey);
+    findTour(tour, editor, QStringLiteral("list"), "find-bar");
     tour.then([&](QDialog& tag) { tour.picture(tag, "tag-properties"); });
     tour.click(editor, "editButton");
     tree->setCurrentIndex(tree->model()->index(2, 0));
@@ -240,6 +257,7 @@ void tourEveryWindow(Tour& tour)
 
 const QStringList everyPicture = {"start-window",
                                   "toolbar-editor",
+                                  "find-bar",
                                   "toolbar-context-menu",
                                   "tag-properties",
                                   "category-properties",

@@ -21,6 +21,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QSpinBox>
+#include <QPushButton>
 #include <QTreeView>
 
 #include <functional>
@@ -123,7 +124,7 @@ bool rowShows(QTreeView& view, const QString& path, const QColor& colour)
 QString formTexts(const QWidget& window)
 {
     QStringList texts{window.windowTitle()};
-    for (const QAbstractButton* button : window.findChildren<QAbstractButton*>())
+    for (const QPushButton* button : window.findChildren<QPushButton*>())
         texts << button->text();
     return texts.join(QLatin1Char('|'));
 }

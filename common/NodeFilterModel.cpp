@@ -1,0 +1,109 @@
+#include "common/NodeFilterModel.h"
+
+#include <algorithm>
+
+NodeFilterModel::NodeFilterModel(NodeModel& nodes, QObject* parent)
+    : QSortFilterProxyModel(parent), m_nodes(nodes)
+{
+    setSourceModel(&nodes);
+    // The proxy has handled each change when these run: what shows is then worked out anew.
+    connect(&nodes, &QAbstractItemModel::rowsInserted, this, &NodeFilterModel::keepInsertedShown);
+    connect(&nodes, &QAbstractItemModel::rowsRemoved, this, &NodeFilterModel::documentChanged);
+    connect(&nodes, &QAbstractItemModel::rowsMoved, this, &NodeFilterModel::documentChanged);
+    connect(&nodes, &QAbstractItemModel::dataChanged, this, &NodeFilterModel::documentChanged);
+    connect(&nodes, &QAbstractItemModel::modelReset, this, &NodeFilterModel::documentChanged);
+}
+
+void NodeFilterModel::setText(const QString& text)
+{
+    m_match = TextMatch(text);
+    m_keptShown.clear();
+    if (m_match.isEmpty()) {
+        m_topShown.clear();
+        m_firstChild.clear();
+        m_childShown.clear();
+        invalidateFilter();
+        return;
+    }
+    findMatches();
+    invalidateFilter();
+}
+
+void NodeFilterModel::keepShown(TreePosition at)
+{
+    const QModelIndex node = m_nodes.indexOf(at);
+    if (!node.isValid() || isKeptShown(at))
+        return;
+    m_keptShown.append(node);
+    documentChanged();
+}
+
+void NodeFilterModel::keepInsertedShown(const QModelIndex& parent, int first, int last)
+{
+    for (int row = first; row <= last; ++row)
+        m_keptShown.append(m_nodes.index(row, 0, parent));
+    documentChanged();
+}
+
+// Nothing is worked out while nothing is looked for: the editor then shows its model itself.
+void NodeFilterModel::documentChanged()
+{
+    if (m_match.isEmpty())
+        return;
+    findMatches();
+    invalidateFilter();
+}
+
+bool NodeFilterModel::isKeptShown(TreePosition at) const
+{
+    return std::any_of(m_keptShown.cbegin(), m_keptShown.cend(), [&](const QModelIndex& kept) {
+        return kept.isValid() && m_nodes.positionOf(kept) == at;
+    });
+}
+
+void NodeFilterModel::findMatches()
+{
+    const int tops = m_nodes.rowCount();
+    m_topShown.assign(size_t(tops), 0);
+    m_firstChild.assign(size_t(tops) + 1, 0);
+    m_childShown.clear();
+    m_matchCount = 0;
+    m_nodeCount = tops;
+    for (int top = 0; top < tops; ++top) {
+        const int children = m_nodes.rowCount(m_nodes.index(top, 0));
+        m_firstChild[size_t(top) + 1] = m_firstChild[size_t(top)] + children;
+        const bool matches = m_nodes.nodeMatches({top, -1}, m_match);
+        m_matchCount += matches;
+        bool shown = matches;
+        for (int child = 0; child < children; ++child) {
+            const bool childMatches = m_nodes.nodeMatches({top, child}, m_match);
+            m_matchCount += childMatches;
+            m_childShown.push_back(childMatches);
+            shown = shown || childMatches;
+        }
+        m_nodeCount += children;
+        m_topShown[size_t(top)] = shown;
+    }
+    for (const QPersistentModelIndex& kept : std::as_const(m_keptShown)) {
+        const TreePosition at = m_nodes.positionOf(kept);
+        if (!at.isValid())
+            continue;
+        m_topShown[size_t(at.top)] = true;
+        if (!at.isTop())
+            m_childShown[size_t(m_firstChild[size_t(at.top)] + at.child)] = true;
+    }
+    emit countsChanged();
+}
+
+// A row the last pass did not see (the proxy asks before this model has caught up with a
+// change) is shown.
+bool NodeFilterModel::filterAcceptsRow(int row, const QModelIndex& parent) const
+{
+    if (!parent.isValid())
+        return size_t(row) >= m_topShown.size() || m_topShown[size_t(row)];
+    const size_t top = size_t(parent.row());
+    if (top + 1 >= m_firstChild.size())
+        return true;
+    const qsizetype flat = m_firstChild[top] + row;
+    return flat >= m_firstChild[top + 1] || m_childShown[size_t(flat)];
+}

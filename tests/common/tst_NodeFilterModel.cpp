@@ -1,0 +1,106 @@
+#include "common/NodeFilterModel.h"
+#include "toolbar/ToolbarModel.h"
+
+#include <QAbstractItemModelTester>
+#include <QTest>
+
+#include <functional>
+
+namespace {
+
+// A(A1, A2), B(), C(C1), as the file holds them.
+const QByteArray file = "2:0:A\r\n1:1:A2:a2\r\n1:2:A1:a1\r\n2:3:B\r\n2:4:C\r\n1:5:C1:c1\r\n";
+
+using Change = std::function<void(ToolbarModel&)>;
+
+QList<ToolbarNode> nodes(const ToolbarNode& node)
+{
+    return {node};
+}
+
+// What the proxy shows, "A|A1:a1", children after their parent.
+QString shown(const QAbstractItemModel& model)
+{
+    QStringList texts;
+    for (int row = 0; row < model.rowCount(); ++row) {
+        const QModelIndex node = model.index(row, 0);
+        texts << node.data().toString();
+        for (int child = 0; child < model.rowCount(node); ++child)
+            texts << model.index(child, 0, node).data().toString();
+    }
+    return texts.join(QLatin1Char('|'));
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Change)
+
+// The find bar's proxy works out what shows in a pass of its own: it must follow every change of
+// the model beneath it, or the view shows rows that are gone or hides what was just added.
+class TestNodeFilterModel : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void followsTheModelBeneathIt_data();
+    void followsTheModelBeneathIt();
+};
+
+void TestNodeFilterModel::followsTheModelBeneathIt_data()
+{
+    QTest::addColumn<Change>("change");
+    QTest::addColumn<QString>("shown"); // while "1" is looked for
+    QTest::addColumn<int>("matches");
+
+    QTest::newRow("nothing changed") << Change([](ToolbarModel&) {}) << "A|A1:a1|C|C1:c1" << 2;
+    QTest::newRow("a category inserted first, not matching, stays shown")
+        << Change([](ToolbarModel& m) {
+               auto added = nodes(ToolbarCategory(QStringLiteral("Z"), 0));
+               m.insertNodes({0, -1}, added);
+           })
+        << "Z|A|A1:a1|C|C1:c1" << 2;
+    QTest::newRow("a tag added to a category shown for nothing") << Change([](ToolbarModel& m) {
+        auto added = nodes(ToolbarTag(QStringLiteral("T"), QStringLiteral("t"), 0));
+        m.insertNodes({1, 0}, added);
+    }) << "A|A1:a1|B|T:t|C|C1:c1" << 2;
+    QTest::newRow("a category removed with its match") << Change([](ToolbarModel& m) {
+        m.takeNodes({0, -1}, 1);
+    }) << "C|C1:c1" << 1;
+    QTest::newRow("a tag changed to match") << Change([](ToolbarModel& m) {
+        m.setNode({0, 1}, ToolbarTag(QStringLiteral("X1"), QStringLiteral("x"), 0));
+    }) << "A|A1:a1|X1:x|C|C1:c1" << 3;
+    QTest::newRow("a tag changed to match no more, its category with it")
+        << Change([](ToolbarModel& m) {
+               m.setNode({2, 0}, ToolbarTag(QStringLiteral("Q"), QStringLiteral("q"), 0));
+           })
+        << "A|A1:a1" << 1;
+    QTest::newRow("a category moved first") << Change([](ToolbarModel& m) {
+        m.moveNode({2, -1}, {0, -1});
+    }) << "C|C1:c1|A|A1:a1" << 2;
+    QTest::newRow("a tag moved into an empty category") << Change([](ToolbarModel& m) {
+        m.moveNode({0, 0}, {1, 0});
+    }) << "B|A1:a1|C|C1:c1" << 2;
+    QTest::newRow("another document") << Change([](ToolbarModel& m) {
+        m.setDocument({{ToolbarCategory(QStringLiteral("K1"), 0)}});
+    }) << "K1" << 1;
+}
+
+void TestNodeFilterModel::followsTheModelBeneathIt()
+{
+    QFETCH(Change, change);
+    QFETCH(QString, shown);
+    QFETCH(int, matches);
+    ToolbarModel model;
+    model.setDocument(readToolbar(file, QStringLiteral("toolbar.cfg")).document);
+    NodeFilterModel filter(model, nullptr);
+    const QAbstractItemModelTester tester(&filter,
+                                          QAbstractItemModelTester::FailureReportingMode::QtTest);
+    filter.setText(QStringLiteral("1"));
+    QCOMPARE(filter.nodeCount(), 6);
+    change(model);
+    QCOMPARE(::shown(filter), shown);
+    QCOMPARE(filter.matchCount(), matches);
+}
+
+QTEST_GUILESS_MAIN(TestNodeFilterModel)
+#include "tst_NodeFilterModel.moc"
