@@ -19,6 +19,7 @@
 #include <QTreeView>
 #include <QUndoStack>
 
+#include <algorithm>
 #include <memory>
 
 EditorWindow::EditorWindow(QWidget* parent, HostFile file, const HostOptions& options,
@@ -258,7 +259,33 @@ SelectNode EditorWindow::selector()
 
 void EditorWindow::select(TreePosition at, bool removed)
 {
-    showNode(removed ? m_model->afterRemoval(at) : at);
+    if (!removed)
+        showNode(at);
+    else
+        showNode(isFiltering() ? shownAfterRemoval(at) : m_model->afterRemoval(at));
+}
+
+// While filtering, what took a removed node's place is the next node shown, else the one before,
+// else the parent: a step never brings back a node that the filter hides.
+TreePosition EditorWindow::shownAfterRemoval(TreePosition removed) const
+{
+    const QModelIndex parent = removed.isTop() ? QModelIndex() : m_model->indexOf(removed.parent());
+    const int row = removed.isTop() ? removed.top : removed.child;
+    const int rows = m_model->rowCount(parent);
+    const auto isShown = [&](int at) {
+        return m_filter->mapFromSource(m_model->index(at, 0, parent)).isValid();
+    };
+    for (int at = row; at < rows; ++at) {
+        if (isShown(at))
+            return shifted(removed, at - row);
+    }
+    for (int at = std::min(row, rows) - 1; at >= 0; --at) {
+        if (isShown(at))
+            return shifted(removed, at - row);
+    }
+    if (!removed.isTop() && m_filter->mapFromSource(parent).isValid())
+        return removed.parent();
+    return {};
 }
 
 // A step that fails in its first run is not on the stack: it is ours to free.

@@ -124,6 +124,7 @@ private:
     void addUndoAndRedo();
     void moveSelected(int by);
     void select(TreePosition at, bool removed);
+    TreePosition shownAfterRemoval(TreePosition removed) const;
     void collapsed(const QModelIndex& parent);
     void showModel(QAbstractItemModel* shown);
     QModelIndex viewIndexOf(TreePosition at);

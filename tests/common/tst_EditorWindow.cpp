@@ -13,6 +13,8 @@
 #include <QClipboard>
 #include <QFile>
 #include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMimeData>
 #include <QPushButton>
 #include <QTreeView>
@@ -147,6 +149,10 @@ private slots:
     void closingWithoutOkWritesNothing();
     void anotherEditorsLinesAreRefused();
     void dropOpensItsTarget();
+    void findBarFiltersAndClears_data();
+    void findBarFiltersAndClears();
+    void commandsActThroughTheFilter_data();
+    void commandsActThroughTheFilter();
 };
 
 void TestEditorWindow::init()
@@ -484,6 +490,153 @@ void TestEditorWindow::dropOpensItsTarget()
     QVERIFY(tree.isExpanded(category));
     QCOMPARE(on.selected(), QStringLiteral("A1:a1"));
     QCOMPARE(tree.currentIndex().parent(), category);
+}
+
+void TestEditorWindow::findBarFiltersAndClears_data()
+{
+    QTest::addColumn<QString>("editor");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("shown"); // while filtering
+    QTest::addColumn<QString>("counts");
+    QTest::addColumn<QString>("firstMatch");
+
+    QTest::newRow("toolbar: a tag's caption")
+        << "toolbar" << "A2" << "A|A2:a2" << "1 of 4" << "A2:a2";
+    QTest::newRow("toolbar: a category, any case") << "toolbar" << "b" << "B" << "1 of 4" << "B";
+    // The file's "caption:tag" is not a text of the tag.
+    QTest::newRow("toolbar: nothing") << "toolbar" << ":" << "" << "0 of 4" << "<none>";
+    QTest::newRow("procedures: a procedure")
+        << "procedures" << "B" << "Misc|b" << "1 of 5" << "b";
+    QTest::newRow("procedures: a section")
+        << "procedures" << "misc" << "Misc" << "1 of 5" << "Misc";
+    QTest::newRow("MIME types: a suffix") << "mime" << ".E" << "E/F" << "1 of 3" << "E/F";
+    QTest::newRow("MIME types: every type") << "mime" << "/" << "A/B|C/D|E/F" << "3 of 3" << "A/B";
+}
+
+// Ctrl+F, typing, Down to the first match, Esc to clear and a second Esc to cancel, by keys.
+void TestEditorWindow::findBarFiltersAndClears()
+{
+    QFETCH(QString, editor);
+    QFETCH(QString, typed);
+    QFETCH(QString, shown);
+    QFETCH(QString, counts);
+    QFETCH(QString, firstMatch);
+    EditorOnFile on(editor);
+    const QByteArray before = on.host.bytes(on.file);
+    const QString everything = on.shown();
+    DialogAnswerer answerer;
+    answerer.expect([&](QDialog& window) {
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        on.view().setFocus();
+        press(on.view(), QStringLiteral("C-f"));
+        auto* field = control<QLineEdit>(window, "findEdit");
+        QVERIFY(field->hasFocus());
+        QTest::keyClicks(field, typed);
+        QCOMPARE(on.shown(), shown);
+        QCOMPARE(control<QLabel>(window, "findCounts")->text(), counts);
+        if (auto* tree = qobject_cast<QTreeView*>(&on.view())) {
+            for (int row = 0; row < tree->model()->rowCount(); ++row)
+                QVERIFY(tree->isExpanded(tree->model()->index(row, 0)));
+        }
+        QTest::keyClick(field, Qt::Key_Down);
+        QCOMPARE(on.selected(), firstMatch);
+        field->setFocus();
+        QTest::keyClick(field, Qt::Key_Escape);
+        QVERIFY(!control<QWidget>(window, "findBar")->isVisible());
+        QCOMPARE(on.shown(), everything);
+        QCOMPARE(on.selected(), firstMatch);
+        QVERIFY(on.view().hasFocus());
+        QTest::keyClick(&on.view(), Qt::Key_Escape);
+    });
+    QCOMPARE(Modal::exec(*on.editor), int(QDialog::Rejected));
+    QCOMPARE(on.host.bytes(on.file), before);
+}
+
+void TestEditorWindow::commandsActThroughTheFilter_data()
+{
+    QTest::addColumn<QString>("editor");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("select");  // a path in the filtered view
+    QTest::addColumn<QString>("command"); // "paste X" pastes X; "" does nothing
+    QTest::addColumn<QString>("shownAfter");
+    QTest::addColumn<QString>("selectedAfter");
+    QTest::addColumn<QByteArray>("written"); // by OK once the bar is closed
+
+    QTest::newRow("toolbar: nothing done writes the hidden nodes too")
+        << "toolbar" << "A2" << "0/0" << "" << "A|A2:a2" << "A2:a2" << toolbarFile;
+    QTest::newRow("toolbar: edit a tag")
+        << "toolbar" << "a1" << "0/0" << "Edit..." << "A|A12:a1" << "A12:a1"
+        << QByteArray("2:0:A\r\n1:1:A2:a2\r\n1:2:A12:a1\r\n2:3:B\r\n");
+    QTest::newRow("toolbar: a pasted tag stays shown")
+        << "toolbar" << "B" << "0" << "paste 1:0:X:x" << "B|X:x" << "X:x"
+        << QByteArray("2:0:A\r\n1:1:A2:a2\r\n1:2:A1:a1\r\n2:3:B\r\n1:0:X:x\r\n");
+    QTest::newRow("procedures: cut a procedure")
+        << "procedures" << "B" << "0/0" << "Cut" << "" << "<none>"
+        << QByteArray("SECTION_0\r\na\r\n#a\r\nSECTION_1\r\nc\r\n#c\r\n");
+    QTest::newRow("procedures: paste into a matching section")
+        << "procedures" << "output" << "0" << "paste p\n#q" << "Output|p" << "p"
+        << QByteArray("SECTION_0\r\na\r\n#a\r\nb\r\n#b\r\nSECTION_1\r\nc\r\n#c\r\np\r\n#q\r\n");
+    QTest::newRow("MIME types: remove the only match")
+        << "mime" << "e" << "0" << "Remove" << "" << "<none>"
+        << QByteArray("A/B\r\n.a\r\nC/D\r\n.c\r\n");
+    QTest::newRow("MIME types: edit a type")
+        << "mime" << "e/" << "0" << "Edit..." << "E/F2" << "E/F2"
+        << QByteArray("A/B\r\n.a\r\nC/D\r\n.c\r\nE/F2\r\n.e\r\n");
+}
+
+// Commands act on the document's node that the filtered view shows selected, never on a row
+// number of the view; moving is off while filtering, and undo and redo show their step's node.
+void TestEditorWindow::commandsActThroughTheFilter()
+{
+    QFETCH(QString, editor);
+    QFETCH(QString, typed);
+    QFETCH(QString, select);
+    QFETCH(QString, command);
+    QFETCH(QString, shownAfter);
+    QFETCH(QString, selectedAfter);
+    QFETCH(QByteArray, written);
+    EditorOnFile on(editor);
+    DialogAnswerer answerer;
+    answerer.expect([&](QDialog& window) {
+        on.editor->openFindBar();
+        QTest::keyClicks(control<QLineEdit>(window, "findEdit"), typed);
+        on.select(select);
+        const QString shownBefore = on.shown();
+        QAction* moveUp = on.editor->command(QStringLiteral("Move up"));
+        QVERIFY(!moveUp->isEnabled());
+        QVERIFY(moveUp->toolTip().contains(QStringLiteral("find bar")));
+        QCOMPARE(on.view().dragDropMode(), QAbstractItemView::NoDragDrop);
+        press(on.view(), QStringLiteral("A-Up"));
+        QCOMPARE(on.shown(), shownBefore);
+        if (command == QLatin1String("Remove"))
+            answerer.expectMessage(QMessageBox::Yes);
+        if (command == QLatin1String("Edit...")) {
+            answerer.expect([](QDialog& dialog) {
+                QLineEdit* first = dialog.findChildren<QLineEdit*>().value(0);
+                first->setText(first->text() + QLatin1Char('2'));
+                clickOk(dialog);
+            });
+        }
+        if (command.startsWith(QLatin1String("paste "))) {
+            QGuiApplication::clipboard()->setText(command.mid(6));
+            command = QStringLiteral("Paste");
+        }
+        if (!command.isEmpty()) {
+            on.editor->command(command)->trigger();
+            QCOMPARE(on.shown(), shownAfter);
+            QCOMPARE(on.selected(), selectedAfter);
+            on.editor->undoStack()->undo();
+            QCOMPARE(on.shown(), shownBefore);
+            on.editor->undoStack()->redo();
+        }
+        QCOMPARE(on.shown(), shownAfter);
+        QCOMPARE(on.selected(), selectedAfter);
+        QTest::keyClick(control<QLineEdit>(window, "findEdit"), Qt::Key_Escape);
+        QCOMPARE(on.view().dragDropMode(), QAbstractItemView::InternalMove);
+        clickOk(window);
+    });
+    QCOMPARE(Modal::exec(*on.editor), int(QDialog::Accepted));
+    QCOMPARE(on.host.bytes(on.file), written);
 }
 
 HALVEX_TEST_MAIN(TestEditorWindow)
