@@ -288,6 +288,10 @@ Sie durch das hier Angezeigte ersetzen?</translation>
         <source>Cannot paste: what the clipboard holds is too large for the memory available. Nothing was pasted.</source>
         <translation>Einfügen nicht möglich: Der Inhalt der Zwischenablage ist zu groß für den verfügbaren Speicher. Es wurde nichts eingefügt.</translation>
     </message>
+    <message>
+        <source>Moving is off while the find bar filters the list: close the find bar to move.</source>
+        <translation>Verschieben ist aus, solange die Suchleiste die Liste filtert: Schließen Sie die Suchleiste, um zu verschieben.</translation>
+    </message>
 </context>
 <context>
     <name>ErrorGuard</name>
@@ -334,6 +338,26 @@ Sie durch das hier Angezeigte ersetzen?</translation>
     <message>
         <source>it is not a regular file</source>
         <translation>es ist keine reguläre Datei</translation>
+    </message>
+</context>
+<context>
+    <name>FindBar</name>
+    <message>
+        <source>Find</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>Close the find bar (Esc)</source>
+        <translation>Suchleiste schließen (Esc)</translation>
+    </message>
+    <message>
+        <source>Close the find bar</source>
+        <translation>Suchleiste schließen</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <extracomment>How many nodes the find bar found: &quot;12 of 340&quot;.</extracomment>
+        <translation>%1 von %2</translation>
     </message>
 </context>
 <context>
@@ -427,6 +451,33 @@ Sie durch das hier Angezeigte ersetzen?</translation>
     <message>
         <source>it is UTF-16 text, not UTF-8</source>
         <translation>sie ist UTF-16-Text, kein UTF-8</translation>
+    </message>
+</context>
+<context>
+    <name>ImageIndexChooser</name>
+    <message>
+        <source>Click, or press F4 in the image index, to choose the image from all the images of the strip</source>
+        <translation>Klicken Sie oder drücken Sie F4 im Bildindex, um das Bild aus allen Bildern des Streifens zu wählen</translation>
+    </message>
+    <message>
+        <source>The image strip holds no images to choose from.</source>
+        <translation>Der Bildstreifen enthält keine Bilder zur Auswahl.</translation>
+    </message>
+</context>
+<context>
+    <name>ImagePicker</name>
+    <message>
+        <source>Image %1</source>
+        <extracomment>The name of an image of the strip, counted from 1 as the dialogs count them.</extracomment>
+        <translation>Bild %1</translation>
+    </message>
+    <message>
+        <source>Choose an image</source>
+        <translation>Bild wählen</translation>
+    </message>
+    <message>
+        <source>Images</source>
+        <translation>Bilder</translation>
     </message>
 </context>
 <context>
