@@ -137,6 +137,29 @@ QList<QStringList> viewTexts(BenchKind kind, const QByteArray& bytes)
     return groups;
 }
 
+// Every text the find bar looks in, node by node: what a plain loop tests.
+QStringList searchedTexts(BenchKind kind, const QByteArray& bytes)
+{
+    QStringList texts;
+    if (kind == BenchKind::MimeTypes) {
+        for (const MimeType& type : readMimeTypes(bytes).document.rows)
+            texts << type.type() << type.suffix();
+    } else if (kind == BenchKind::Procedures) {
+        for (const ProcedureSection& section : readProcedures(bytes, {}).document.sections) {
+            texts << sectionCaption(section.number);
+            for (const Procedure& procedure : section.procedures)
+                texts << procedure.caption() << procedure.code();
+        }
+    } else {
+        for (const ToolbarCategory& category : readToolbar(bytes, {}).document.categories) {
+            texts << category.caption();
+            for (const ToolbarTag& tag : category.tags())
+                texts << tag.caption() << tag.tag();
+        }
+    }
+    return texts;
+}
+
 void fillBareView(QTreeWidget& view, BenchKind kind, const QList<QStringList>& groups)
 {
     QList<QTreeWidgetItem*> items;
@@ -352,6 +375,47 @@ QJsonObject measureInteractions(BenchKind kind, const QString& path)
             {QStringLiteral("edit_ms"), median(edit)},     {QStringLiteral("remove_ms"), median(remove)},
             {QStringLiteral("move_ms"), median(move)},     {QStringLiteral("paste_ms"), median(paste)},
             {QStringLiteral("undo_ms"), median(undo)}};
+}
+
+QJsonObject measureFind(BenchKind kind, const QString& path, const QString& letter)
+{
+    const BenchOptions options(kind, path);
+    failOnMessages();
+    QImage(192, 16, QImage::Format_RGB32).save(options.readString(Opt_HTMLToolbarGlyphs));
+    QFile file(path);
+    file.open(QIODevice::ReadOnly);
+    const QStringList texts = searchedTexts(kind, file.readAll());
+    qsizetype found = 0;
+    QList<double> floorRuns, findRuns;
+    for (int run = 0; run < 5; ++run) {
+        found = 0;
+        floorRuns << timed([&] {
+            for (const QString& text : texts)
+                found += text.contains(letter, Qt::CaseInsensitive);
+        });
+    }
+    const std::unique_ptr<EditorWindow> editor = openEditor(kind, options);
+    qsizetype shown = 0;
+    Modal::setHook([&](QDialog& window) {
+        QAbstractItemView& view = *window.findChild<QAbstractItemView*>(QStringLiteral("itemsView"));
+        for (int run = 0; run < 3; ++run) {
+            editor->setFilterText(QString());
+            QCoreApplication::processEvents();
+            findRuns << timed([&] {
+                editor->setFilterText(letter);
+                QCoreApplication::processEvents();
+                view.viewport()->repaint();
+            });
+        }
+        shown = view.model()->rowCount();
+        window.reject();
+    });
+    Modal::exec(*editor);
+    Modal::setHook({});
+    return {{QStringLiteral("find_ms"), median(findRuns)},
+            {QStringLiteral("find_floor_ms"), median(floorRuns)},
+            {QStringLiteral("find_texts_holding"), double(found)},
+            {QStringLiteral("find_rows_shown"), double(shown)}};
 }
 
 namespace {

@@ -26,5 +26,9 @@ QJsonObject measureInteractions(BenchKind kind, const QString& path);
 // undone.
 QJsonObject measurePaste(BenchKind kind, const QString& path);
 
+// One letter typed into the find bar of the kind's editor, until the view shows the result,
+// beside a plain loop that tests every text the find bar looks in with QString::contains.
+QJsonObject measureFind(BenchKind kind, const QString& path, const QString& letter);
+
 // The process's peak resident memory so far, in MiB.
 double peakMemoryMiB();

@@ -250,6 +250,19 @@ void printTable(const QJsonObject& results)
             << fixed(row[QStringLiteral("save_growth")].toDouble()) << "\n";
     }
     printCommands(out, results[QStringLiteral("interactions")].toArray());
+    out << "\nThe letter \"t\" typed into the find bar, until the view shows the result, beside "
+           "QString::contains over every node's text in a plain loop (target: at most 2x):\n";
+    for (const QJsonValue& value : results[QStringLiteral("interactions")].toArray()) {
+        const QJsonObject row = value.toObject();
+        const double floor = row[QStringLiteral("find_floor_ms")].toDouble();
+        out << QStringLiteral("  %1 %2 lines: find %3 ms, floor %4 ms, x%5 (%6 rows shown at the "
+                              "top)\n")
+                   .arg(row[QStringLiteral("kind")].toString(), -12)
+                   .arg(row[QStringLiteral("lines")].toInt(), 8)
+                   .arg(fixed(row[QStringLiteral("find_ms")].toDouble()), fixed(floor),
+                        fixed(row[QStringLiteral("find_ms")].toDouble() / floor, 2))
+                   .arg(row[QStringLiteral("find_rows_shown")].toInt());
+    }
     out.flush();
 }
 
@@ -290,6 +303,11 @@ QJsonObject measureCommands(BenchKind kind, int lines, const QTemporaryDir& dir)
     file.close();
     QJsonObject row =
         runChild({QStringLiteral("--interactions"), kindName(kind), path}, dir.path());
+    // "t" is in every node's text of these files: the view shows them all.
+    const QJsonObject found =
+        runChild({QStringLiteral("--find"), kindName(kind), path, QStringLiteral("t")}, dir.path());
+    for (const QString& key : found.keys())
+        row.insert(key, found.value(key));
     row.insert(QStringLiteral("kind"), kindName(kind));
     row.insert(QStringLiteral("lines"), lines);
     return row;
@@ -337,6 +355,8 @@ int runChildCase(const QStringList& arguments)
         result = measureEditor(kindFromName(arguments[2]), arguments[3]);
     else if (arguments[1] == QLatin1String("--paste"))
         result = measurePaste(kindFromName(arguments[2]), arguments[3]);
+    else if (arguments[1] == QLatin1String("--find"))
+        result = measureFind(kindFromName(arguments[2]), arguments[3], arguments[4]);
     else if (arguments[1] == QLatin1String("--floor"))
         result = measureFloors(kindFromName(arguments[2]), arguments[3]);
     else

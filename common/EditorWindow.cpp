@@ -16,6 +16,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMimeData>
+#include <QScrollBar>
 #include <QTreeView>
 #include <QUndoStack>
 
@@ -84,8 +85,11 @@ void EditorWindow::setView(QAbstractItemView* view, NodeModel* model)
         if (positionOfViewIndex(node) == selectedPosition())
             runGuarded(this, [this] { editSelected(); });
     });
-    if (auto* tree = qobject_cast<QTreeView*>(view))
+    if (auto* tree = qobject_cast<QTreeView*>(view)) {
         connect(tree, &QTreeView::collapsed, this, &EditorWindow::collapsed);
+        connect(tree->verticalScrollBar(), &QScrollBar::valueChanged, this,
+                &EditorWindow::openShownParentsInView);
+    }
 }
 
 QAction* EditorWindow::newAction(const QString& text, const QList<QKeySequence>& keys,
@@ -420,8 +424,7 @@ void EditorWindow::setFilterText(const QString& text)
     if (text.isEmpty()) {
         showNode(selected);
     } else {
-        if (auto* tree = qobject_cast<QTreeView*>(m_view))
-            tree->expandAll();
+        openShownParents();
         // The selection stays where it was when the filter shows it; else the first match
         // takes it, rather than a node that does not match being kept on show.
         const QModelIndex kept = m_filter->mapFromSource(m_model->indexOf(selected));
@@ -438,6 +441,42 @@ void EditorWindow::setFilterText(const QString& text)
                                              "list: close the find bar to move."));
     showFindCounts();
     updateCommands();
+}
+
+// Opening a parent costs the view a pass over its children: with many nodes shown, the parents
+// open as they come into view, so that a letter typed into the find bar never stalls the window.
+void EditorWindow::openShownParents()
+{
+    constexpr qsizetype openAtOnce = 20000;
+    auto* tree = qobject_cast<QTreeView*>(m_view);
+    if (!tree)
+        return;
+    m_openShownInView = m_filter->shownCount() > openAtOnce;
+    if (m_openShownInView)
+        openParentsFrom(0); // before the view lays out its rows, which then need no second pass
+    else
+        tree->expandAll();
+}
+
+void EditorWindow::openShownParentsInView()
+{
+    if (!isFiltering() || !m_openShownInView)
+        return;
+    const QModelIndex first = m_view->indexAt(QPoint(0, 0));
+    openParentsFrom(first.parent().isValid() ? first.parent().row() : std::max(first.row(), 0));
+}
+
+// The parents from that top-level row on, as many as fill two screens.
+void EditorWindow::openParentsFrom(int top)
+{
+    auto* tree = static_cast<QTreeView*>(m_view);
+    const QAbstractItemModel& shown = *tree->model();
+    int rowsLeft = 2 * tree->viewport()->height() / std::max(1, tree->fontMetrics().height());
+    for (; top < shown.rowCount() && rowsLeft > 0; ++top) {
+        const QModelIndex parent = shown.index(top, 0);
+        tree->expand(parent);
+        rowsLeft -= 1 + shown.rowCount(parent);
+    }
 }
 
 void EditorWindow::showModel(QAbstractItemModel* shown)
@@ -559,6 +598,8 @@ void EditorWindow::showMenu(const QPoint& at)
 {
     updateCommands();
     QMenu menu(m_view);
+    // An entry greyed out for a reason of its own (moving while filtering) says why.
+    menu.setToolTipsVisible(true);
     for (const Command& command : std::as_const(m_commands)) {
         if (command.action)
             menu.addAction(command.action);

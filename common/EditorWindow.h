@@ -127,6 +127,9 @@ private:
     TreePosition shownAfterRemoval(TreePosition removed) const;
     void collapsed(const QModelIndex& parent);
     void showModel(QAbstractItemModel* shown);
+    void openShownParents();
+    void openShownParentsInView();
+    void openParentsFrom(int top);
     QModelIndex viewIndexOf(TreePosition at);
     TreePosition positionOfViewIndex(const QModelIndex& index) const;
     void selectFirstMatch(bool focusView);
@@ -144,6 +147,7 @@ private:
     NodeModel* m_model = nullptr;
     NodeFilterModel* m_filter = nullptr;
     FindBar* m_findBar = nullptr;
+    bool m_openShownInView = false;
     QList<QAction*> m_moveActions;
     QList<Command> m_commands;
     // The clipboard's text, read once after each change of the clipboard: commands ask for it

@@ -12,6 +12,11 @@ NodeFilterModel::NodeFilterModel(NodeModel& nodes, QObject* parent)
     connect(&nodes, &QAbstractItemModel::rowsMoved, this, &NodeFilterModel::documentChanged);
     connect(&nodes, &QAbstractItemModel::dataChanged, this, &NodeFilterModel::documentChanged);
     connect(&nodes, &QAbstractItemModel::modelReset, this, &NodeFilterModel::documentChanged);
+    const auto changing = [this] { m_changing = true; };
+    connect(&nodes, &QAbstractItemModel::rowsAboutToBeInserted, this, changing);
+    connect(&nodes, &QAbstractItemModel::rowsAboutToBeRemoved, this, changing);
+    connect(&nodes, &QAbstractItemModel::rowsAboutToBeMoved, this, changing);
+    connect(&nodes, &QAbstractItemModel::modelAboutToBeReset, this, changing);
 }
 
 void NodeFilterModel::setText(const QString& text)
@@ -22,11 +27,11 @@ void NodeFilterModel::setText(const QString& text)
         m_topShown.clear();
         m_firstChild.clear();
         m_childShown.clear();
-        invalidateFilter();
+        refilter();
         return;
     }
     findMatches();
-    invalidateFilter();
+    refilter();
 }
 
 void NodeFilterModel::keepShown(TreePosition at)
@@ -51,7 +56,15 @@ void NodeFilterModel::documentChanged()
     if (m_match.isEmpty())
         return;
     findMatches();
+    refilter();
+}
+
+// Until the proxy has caught up with the last pass, it answers for itself.
+void NodeFilterModel::refilter()
+{
+    m_changing = true;
     invalidateFilter();
+    m_changing = false;
 }
 
 bool NodeFilterModel::isKeptShown(TreePosition at) const
@@ -92,7 +105,21 @@ void NodeFilterModel::findMatches()
         if (!at.isTop())
             m_childShown[size_t(m_firstChild[size_t(at.top)] + at.child)] = true;
     }
+    m_shownCount = std::count(m_topShown.cbegin(), m_topShown.cend(), 1) +
+                   std::count(m_childShown.cbegin(), m_childShown.cend(), 1);
     emit countsChanged();
+}
+
+bool NodeFilterModel::hasChildren(const QModelIndex& parent) const
+{
+    if (m_changing || m_match.isEmpty() || !parent.isValid() || parent.parent().isValid())
+        return QSortFilterProxyModel::hasChildren(parent);
+    const size_t top = size_t(mapToSource(parent).row());
+    if (top + 1 >= m_firstChild.size())
+        return QSortFilterProxyModel::hasChildren(parent);
+    const auto first = m_childShown.cbegin() + m_firstChild[top];
+    return std::find(first, m_childShown.cbegin() + m_firstChild[top + 1], 1) !=
+           m_childShown.cbegin() + m_firstChild[top + 1];
 }
 
 // A row the last pass did not see (the proxy asks before this model has caught up with a

@@ -26,8 +26,14 @@ public:
     // The nodes whose own texts match, and all nodes.
     qsizetype matchCount() const { return m_matchCount; }
     qsizetype nodeCount() const { return m_nodeCount; }
+    // The nodes shown: the matches, the parents they need and the nodes kept shown.
+    qsizetype shownCount() const { return m_shownCount; }
     // The node stays shown for as long as this text is looked for.
     void keepShown(TreePosition at);
+
+    // From the last pass while it holds: a view asks this of every parent it lays out, which the
+    // proxy would answer by mapping each parent's children.
+    bool hasChildren(const QModelIndex& parent = {}) const override;
 
 signals:
     void countsChanged();
@@ -39,6 +45,7 @@ private:
     void keepInsertedShown(const QModelIndex& parent, int first, int last);
     void documentChanged();
     void findMatches();
+    void refilter();
     bool isKeptShown(TreePosition at) const;
 
     NodeModel& m_nodes;
@@ -50,4 +57,7 @@ private:
     QList<QPersistentModelIndex> m_keptShown;
     qsizetype m_matchCount = 0;
     qsizetype m_nodeCount = 0;
+    qsizetype m_shownCount = 0;
+    // The document or the proxy is changing: the last pass does not tell what the proxy shows.
+    bool m_changing = false;
 };

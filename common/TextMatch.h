@@ -18,5 +18,8 @@ public:
 
 private:
     QString m_text;
-    QByteArray m_ascii; // empty unless the text is ASCII
+    // Unless the text is ASCII, empty; else the text in lower case, and for each of its bytes the
+    // bit that case sets: 0x20 for a letter, 0 for anything else.
+    QByteArray m_ascii;
+    QByteArray m_caseBits;
 };

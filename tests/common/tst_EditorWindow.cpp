@@ -153,6 +153,7 @@ private slots:
     void findBarFiltersAndClears();
     void commandsActThroughTheFilter_data();
     void commandsActThroughTheFilter();
+    void manyMatchesOpenAsTheyComeIntoView();
 };
 
 void TestEditorWindow::init()
@@ -637,6 +638,27 @@ void TestEditorWindow::commandsActThroughTheFilter()
     });
     QCOMPARE(Modal::exec(*on.editor), int(QDialog::Accepted));
     QCOMPARE(on.host.bytes(on.file), written);
+}
+
+// Opening every parent of a large filtered tree at once stalled each letter typed for seconds.
+void TestEditorWindow::manyMatchesOpenAsTheyComeIntoView()
+{
+    QByteArray bytes;
+    for (int category = 0; category < 2500; ++category)
+        bytes += "2:0:C\r\n" + QByteArray("1:0:T:t\r\n").repeated(9);
+    EditorOnFile on(QStringLiteral("toolbar"), bytes);
+    auto& tree = static_cast<QTreeView&>(on.view());
+    on.editor->show();
+    QVERIFY(QTest::qWaitForWindowExposed(on.editor.get()));
+    on.editor->setFilterText(QStringLiteral("t"));
+    const QAbstractItemModel& shown = *tree.model();
+    QVERIFY(tree.isExpanded(shown.index(0, 0)));
+    QVERIFY(!tree.isExpanded(shown.index(2499, 0)));
+    tree.scrollToBottom();
+    QModelIndex inView = tree.indexAt(QPoint(0, 0));
+    inView = inView.parent().isValid() ? inView.parent() : inView;
+    QVERIFY(inView.row() > 2000);
+    QVERIFY(tree.isExpanded(inView));
 }
 
 HALVEX_TEST_MAIN(TestEditorWindow)
