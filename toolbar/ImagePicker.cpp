@@ -6,6 +6,7 @@
 
 #include <QListView>
 #include <QStandardItemModel>
+#include <QStyledItemDelegate>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -27,6 +28,22 @@ QIcon crispIcon(const QPixmap& image)
             image.scaled(image.size() * scale, Qt::IgnoreAspectRatio, Qt::FastTransformation));
     return icon;
 }
+
+// An image alone in its cell: the whole cell shows the selection, not an empty caption's strip
+// under the image.
+class ImageCellDelegate : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override
+    {
+        QStyledItemDelegate::initStyleOption(option, index);
+        option->features &= ~QStyleOptionViewItem::HasDisplay;
+        option->showDecorationSelected = true;
+    }
+};
 
 QStandardItemModel* imagesModel(const ImageList& images, QObject* parent)
 {
@@ -61,6 +78,7 @@ ImagePicker::ImagePicker(QWidget* parent, const ImageList& images, int current)
     m_grid->setIconSize(QSize(ImageList::imageSize, ImageList::imageSize) * shownScale);
     m_grid->setGridSize(QSize(cell, cell));
     m_grid->setModel(imagesModel(images, this));
+    m_grid->setItemDelegate(new ImageCellDelegate(m_grid));
     const int shownRows = std::clamp((images.count() + columns - 1) / columns, 1, rows);
     // The view keeps room for a scroll bar it may need, and wraps a row that would reach its
     // last pixel.

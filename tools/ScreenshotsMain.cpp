@@ -189,6 +189,17 @@ void findTour(Tour& tour, QDialog& editor, const QString& text, const char* name
     QCoreApplication::sendEvent(field, &escape);
 }
 
+// F4 in the image index opens the picker over the tag's dialog.
+void pickerTour(Tour& tour, QDialog& tag)
+{
+    auto* spin = tour.control<QWidget>(tag, "imageIndexSpin");
+    if (!spin)
+        return;
+    tour.then([&](QDialog& picker) { tour.picture(picker, "image-picker"); });
+    QKeyEvent f4(QEvent::KeyPress, Qt::Key_F4, Qt::NoModifier);
+    QCoreApplication::sendEvent(spin, &f4);
+}
+
 void toolbarTour(Tour& tour, QDialog& editor)
 {
     auto* tree = tour.control<QTreeView>(editor, "itemsView");
@@ -200,14 +211,17 @@ void toolbarTour(Tour& tour, QDialog& editor)
     QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(),
                               tree->viewport()->mapToGlobal(QPoint()));
     QCoreApplication::sendEvent(tree->viewport(), &menuKey);
-    findTour(tour, editor, QStringLiteral("list"), "find-bar");
-    tour.then([&](QDialog& tag) { tour.picture(tag, "tag-properties"); });
+    tour.then([&](QDialog& tag) {
+        tour.picture(tag, "tag-properties");
+        pickerTour(tour, tag);
+    });
     tour.click(editor, "editButton");
     tree->setCurrentIndex(tree->model()->index(2, 0));
     tour.then([&](QDialog& category) { tour.picture(category, "category-properties"); });
     tour.click(editor, "editButton");
     tour.then([&](QDialog& viewer) { tour.picture(viewer, "view-image"); });
     tour.click(editor, "viewImagesButton");
+    findTour(tour, editor, QStringLiteral("list"), "find-bar");
 }
 
 void proceduresTour(Tour& tour, QDialog& editor)
@@ -260,6 +274,7 @@ const QStringList everyPicture = {"start-window",
                                   "find-bar",
                                   "toolbar-context-menu",
                                   "tag-properties",
+                                  "image-picker",
                                   "category-properties",
                                   "view-image",
                                   "update-images",
