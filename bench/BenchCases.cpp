@@ -202,10 +202,13 @@ std::unique_ptr<EditorWindow> openEditor(BenchKind kind, const HostOptions& opti
     return std::make_unique<ToolbarEditor>(nullptr, options);
 }
 
-// A property dialog's OK, in its button box.
+// A property dialog's OK: in its button box, or the button of that name.
 void accept(QDialog& dialog)
 {
-    dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+    if (auto* box = dialog.findChild<QDialogButtonBox*>())
+        box->button(QDialogButtonBox::Ok)->click();
+    else
+        dialog.findChild<QPushButton*>(QStringLiteral("okButton"))->click();
 }
 
 // A tag, a procedure or a MIME type row: in a tree the child of a node at the top level, in a
