@@ -4,6 +4,7 @@
 #include "common/ListRoom.h"
 #include "common/QuotedText.h"
 #include "common/TextMatch.h"
+#include "platform/CodePage.h"
 
 #include <QCoreApplication>
 
@@ -117,6 +118,9 @@ MimeTypesPaste readMimeTypesPaste(QStringView text)
     else if (paste.types.isEmpty())
         paste.refusal = MimeTypesDocumentMessages::tr(
             "The clipboard holds no MIME types: a type and its suffix are two lines.");
+    // An ASCII text holds no character that the code page cannot hold.
+    if (CodePage::isAscii(text))
+        return paste;
     for (const MimeType& type : paste.types) {
         if (!paste.refusal.isEmpty())
             break;

@@ -67,6 +67,11 @@ bool isAscii(QByteArrayView bytes)
     return allBelow(bytes.data(), bytes.size(), 0x8080808080808080ULL, 1);
 }
 
+bool isAscii(QStringView text)
+{
+    return isAsciiText(text);
+}
+
 QString name()
 {
 #ifdef Q_OS_WIN

@@ -16,6 +16,8 @@ QString name();
 QString decode(QByteArrayView bytes);
 // Bytes below 0x80 are the same in the code page, in UTF-8 and in Latin-1.
 bool isAscii(QByteArrayView bytes);
+// Every character of an ASCII text is one the code page holds.
+bool isAscii(QStringView text);
 
 // The bytes of text, or nothing when it holds a character that the code page cannot hold.
 std::optional<QByteArray> encode(QStringView text);

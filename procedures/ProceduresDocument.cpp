@@ -4,6 +4,7 @@
 #include "common/ListRoom.h"
 #include "common/QuotedText.h"
 #include "common/TextMatch.h"
+#include "platform/CodePage.h"
 #include "platform/WholeFile.h"
 
 #include <QCoreApplication>
@@ -134,6 +135,23 @@ ProceduresRead readProcedures(QByteArrayView bytes, const QString& fileName)
     return readLineFileBytes(bytes, fileName, &readProcedures);
 }
 
+namespace {
+
+QString captionRefusal(const QString& caption)
+{
+    if (caption.startsWith(QLatin1Char('#')))
+        return ProceduresDocumentMessages::tr("First char in caption can't be \"#\"");
+    // Read back, the line would open a section.
+    if (caption.startsWith(sectionHeaderStart))
+        return ProceduresDocumentMessages::tr("Caption can't begin with \"SECTION_\"");
+    // A pasted line break would split the procedure's line in the file.
+    if (caption.contains(QLatin1Char('\r')) || caption.contains(QLatin1Char('\n')))
+        return ProceduresDocumentMessages::tr("Caption can't hold a line break");
+    return QString();
+}
+
+} // namespace
+
 ProceduresPaste readProceduresPaste(QStringView text)
 {
     TextLines lines(text);
@@ -141,6 +159,8 @@ ProceduresPaste readProceduresPaste(QStringView text)
     paste.refusal = lines.refusal();
     if (!paste.refusal.isEmpty())
         return paste;
+    // An ASCII text holds no character that the code page cannot hold.
+    const bool ascii = CodePage::isAscii(text);
     QByteArrayView line;
     bool more = lines.next(line);
     while (more && paste.refusal.isEmpty()) {
@@ -153,7 +173,8 @@ ProceduresPaste readProceduresPaste(QStringView text)
             break;
         }
         paste.procedures.append(ProcedureLineReader::read(lines, line, more));
-        paste.refusal = refusalFor(paste.procedures.last());
+        const Procedure& read = paste.procedures.last();
+        paste.refusal = ascii ? captionRefusal(read.caption()) : refusalFor(read);
     }
     if (paste.refusal.isEmpty() && paste.procedures.isEmpty())
         paste.refusal = ProceduresDocumentMessages::tr("The clipboard holds no procedures.");
@@ -167,17 +188,12 @@ QString procedureText(const Procedure& procedure)
     return lines.text();
 }
 
+
 QString refusalFor(const Procedure& procedure)
 {
     const QString caption = procedure.caption();
-    if (caption.startsWith(QLatin1Char('#')))
-        return ProceduresDocumentMessages::tr("First char in caption can't be \"#\"");
-    // Read back, the line would open a section.
-    if (caption.startsWith(sectionHeaderStart))
-        return ProceduresDocumentMessages::tr("Caption can't begin with \"SECTION_\"");
-    // A pasted line break would split the procedure's line in the file.
-    if (caption.contains(QLatin1Char('\r')) || caption.contains(QLatin1Char('\n')))
-        return ProceduresDocumentMessages::tr("Caption can't hold a line break");
+    if (QString refusal = captionRefusal(caption); !refusal.isEmpty())
+        return refusal;
     const QString character = unwritableCharacter(caption + procedure.code());
     if (!character.isEmpty())
         //: %1 is "the character "Ω" (U+03A9), which the code page Windows-1252 cannot hold".

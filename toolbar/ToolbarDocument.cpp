@@ -4,6 +4,7 @@
 #include "common/ListRoom.h"
 #include "common/QuotedText.h"
 #include "common/TextMatch.h"
+#include "platform/CodePage.h"
 #include "platform/WholeFile.h"
 
 #include <QCoreApplication>
@@ -265,18 +266,21 @@ QString refusalFor(const ToolbarCategory& category)
 namespace {
 
 // The line as the file would hold what it reads as: a field cut at a ":", a field missing or
-// one too many, a kind other than 1 and 2 or an index written otherwise would change it.
-QByteArray writtenAgain(QByteArrayView line)
+// one too many, a kind other than 1 and 2 or an index written otherwise would change it. Made in
+// a buffer that each line reuses: a paste may hold millions of lines. False when the line has no
+// index to write.
+bool writeAgain(QByteArrayView line, QByteArray& again)
 {
     const std::optional<int> image = toImageIndex(field(line, 2));
     if (!image)
-        return {};
-    TextLineWriter written;
-    if (field(line, 1) == tagKind)
-        writeTag(written, ToolbarLineReader::tag(field(line, 3), field(line, 4), *image));
-    else
-        writeCategory(written, ToolbarLineReader::category(field(line, 3), *image));
-    return written.text().chopped(1).toUtf8();
+        return false;
+    const bool tag = field(line, 1) == tagKind;
+    again.resize(0);
+    again.append(tag ? "1:" : "2:").append(QByteArray::number(*image)).append(':');
+    again.append(field(line, 3));
+    if (tag)
+        again.append(':').append(field(line, 4));
+    return true;
 }
 
 // Why a pasted line cannot go into the toolbar as it stands: the file would not hold it whole.
@@ -284,21 +288,24 @@ QString pasteRefusal(QStringView text)
 {
     TextLines lines(text);
     QByteArrayView line;
+    QByteArray again;
     while (lines.next(line)) {
-        const QString number = QString::number(lines.lineNumber());
-        const QString shown = QString::fromUtf8(line);
-        if (const QString character = unwritableCharacter(shown); !character.isEmpty())
-            //: %2 is "the character "Ω" (U+03A9), which the code page ... cannot hold".
-            return ToolbarDocumentMessages::tr("Line %1 of the clipboard holds %2. Nothing was "
-                                               "pasted.")
-                .arg(number, character);
-        const QByteArray again = writtenAgain(line);
-        if (!again.isNull() && again != line)
+        // Every ASCII character is one the code page holds.
+        if (!CodePage::isAscii(line)) {
+            if (const QString character = unwritableCharacter(QString::fromUtf8(line));
+                !character.isEmpty())
+                //: %2 is "the character "Ω" (U+03A9), which the code page ... cannot hold".
+                return ToolbarDocumentMessages::tr("Line %1 of the clipboard holds %2. Nothing "
+                                                   "was pasted.")
+                    .arg(QString::number(lines.lineNumber()), character);
+        }
+        if (writeAgain(line, again) && again != line)
             //: %2 and %3 are lines, quoted.
             return ToolbarDocumentMessages::tr("Line %1 of the clipboard cannot be pasted as it "
                                                "stands: the toolbar file would hold %2 as %3. "
                                                "Nothing was pasted.")
-                .arg(number, quotedText(shown), quotedText(QString::fromUtf8(again)));
+                .arg(QString::number(lines.lineNumber()), quotedText(QString::fromUtf8(line)),
+                     quotedText(QString::fromUtf8(again)));
     }
     return {};
 }
