@@ -83,19 +83,16 @@ void NodeFilterModel::findMatches()
     m_matchCount = 0;
     m_nodeCount = tops;
     for (int top = 0; top < tops; ++top) {
-        const int children = m_nodes.rowCount(m_nodes.index(top, 0));
-        m_firstChild[size_t(top) + 1] = m_firstChild[size_t(top)] + children;
         const bool matches = m_nodes.nodeMatches({top, -1}, m_match);
-        m_matchCount += matches;
-        bool shown = matches;
-        for (int child = 0; child < children; ++child) {
-            const bool childMatches = m_nodes.nodeMatches({top, child}, m_match);
-            m_matchCount += childMatches;
-            m_childShown.push_back(childMatches);
-            shown = shown || childMatches;
-        }
+        const auto firstChild = qsizetype(m_childShown.size());
+        m_nodes.appendChildMatches(top, m_match, m_childShown);
+        const qsizetype children = qsizetype(m_childShown.size()) - firstChild;
+        const qsizetype childMatches =
+            std::count(m_childShown.cbegin() + firstChild, m_childShown.cend(), 1);
+        m_firstChild[size_t(top) + 1] = m_firstChild[size_t(top)] + children;
+        m_matchCount += matches + childMatches;
         m_nodeCount += children;
-        m_topShown[size_t(top)] = shown;
+        m_topShown[size_t(top)] = matches || childMatches > 0;
     }
     for (const QPersistentModelIndex& kept : std::as_const(m_keptShown)) {
         const TreePosition at = m_nodes.positionOf(kept);

@@ -14,3 +14,11 @@ TreePosition NodeModel::afterRemoval(TreePosition removed) const
         return shifted(removed, -1);
     return removed.isTop() ? TreePosition() : removed.parent();
 }
+
+void NodeModel::appendChildMatches(int top, const TextMatch& match,
+                                   std::vector<char>& matches) const
+{
+    const int children = rowCount(indexOf({top, -1}));
+    for (int child = 0; child < children; ++child)
+        matches.push_back(nodeMatches({top, child}, match));
+}

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <vector>
+
 #include <QAbstractItemModel>
 
 class TextMatch;
@@ -50,6 +52,10 @@ public:
 
     // Whether the node's own texts hold what the find bar looks for.
     virtual bool nodeMatches(TreePosition at, const TextMatch& match) const = 0;
+    // Whether each child of the top-level node holds it, appended in order: the find bar asks
+    // of every node at once, and a model answers for a whole list faster than node by node.
+    virtual void appendChildMatches(int top, const TextMatch& match,
+                                    std::vector<char>& matches) const;
 
 signals:
     void moveRequested(TreePosition from, TreePosition to);

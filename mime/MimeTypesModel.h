@@ -57,6 +57,8 @@ public:
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
     bool nodeMatches(TreePosition at, const TextMatch& match) const override;
+    // A list: its rows have no children.
+    void appendChildMatches(int, const TextMatch&, std::vector<char>&) const override {}
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;

@@ -97,3 +97,9 @@ bool ProceduresModel::nodeMatches(TreePosition at, const TextMatch& match) const
     return at.isTop() ? match.in(sectionCaption(section(at.top).number))
                       : procedure(at).matches(match);
 }
+
+void ProceduresModel::appendChildMatches(int top, const TextMatch& match, std::vector<char>& matches) const
+{
+    for (const Procedure& child : m_document.sections.at(top).procedures)
+        matches.push_back(child.matches(match));
+}

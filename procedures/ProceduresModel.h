@@ -34,6 +34,8 @@ public:
     void moveNode(TreePosition from, TreePosition to) override;
 
     bool nodeMatches(TreePosition at, const TextMatch& match) const override;
+    void appendChildMatches(int top, const TextMatch& match,
+                            std::vector<char>& matches) const override;
     QVariant data(const QModelIndex& index, int role) const override;
 
 protected:

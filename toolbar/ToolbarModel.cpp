@@ -135,3 +135,9 @@ bool ToolbarModel::nodeMatches(TreePosition at, const TextMatch& match) const
 {
     return at.isTop() ? category(at.top).matches(match) : tag(at).matches(match);
 }
+
+void ToolbarModel::appendChildMatches(int top, const TextMatch& match, std::vector<char>& matches) const
+{
+    for (const ToolbarTag& child : m_document.categories.at(top).tags())
+        matches.push_back(child.matches(match));
+}
