@@ -60,18 +60,7 @@ struct EditorOnFile
 
     QAbstractItemView& view() const { return *control<QAbstractItemView>(*editor, "itemsView"); }
     // The nodes as the view shows them, "a|b|c", children after their parent.
-    QString shown() const
-    {
-        QStringList texts;
-        const QAbstractItemModel& model = *view().model();
-        for (int row = 0; row < model.rowCount(); ++row) {
-            const QModelIndex node = model.index(row, 0);
-            texts << node.data().toString();
-            for (int child = 0; child < model.rowCount(node); ++child)
-                texts << model.index(child, 0, node).data().toString();
-        }
-        return texts.join(QLatin1Char('|'));
-    }
+    QString shown() const { return outline(*view().model()); }
     void select(const QString& path) const
     {
         QModelIndex node;

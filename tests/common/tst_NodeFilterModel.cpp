@@ -1,5 +1,6 @@
 #include "common/NodeFilterModel.h"
 #include "common/TextMatch.h"
+#include "support/TreeDriver.h"
 #include "toolbar/ToolbarModel.h"
 
 #include <QAbstractItemModelTester>
@@ -17,19 +18,6 @@ using Change = std::function<void(ToolbarModel&)>;
 QList<ToolbarNode> nodes(const ToolbarNode& node)
 {
     return {node};
-}
-
-// What the proxy shows, "A|A1:a1", children after their parent.
-QString shown(const QAbstractItemModel& model)
-{
-    QStringList texts;
-    for (int row = 0; row < model.rowCount(); ++row) {
-        const QModelIndex node = model.index(row, 0);
-        texts << node.data().toString();
-        for (int child = 0; child < model.rowCount(node); ++child)
-            texts << model.index(child, 0, node).data().toString();
-    }
-    return texts.join(QLatin1Char('|'));
 }
 
 } // namespace
@@ -101,7 +89,7 @@ void TestNodeFilterModel::followsTheModelBeneathIt()
     filter.setText(QStringLiteral("1"));
     QCOMPARE(filter.nodeCount(), 6);
     change(model);
-    QCOMPARE(::shown(filter), shown);
+    QCOMPARE(outline(filter), shown);
     QCOMPARE(filter.matchCount(), matches);
 }
 

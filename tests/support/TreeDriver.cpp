@@ -34,3 +34,15 @@ QString selectedText(const QTreeView& tree)
     const QModelIndexList selected = tree.selectionModel()->selectedIndexes();
     return selected.isEmpty() ? QStringLiteral("<none>") : selected.first().data().toString();
 }
+
+QString outline(const QAbstractItemModel& model)
+{
+    QStringList texts;
+    for (int row = 0; row < model.rowCount(); ++row) {
+        const QModelIndex node = model.index(row, 0);
+        texts << node.data().toString();
+        for (int child = 0; child < model.rowCount(node); ++child)
+            texts << model.index(child, 0, node).data().toString();
+    }
+    return texts.join(QLatin1Char('|'));
+}

@@ -3,6 +3,7 @@
 #include <QModelIndex>
 #include <QString>
 
+class QAbstractItemModel;
 class QTreeView;
 
 // Nodes of an editor's tree found as a person finds them, by their place: "1/0" is the first
@@ -15,3 +16,5 @@ int childCount(const QTreeView& tree, const QString& path = QString());
 void select(QTreeView& tree, const QString& path);
 // The selected node's text, or "<none>".
 QString selectedText(const QTreeView& tree);
+// The model's nodes as "a|a1|b", each child after its parent.
+QString outline(const QAbstractItemModel& model);
