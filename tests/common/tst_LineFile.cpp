@@ -88,6 +88,8 @@ void TestLineFile::joinPutsCrLfAfterEveryLine_data()
     QTest::newRow("macros are plain text") << QStringList{"%1%2"} << QByteArray("%1%2\r\n");
     QTest::newRow("Windows-1252 letters")
         << QStringList{QString::fromUtf8("€é")} << QByteArray("\x80\xE9\r\n");
+    QTest::newRow("Windows-1252 letters after a word of eight")
+        << QStringList{QString::fromUtf8("abcdefgh€é")} << QByteArray("abcdefgh\x80\xE9\r\n");
 }
 
 void TestLineFile::joinPutsCrLfAfterEveryLine()
@@ -109,6 +111,13 @@ void TestLineFile::joinRefusesWhatTheFileCannotHold_data()
     QTest::newRow("carriage return would split the line") << "a\rb"
                                                           << "U+000D";
     QTest::newRow("NUL would end the file") << QString(QChar(0)) << "U+0000";
+    // Pieces are checked eight bytes at a time: the same in every place of a word.
+    QTest::newRow("line feed in the second word") << "abcdefghi\nj" << "U+000A";
+    QTest::newRow("carriage return ending the first word") << "abcdefg\r" << "U+000D";
+    QTest::newRow("NUL in the second word")
+        << QStringLiteral("abcdefghij") + QChar(0) + QStringLiteral("klmnop") << "U+0000";
+    QTest::newRow("letter outside the code page in the second word")
+        << QString::fromUtf8("abcdefghijklmno\u0100") << "U+0100";
 }
 
 void TestLineFile::joinRefusesWhatTheFileCannotHold()
