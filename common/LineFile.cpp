@@ -229,9 +229,12 @@ FileLineWriter::FileLineWriter(QString fileName, QIODevice& file)
     m_bytes.reserve(WholeFile::pieceSize + 4096);
 }
 
-// Copied as it is checked, in one pass: a file of a million lines is written piece by piece.
+// A file of a million lines is written piece by piece: a plain piece is checked, then copied at
+// once.
 void FileLineWriter::add(QByteArrayView utf8)
 {
+    if (utf8.isEmpty())
+        return;
     if (isPlainPiece(utf8)) {
         const qsizetype at = m_bytes.size();
         m_bytes.resize(at + utf8.size());
