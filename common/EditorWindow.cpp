@@ -13,6 +13,7 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QGuiApplication>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMimeData>
@@ -422,6 +423,7 @@ void EditorWindow::setFilterText(const QString& text)
     m_filter->setText(text);
     showModel(text.isEmpty() ? static_cast<QAbstractItemModel*>(m_model) : m_filter);
     if (text.isEmpty()) {
+        measureOnlyRowsInView(false);
         showNode(selected);
     } else {
         openShownParents();
@@ -452,10 +454,20 @@ void EditorWindow::openShownParents()
     if (!tree)
         return;
     m_openShownInView = m_filter->shownCount() > openAtOnce;
+    measureOnlyRowsInView(m_openShownInView);
     if (m_openShownInView)
         openParentsFrom(0); // before the view lays out its rows, which then need no second pass
     else
         tree->expandAll();
+}
+
+// Measuring rows for a column sized to its contents costs about what laying them out does: while
+// parents open as they come into view, the width fits the rows in view.
+void EditorWindow::measureOnlyRowsInView(bool inViewOnly)
+{
+    constexpr int qtDefault = 1000;
+    if (auto* tree = qobject_cast<QTreeView*>(m_view))
+        tree->header()->setResizeContentsPrecision(inViewOnly ? 0 : qtDefault);
 }
 
 void EditorWindow::openShownParentsInView()

@@ -1,6 +1,9 @@
 #include "common/NodeFilterModel.h"
 
 #include <algorithm>
+#include <functional>
+#include <future>
+#include <thread>
 
 NodeFilterModel::NodeFilterModel(NodeModel& nodes, QObject* parent)
     : QSortFilterProxyModel(parent), m_nodes(nodes)
@@ -74,25 +77,77 @@ bool NodeFilterModel::isKeptShown(TreePosition at) const
     });
 }
 
+namespace {
+
+// What one pass over a run of top-level nodes found, in the shape the proxy keeps for all of
+// them: the child offsets start at 0 for the run's first node.
+struct MatchRun
+{
+    std::vector<char> topShown;
+    std::vector<qsizetype> firstChild{0};
+    std::vector<char> childShown;
+    qsizetype matchCount = 0;
+    qsizetype nodeCount = 0;
+};
+
+MatchRun findMatchesIn(const NodeModel& nodes, const TextMatch& match, int first, int end)
+{
+    MatchRun run;
+    run.topShown.reserve(size_t(end - first));
+    run.firstChild.reserve(size_t(end - first) + 1);
+    for (int top = first; top < end; ++top) {
+        const bool matches = nodes.nodeMatches({top, -1}, match);
+        const auto firstChild = qsizetype(run.childShown.size());
+        nodes.appendChildMatches(top, match, run.childShown);
+        const qsizetype children = qsizetype(run.childShown.size()) - firstChild;
+        const qsizetype childMatches =
+            std::count(run.childShown.cbegin() + firstChild, run.childShown.cend(), 1);
+        run.firstChild.push_back(run.firstChild.back() + children);
+        run.matchCount += matches + childMatches;
+        run.nodeCount += 1 + children;
+        run.topShown.push_back(matches || childMatches > 0);
+    }
+    return run;
+}
+
+// A long document is looked through in runs on every core: the pass waits on memory far more
+// than on the processor, and the runs only read it.
+std::vector<MatchRun> findMatchesInRuns(const NodeModel& nodes, const TextMatch& match)
+{
+    constexpr int topsPerRun = 50000;
+    const int tops = nodes.rowCount();
+    const int cores = int(std::max(1u, std::thread::hardware_concurrency()));
+    const int runs = std::clamp(tops / topsPerRun, 1, cores);
+    std::vector<std::future<MatchRun>> others;
+    for (int run = 1; run < runs; ++run) {
+        others.push_back(std::async(std::launch::async, findMatchesIn, std::cref(nodes),
+                                    std::cref(match), int(qint64(tops) * run / runs),
+                                    int(qint64(tops) * (run + 1) / runs)));
+    }
+    std::vector<MatchRun> found;
+    found.push_back(findMatchesIn(nodes, match, 0, tops / runs));
+    for (std::future<MatchRun>& other : others)
+        found.push_back(other.get());
+    return found;
+}
+
+} // namespace
+
 void NodeFilterModel::findMatches()
 {
-    const int tops = m_nodes.rowCount();
-    m_topShown.assign(size_t(tops), 0);
-    m_firstChild.assign(size_t(tops) + 1, 0);
+    m_topShown.clear();
+    m_firstChild.assign(1, 0);
     m_childShown.clear();
     m_matchCount = 0;
-    m_nodeCount = tops;
-    for (int top = 0; top < tops; ++top) {
-        const bool matches = m_nodes.nodeMatches({top, -1}, m_match);
-        const auto firstChild = qsizetype(m_childShown.size());
-        m_nodes.appendChildMatches(top, m_match, m_childShown);
-        const qsizetype children = qsizetype(m_childShown.size()) - firstChild;
-        const qsizetype childMatches =
-            std::count(m_childShown.cbegin() + firstChild, m_childShown.cend(), 1);
-        m_firstChild[size_t(top) + 1] = m_firstChild[size_t(top)] + children;
-        m_matchCount += matches + childMatches;
-        m_nodeCount += children;
-        m_topShown[size_t(top)] = matches || childMatches > 0;
+    m_nodeCount = 0;
+    for (const MatchRun& run : findMatchesInRuns(m_nodes, m_match)) {
+        const qsizetype offset = m_firstChild.back();
+        m_topShown.insert(m_topShown.end(), run.topShown.cbegin(), run.topShown.cend());
+        for (auto first = run.firstChild.cbegin() + 1; first != run.firstChild.cend(); ++first)
+            m_firstChild.push_back(offset + *first);
+        m_childShown.insert(m_childShown.end(), run.childShown.cbegin(), run.childShown.cend());
+        m_matchCount += run.matchCount;
+        m_nodeCount += run.nodeCount;
     }
     for (const QPersistentModelIndex& kept : std::as_const(m_keptShown)) {
         const TreePosition at = m_nodes.positionOf(kept);
@@ -109,10 +164,11 @@ void NodeFilterModel::findMatches()
 
 bool NodeFilterModel::hasChildren(const QModelIndex& parent) const
 {
-    if (m_changing || m_match.isEmpty() || !parent.isValid() || parent.parent().isValid())
+    if (m_changing || m_match.isEmpty() || !parent.isValid())
         return QSortFilterProxyModel::hasChildren(parent);
-    const size_t top = size_t(mapToSource(parent).row());
-    if (top + 1 >= m_firstChild.size())
+    const QModelIndex node = mapToSource(parent);
+    const size_t top = size_t(node.row());
+    if (node.parent().isValid() || top + 1 >= m_firstChild.size())
         return QSortFilterProxyModel::hasChildren(parent);
     const auto first = m_childShown.cbegin() + m_firstChild[top];
     return std::find(first, m_childShown.cbegin() + m_firstChild[top + 1], 1) !=

@@ -35,6 +35,7 @@ private slots:
     void followsTheModelBeneathIt();
     void textIsFoundWhateverItsCase_data();
     void textIsFoundWhateverItsCase();
+    void aLongDocumentIsLookedThroughInRuns();
 };
 
 void TestNodeFilterModel::followsTheModelBeneathIt_data()
@@ -118,6 +119,34 @@ void TestNodeFilterModel::textIsFoundWhateverItsCase()
     const TextMatch match(text);
     QCOMPARE(match.in(QByteArrayView(in.toUtf8())), found);
     QCOMPARE(match.in(QStringView(in)), found);
+}
+
+// A long document is looked through in runs side by side: what each run found must land on its
+// own nodes, at the runs' edges too.
+void TestNodeFilterModel::aLongDocumentIsLookedThroughInRuns()
+{
+    constexpr int categories = 150001;
+    const auto matches = [](int top) { return top % 25000 == 0 || top % 25000 == 24999; };
+    ToolbarDocument document;
+    for (int top = 0; top < categories; ++top) {
+        const QString second = matches(top) ? QStringLiteral("x") : QStringLiteral("b");
+        document.categories.append(ToolbarCategory(
+            QStringLiteral("C"), 0,
+            {ToolbarTag(QStringLiteral("a"), QStringLiteral("a"), 0), ToolbarTag(second, second, 0)}));
+    }
+    ToolbarModel model;
+    model.setDocument(document);
+    NodeFilterModel filter(model, nullptr);
+    filter.setText(QStringLiteral("x"));
+    QCOMPARE(filter.nodeCount(), 3 * categories);
+    QCOMPARE(filter.rowCount(), 13);
+    QCOMPARE(filter.matchCount(), 13);
+    for (int row = 0; row < filter.rowCount(); ++row) {
+        const QModelIndex shown = filter.index(row, 0);
+        QVERIFY(matches(filter.mapToSource(shown).row()));
+        QCOMPARE(filter.rowCount(shown), 1);
+        QCOMPARE(filter.mapToSource(filter.index(0, 0, shown)).row(), 1);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestNodeFilterModel)
