@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -226,7 +227,7 @@ FileLineWriter::FileLineWriter(QString fileName) : m_fileName(std::move(fileName
 FileLineWriter::FileLineWriter(QString fileName, QIODevice& file)
     : m_fileName(std::move(fileName)), m_file(&file)
 {
-    m_bytes.reserve(WholeFile::pieceSize + 4096);
+    m_bytes.resize(WholeFile::pieceSize + 4096);
 }
 
 // A file of a million lines is written piece by piece: a plain piece is checked, then copied at
@@ -236,9 +237,7 @@ void FileLineWriter::add(QByteArrayView utf8)
     if (utf8.isEmpty())
         return;
     if (isPlainPiece(utf8)) {
-        const qsizetype at = m_bytes.size();
-        m_bytes.resize(at + utf8.size());
-        std::memcpy(m_bytes.data() + at, utf8.data(), size_t(utf8.size()));
+        append(utf8);
         return;
     }
     if (const std::optional<char> breaking = lineBreakIn(utf8))
@@ -247,23 +246,40 @@ void FileLineWriter::add(QByteArrayView utf8)
     const std::optional<QByteArray> encoded = CodePage::encode(text);
     if (!encoded)
         refuse(unwritableCharacter(text));
-    m_bytes.append(*encoded);
+    append(*encoded);
 }
 
 void FileLineWriter::endLine()
 {
-    m_bytes.append("\r\n");
+    append("\r\n");
     ++m_lineNumber;
-    if (m_file && m_bytes.size() >= WholeFile::pieceSize)
+    if (m_file && m_size >= WholeFile::pieceSize)
         finish();
+}
+
+QByteArray FileLineWriter::take()
+{
+    m_bytes.truncate(m_size);
+    m_size = 0;
+    return std::move(m_bytes);
 }
 
 void FileLineWriter::finish()
 {
     if (!m_file)
         return;
-    WholeFile::writeAll(*m_file, m_bytes, m_fileName);
-    m_bytes.resize(0);
+    WholeFile::writeAll(*m_file, QByteArrayView(m_bytes.constData(), m_size), m_fileName);
+    m_size = 0;
+}
+
+// Six pieces or so make a line: the bytes go into room made ahead rather than through a resize
+// of the array for each.
+void FileLineWriter::append(QByteArrayView bytes)
+{
+    if (m_size + bytes.size() > m_bytes.size())
+        m_bytes.resize(std::max(2 * m_bytes.size(), m_size + bytes.size()));
+    std::memcpy(m_bytes.data() + m_size, bytes.data(), size_t(bytes.size()));
+    m_size += bytes.size();
 }
 
 void FileLineWriter::refuse(const QString& what) const

@@ -101,16 +101,19 @@ public:
     void add(QByteArrayView utf8) override;
     using LineSink::add;
     void endLine() override;
-    QByteArray take() { return std::move(m_bytes); }
+    QByteArray take();
     // Writes what is left to the file.
     void finish();
 
 private:
+    void append(QByteArrayView bytes);
     [[noreturn]] void refuse(const QString& what) const;
 
     QString m_fileName;
     QIODevice* m_file = nullptr;
+    // The first m_size bytes hold the lines; the rest is room made ahead.
     QByteArray m_bytes;
+    qsizetype m_size = 0;
 };
 
 // Lines as a text for the clipboard, each ended by LF.

@@ -3,6 +3,7 @@
 #include "platform/WholeFile.h"
 #include "support/TestProfile.h"
 
+#include <QBuffer>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -20,6 +21,7 @@ private slots:
     void joinRefusesWhatTheFileCannotHold();
     void refusedWriteLeavesFileUntouched();
     void fileReadInPieces();
+    void fileWrittenInPieces();
 };
 
 void TestLineFile::split_data()
@@ -167,6 +169,24 @@ void TestLineFile::fileReadInPieces()
     QVERIFY(read[0] == first);
     QVERIFY(read[1] == second);
     QCOMPARE(read[2], QByteArray("c"));
+}
+
+// A file is written piece by piece from room made ahead: a line longer than that room, and the
+// lines after a piece has gone to the file, must reach it whole and in order.
+void TestLineFile::fileWrittenInPieces()
+{
+    QStringList lines{QStringLiteral("first"), QString(WholeFile::pieceSize + 5000, QLatin1Char('a'))};
+    for (int i = 0; i < 200000; ++i)
+        lines << QStringLiteral("line %1").arg(i);
+    QBuffer file;
+    file.open(QIODevice::WriteOnly);
+    FileLineWriter writer(QStringLiteral("big.cfg"), file);
+    for (const QString& line : std::as_const(lines)) {
+        writer.add(line.toUtf8());
+        writer.endLine();
+    }
+    writer.finish();
+    QVERIFY(file.data() == (lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toLatin1());
 }
 
 QTEST_GUILESS_MAIN(TestLineFile)
