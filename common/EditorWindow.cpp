@@ -422,8 +422,8 @@ void EditorWindow::setFilterText(const QString& text)
     }
     m_filter->setText(text);
     showModel(text.isEmpty() ? static_cast<QAbstractItemModel*>(m_model) : m_filter);
+    measureOnlyRowsInView(!text.isEmpty());
     if (text.isEmpty()) {
-        measureOnlyRowsInView(false);
         showNode(selected);
     } else {
         openShownParents();
@@ -454,15 +454,14 @@ void EditorWindow::openShownParents()
     if (!tree)
         return;
     m_openShownInView = m_filter->shownCount() > openAtOnce;
-    measureOnlyRowsInView(m_openShownInView);
     if (m_openShownInView)
         openParentsFrom(0); // before the view lays out its rows, which then need no second pass
     else
         tree->expandAll();
 }
 
-// Measuring rows for a column sized to its contents costs about what laying them out does: while
-// parents open as they come into view, the width fits the rows in view.
+// Measuring rows for a column sized to its contents costs about what laying them out does, again
+// at every letter typed: while the find bar filters, the width fits the rows in view.
 void EditorWindow::measureOnlyRowsInView(bool inViewOnly)
 {
     constexpr int qtDefault = 1000;
