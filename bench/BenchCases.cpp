@@ -12,10 +12,12 @@
 #include "toolbar/ToolbarEditor.h"
 
 #include <QAbstractItemView>
+#include <QAbstractTableModel>
 #include <QClipboard>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QGuiApplication>
+#include <QHeaderView>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
@@ -23,6 +25,8 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTableView>
+#include <QTreeView>
 #include <QTreeWidget>
 #include <QUndoStack>
 
@@ -462,6 +466,80 @@ QJsonObject measurePaste(BenchKind kind, const QString& path)
     return {{QStringLiteral("paste_ms"), pasteMs},
             {QStringLiteral("undo_paste_ms"), undoMs},
             {QStringLiteral("pasted"), steps == 1}};
+}
+
+namespace {
+
+// A list whose rows cost nothing to hold or to change: what is left is what a view costs.
+class BareList : public QAbstractTableModel
+{
+public:
+    explicit BareList(int rows) : m_rows(rows) {}
+    int rowCount(const QModelIndex& parent) const override { return parent.isValid() ? 0 : m_rows; }
+    int columnCount(const QModelIndex& parent) const override { return parent.isValid() ? 0 : 2; }
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        return role == Qt::DisplayRole ? QVariant(index.row()) : QVariant();
+    }
+    void insertOne(int row)
+    {
+        beginInsertRows({}, row, row);
+        ++m_rows;
+        endInsertRows();
+    }
+    void removeOne(int row)
+    {
+        beginRemoveRows({}, row, row);
+        --m_rows;
+        endRemoveRows();
+    }
+    void moveDown(int row)
+    {
+        beginMoveRows({}, row, row, {}, row + 2);
+        endMoveRows();
+    }
+
+private:
+    int m_rows;
+};
+
+// A step and the selection of its row, as the editors take them.
+QJsonObject timeBareView(QAbstractItemView& view, int rows)
+{
+    BareList list(rows);
+    view.setModel(&list);
+    view.resize(300, 300);
+    view.show();
+    QCoreApplication::processEvents();
+    const int middle = rows / 2;
+    const auto select = [&] {
+        view.setCurrentIndex(list.index(middle, 0));
+        view.scrollTo(list.index(middle, 0));
+    };
+    select();
+    QList<double> insert, remove, move;
+    for (int i = 0; i < 11; ++i) {
+        insert << timed([&] { list.insertOne(middle); select(); });
+        remove << timed([&] { list.removeOne(middle); select(); });
+        move << timed([&] { list.moveDown(middle); select(); });
+    }
+    view.setModel(nullptr);
+    return {{QStringLiteral("insert_ms"), median(insert)},
+            {QStringLiteral("remove_ms"), median(remove)},
+            {QStringLiteral("move_ms"), median(move)}};
+}
+
+} // namespace
+
+QJsonObject measureBareViews(int rows)
+{
+    QTableView table;
+    table.verticalHeader()->hide(); // as the MIME types list has it
+    QTreeView tree;
+    tree.setUniformRowHeights(true);
+    tree.setRootIsDecorated(false);
+    return {{QStringLiteral("table"), timeBareView(table, rows)},
+            {QStringLiteral("tree"), timeBareView(tree, rows)}};
 }
 
 double peakMemoryMiB()

@@ -30,5 +30,9 @@ QJsonObject measurePaste(BenchKind kind, const QString& path);
 // beside a plain loop that tests every text the find bar looks in with QString::contains.
 QJsonObject measureFind(BenchKind kind, const QString& path, const QString& letter);
 
+// Qt's table view and a flat tree view over a list whose rows cost nothing: a row inserted,
+// removed and moved in the middle, and selected, as the editors do.
+QJsonObject measureBareViews(int rows);
+
 // The process's peak resident memory so far, in MiB.
 double peakMemoryMiB();
