@@ -9,9 +9,11 @@ constexpr quintptr topId = 0;
 
 } // namespace
 
+// Asked for every row a view lays out: the bounds are checked here, where hasIndex() would ask
+// the row and the column counts through the model's virtual functions again.
 QModelIndex TwoLevelModel::index(int row, int column, const QModelIndex& parent) const
 {
-    if (!hasIndex(row, column, parent))
+    if (row < 0 || column != 0 || row >= rowCount(parent))
         return {};
     return createIndex(row, column, parent.isValid() ? quintptr(parent.row()) + 1 : topId);
 }
