@@ -419,14 +419,17 @@ void EditorWindow::setFilterText(const QString& text)
     if (!m_filter) {
         m_filter = new NodeFilterModel(*m_model, this);
         connect(m_filter, &NodeFilterModel::countsChanged, this, &EditorWindow::showFindCounts);
+        // The proxy is reset by every change while filtering: the view opens its parents again.
+        connect(m_filter, &NodeFilterModel::shownAnew, this, &EditorWindow::openShownParents);
     }
-    m_filter->setText(text);
-    showModel(text.isEmpty() ? static_cast<QAbstractItemModel*>(m_model) : m_filter);
     measureOnlyRowsInView(!text.isEmpty());
+    if (!text.isEmpty())
+        showModel(m_filter);
+    m_filter->setText(text);
     if (text.isEmpty()) {
+        showModel(m_model);
         showNode(selected);
     } else {
-        openShownParents();
         // The selection stays where it was when the filter shows it; else the first match
         // takes it, rather than a node that does not match being kept on show.
         const QModelIndex kept = m_filter->mapFromSource(m_model->indexOf(selected));
@@ -451,7 +454,7 @@ void EditorWindow::openShownParents()
 {
     constexpr qsizetype openAtOnce = 20000;
     auto* tree = qobject_cast<QTreeView*>(m_view);
-    if (!tree)
+    if (!tree || !isFiltering())
         return;
     m_openShownInView = m_filter->shownCount() > openAtOnce;
     if (m_openShownInView)

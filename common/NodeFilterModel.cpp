@@ -5,36 +5,41 @@
 #include <future>
 #include <thread>
 
+namespace {
+
+// A top-level row carries 0, a child the row of its parent plus one, as in the model beneath.
+constexpr quintptr topId = 0;
+
+} // namespace
+
 NodeFilterModel::NodeFilterModel(NodeModel& nodes, QObject* parent)
-    : QSortFilterProxyModel(parent), m_nodes(nodes)
+    : QAbstractProxyModel(parent), m_nodes(nodes)
 {
     setSourceModel(&nodes);
-    // The proxy has handled each change when these run: what shows is then worked out anew.
+    // A change beneath resets the proxy: what shows is worked out anew in one pass anyway, and a
+    // view lays out the rows shown again either way.
+    connect(&nodes, &QAbstractItemModel::rowsAboutToBeInserted, this,
+            &NodeFilterModel::beginChange);
+    connect(&nodes, &QAbstractItemModel::rowsAboutToBeRemoved, this,
+            &NodeFilterModel::beginChange);
+    connect(&nodes, &QAbstractItemModel::rowsAboutToBeMoved, this, &NodeFilterModel::beginChange);
+    connect(&nodes, &QAbstractItemModel::modelAboutToBeReset, this, &NodeFilterModel::beginChange);
+    connect(&nodes, &QAbstractItemModel::layoutAboutToBeChanged, this,
+            &NodeFilterModel::beginChange);
     connect(&nodes, &QAbstractItemModel::rowsInserted, this, &NodeFilterModel::keepInsertedShown);
-    connect(&nodes, &QAbstractItemModel::rowsRemoved, this, &NodeFilterModel::documentChanged);
-    connect(&nodes, &QAbstractItemModel::rowsMoved, this, &NodeFilterModel::documentChanged);
-    connect(&nodes, &QAbstractItemModel::dataChanged, this, &NodeFilterModel::documentChanged);
-    connect(&nodes, &QAbstractItemModel::modelReset, this, &NodeFilterModel::documentChanged);
-    const auto changing = [this] { m_changing = true; };
-    connect(&nodes, &QAbstractItemModel::rowsAboutToBeInserted, this, changing);
-    connect(&nodes, &QAbstractItemModel::rowsAboutToBeRemoved, this, changing);
-    connect(&nodes, &QAbstractItemModel::rowsAboutToBeMoved, this, changing);
-    connect(&nodes, &QAbstractItemModel::modelAboutToBeReset, this, changing);
+    connect(&nodes, &QAbstractItemModel::rowsRemoved, this, &NodeFilterModel::endChange);
+    connect(&nodes, &QAbstractItemModel::rowsMoved, this, &NodeFilterModel::endChange);
+    connect(&nodes, &QAbstractItemModel::modelReset, this, &NodeFilterModel::endChange);
+    connect(&nodes, &QAbstractItemModel::layoutChanged, this, &NodeFilterModel::endChange);
+    connect(&nodes, &QAbstractItemModel::dataChanged, this, &NodeFilterModel::dataChangedBeneath);
 }
 
 void NodeFilterModel::setText(const QString& text)
 {
+    beginChange();
     m_match = TextMatch(text);
     m_keptShown.clear();
-    if (m_match.isEmpty()) {
-        m_topShown.clear();
-        m_firstChild.clear();
-        m_childShown.clear();
-        refilter();
-        return;
-    }
-    findMatches();
-    refilter();
+    endChange();
 }
 
 void NodeFilterModel::keepShown(TreePosition at)
@@ -42,32 +47,67 @@ void NodeFilterModel::keepShown(TreePosition at)
     const QModelIndex node = m_nodes.indexOf(at);
     if (!node.isValid() || isKeptShown(at))
         return;
+    beginChange();
     m_keptShown.append(node);
-    documentChanged();
+    endChange();
+}
+
+void NodeFilterModel::beginChange()
+{
+    if (m_changing)
+        return;
+    m_changing = true;
+    beginResetModel();
+}
+
+// Nothing is worked out while nothing is looked for.
+void NodeFilterModel::endChange()
+{
+    if (!m_changing)
+        return;
+    if (!m_match.isEmpty())
+        findMatches();
+    mapShownNodes();
+    m_changing = false;
+    endResetModel();
+    emit countsChanged();
+    emit shownAnew();
 }
 
 void NodeFilterModel::keepInsertedShown(const QModelIndex& parent, int first, int last)
 {
     for (int row = first; row <= last; ++row)
         m_keptShown.append(m_nodes.index(row, 0, parent));
-    documentChanged();
+    endChange();
 }
 
-// Nothing is worked out while nothing is looked for: the editor then shows its model itself.
-void NodeFilterModel::documentChanged()
+// A changed text may show or hide nodes; when it does not, the rows shown are only repainted.
+void NodeFilterModel::dataChangedBeneath()
 {
-    if (m_match.isEmpty())
+    if (m_changing || m_match.isEmpty())
         return;
+    Shown before = std::move(m_shown);
     findMatches();
-    refilter();
+    mapShownNodes();
+    if (m_shown.showsTheSameRows(before)) {
+        emit countsChanged();
+        if (!m_shown.shownTops.empty())
+            emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
+        return;
+    }
+    Shown after = std::move(m_shown);
+    m_shown = std::move(before);
+    beginResetModel();
+    m_shown = std::move(after);
+    endResetModel();
+    emit countsChanged();
+    emit shownAnew();
 }
 
-// Until the proxy has caught up with the last pass, it answers for itself.
-void NodeFilterModel::refilter()
+bool NodeFilterModel::Shown::showsTheSameRows(const Shown& other) const
 {
-    m_changing = true;
-    invalidateFilter();
-    m_changing = false;
+    return shownTops == other.shownTops && shownChildren == other.shownChildren &&
+           shownChildStart == other.shownChildStart;
 }
 
 bool NodeFilterModel::isKeptShown(TreePosition at) const
@@ -135,55 +175,126 @@ std::vector<MatchRun> findMatchesInRuns(const NodeModel& nodes, const TextMatch&
 
 void NodeFilterModel::findMatches()
 {
-    m_topShown.clear();
-    m_firstChild.assign(1, 0);
-    m_childShown.clear();
-    m_matchCount = 0;
-    m_nodeCount = 0;
+    m_shown.topShown.clear();
+    m_shown.firstChild.assign(1, 0);
+    m_shown.childShown.clear();
+    m_shown.matchCount = 0;
+    m_shown.nodeCount = 0;
     for (const MatchRun& run : findMatchesInRuns(m_nodes, m_match)) {
-        const qsizetype offset = m_firstChild.back();
-        m_topShown.insert(m_topShown.end(), run.topShown.cbegin(), run.topShown.cend());
+        const qsizetype offset = m_shown.firstChild.back();
+        m_shown.topShown.insert(m_shown.topShown.end(), run.topShown.cbegin(), run.topShown.cend());
         for (auto first = run.firstChild.cbegin() + 1; first != run.firstChild.cend(); ++first)
-            m_firstChild.push_back(offset + *first);
-        m_childShown.insert(m_childShown.end(), run.childShown.cbegin(), run.childShown.cend());
-        m_matchCount += run.matchCount;
-        m_nodeCount += run.nodeCount;
+            m_shown.firstChild.push_back(offset + *first);
+        m_shown.childShown.insert(m_shown.childShown.end(), run.childShown.cbegin(), run.childShown.cend());
+        m_shown.matchCount += run.matchCount;
+        m_shown.nodeCount += run.nodeCount;
     }
     for (const QPersistentModelIndex& kept : std::as_const(m_keptShown)) {
         const TreePosition at = m_nodes.positionOf(kept);
         if (!at.isValid())
             continue;
-        m_topShown[size_t(at.top)] = true;
+        m_shown.topShown[size_t(at.top)] = true;
         if (!at.isTop())
-            m_childShown[size_t(m_firstChild[size_t(at.top)] + at.child)] = true;
+            m_shown.childShown[size_t(m_shown.firstChild[size_t(at.top)] + at.child)] = true;
     }
-    m_shownCount = std::count(m_topShown.cbegin(), m_topShown.cend(), 1) +
-                   std::count(m_childShown.cbegin(), m_childShown.cend(), 1);
-    emit countsChanged();
+}
+
+void NodeFilterModel::mapShownNodes()
+{
+    m_shown.shownTops.clear();
+    m_shown.shownChildStart.assign(1, 0);
+    m_shown.shownChildren.clear();
+    m_shown.shownTopOf.assign(m_shown.topShown.size(), -1);
+    m_shown.shownChildOf.assign(m_shown.childShown.size(), -1);
+    if (m_match.isEmpty())
+        m_shown.topShown.clear();
+    for (size_t top = 0; top < m_shown.topShown.size(); ++top) {
+        if (!m_shown.topShown[top])
+            continue;
+        m_shown.shownTopOf[top] = int(m_shown.shownTops.size());
+        m_shown.shownTops.push_back(int(top));
+        for (qsizetype flat = m_shown.firstChild[top]; flat < m_shown.firstChild[top + 1]; ++flat) {
+            if (!m_shown.childShown[size_t(flat)])
+                continue;
+            m_shown.shownChildOf[size_t(flat)] =
+                int(qsizetype(m_shown.shownChildren.size()) - m_shown.shownChildStart.back());
+            m_shown.shownChildren.push_back(int(flat - m_shown.firstChild[top]));
+        }
+        m_shown.shownChildStart.push_back(qsizetype(m_shown.shownChildren.size()));
+    }
+    m_shown.shownCount = qsizetype(m_shown.shownTops.size() + m_shown.shownChildren.size());
+}
+
+QModelIndex NodeFilterModel::index(int row, int column, const QModelIndex& parent) const
+{
+    if (row < 0 || column < 0 || row >= rowCount(parent) || column >= columnCount(parent))
+        return {};
+    return createIndex(row, column, parent.isValid() ? quintptr(parent.row()) + 1 : topId);
+}
+
+QModelIndex NodeFilterModel::parent(const QModelIndex& child) const
+{
+    if (!child.isValid() || child.internalId() == topId)
+        return {};
+    return createIndex(int(child.internalId() - 1), 0, topId);
+}
+
+int NodeFilterModel::rowCount(const QModelIndex& parent) const
+{
+    if (!parent.isValid())
+        return int(m_shown.shownTops.size());
+    if (parent.internalId() != topId || parent.column() != 0 ||
+        size_t(parent.row()) + 1 >= m_shown.shownChildStart.size())
+        return 0;
+    return int(m_shown.shownChildStart[size_t(parent.row()) + 1] - m_shown.shownChildStart[size_t(parent.row())]);
+}
+
+int NodeFilterModel::columnCount(const QModelIndex& parent) const
+{
+    return m_nodes.columnCount(mapToSource(parent));
 }
 
 bool NodeFilterModel::hasChildren(const QModelIndex& parent) const
 {
-    if (m_changing || m_match.isEmpty() || !parent.isValid())
-        return QSortFilterProxyModel::hasChildren(parent);
-    const QModelIndex node = mapToSource(parent);
-    const size_t top = size_t(node.row());
-    if (node.parent().isValid() || top + 1 >= m_firstChild.size())
-        return QSortFilterProxyModel::hasChildren(parent);
-    const auto first = m_childShown.cbegin() + m_firstChild[top];
-    return std::find(first, m_childShown.cbegin() + m_firstChild[top + 1], 1) !=
-           m_childShown.cbegin() + m_firstChild[top + 1];
+    return rowCount(parent) > 0;
 }
 
-// A row the last pass did not see (the proxy asks before this model has caught up with a
-// change) is shown.
-bool NodeFilterModel::filterAcceptsRow(int row, const QModelIndex& parent) const
+QModelIndex NodeFilterModel::mapToSource(const QModelIndex& proxyIndex) const
 {
-    if (!parent.isValid())
-        return size_t(row) >= m_topShown.size() || m_topShown[size_t(row)];
-    const size_t top = size_t(parent.row());
-    if (top + 1 >= m_firstChild.size())
-        return true;
-    const qsizetype flat = m_firstChild[top] + row;
-    return flat >= m_firstChild[top + 1] || m_childShown[size_t(flat)];
+    if (!proxyIndex.isValid() || proxyIndex.model() != this)
+        return {};
+    if (proxyIndex.internalId() == topId) {
+        if (size_t(proxyIndex.row()) >= m_shown.shownTops.size())
+            return {};
+        return m_nodes.index(m_shown.shownTops[size_t(proxyIndex.row())], proxyIndex.column());
+    }
+    const auto top = size_t(proxyIndex.internalId() - 1);
+    if (top + 1 >= m_shown.shownChildStart.size())
+        return {};
+    const qsizetype child = m_shown.shownChildStart[top] + proxyIndex.row();
+    if (child >= m_shown.shownChildStart[top + 1])
+        return {};
+    return m_nodes.index(m_shown.shownChildren[size_t(child)], proxyIndex.column(),
+                         m_nodes.index(m_shown.shownTops[top], 0));
+}
+
+QModelIndex NodeFilterModel::mapFromSource(const QModelIndex& sourceIndex) const
+{
+    const TreePosition at = m_nodes.positionOf(sourceIndex);
+    if (!at.isValid() || size_t(at.top) >= m_shown.shownTopOf.size() || m_shown.shownTopOf[size_t(at.top)] < 0)
+        return {};
+    const int top = m_shown.shownTopOf[size_t(at.top)];
+    if (at.isTop())
+        return createIndex(top, sourceIndex.column(), topId);
+    const qsizetype flat = m_shown.firstChild[size_t(at.top)] + at.child;
+    if (flat >= m_shown.firstChild[size_t(at.top) + 1] || m_shown.shownChildOf[size_t(flat)] < 0)
+        return {};
+    return createIndex(m_shown.shownChildOf[size_t(flat)], sourceIndex.column(),
+                       quintptr(top) + 1);
+}
+
+// The columns are the model's, whether or not a row shows.
+QVariant NodeFilterModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    return m_nodes.headerData(section, orientation, role);
 }

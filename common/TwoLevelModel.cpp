@@ -72,8 +72,8 @@ Qt::ItemFlags TwoLevelModel::flags(const QModelIndex& index) const
     const TreePosition at = positionOf(index);
     if (!at.isTop() || topsMove())
         flags |= Qt::ItemIsDragEnabled;
-    if (at.isTop())
-        flags |= Qt::ItemIsDropEnabled;
+    // A child never holds nodes: a view then keeps no state for it when it opens everything.
+    flags |= at.isTop() ? Qt::ItemIsDropEnabled : Qt::ItemNeverHasChildren;
     return flags;
 }
 

@@ -61,6 +61,18 @@ struct EditorOnFile
     QAbstractItemView& view() const { return *control<QAbstractItemView>(*editor, "itemsView"); }
     // The nodes as the view shows them, "a|b|c", children after their parent.
     QString shown() const { return outline(*view().model()); }
+    // While the find bar filters, a parent shown is open, whatever changed beneath.
+    bool shownParentsOpen() const
+    {
+        const auto* tree = qobject_cast<const QTreeView*>(&view());
+        const QAbstractItemModel& model = *view().model();
+        for (int row = 0; tree && row < model.rowCount(); ++row) {
+            const QModelIndex parent = model.index(row, 0);
+            if (model.hasChildren(parent) && !tree->isExpanded(parent))
+                return false;
+        }
+        return true;
+    }
     void select(const QString& path) const
     {
         QModelIndex node;
@@ -615,6 +627,7 @@ void TestEditorWindow::commandsActThroughTheFilter()
             on.editor->command(command)->trigger();
             QCOMPARE(on.shown(), shownAfter);
             QCOMPARE(on.selected(), selectedAfter);
+            QVERIFY(on.shownParentsOpen());
             on.editor->undoStack()->undo();
             QCOMPARE(on.shown(), shownBefore);
             on.editor->undoStack()->redo();
