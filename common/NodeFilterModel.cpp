@@ -5,13 +5,6 @@
 #include <future>
 #include <thread>
 
-namespace {
-
-// A top-level row carries 0, a child the row of its parent plus one, as in the model beneath.
-constexpr quintptr topId = 0;
-
-} // namespace
-
 NodeFilterModel::NodeFilterModel(NodeModel& nodes, QObject* parent)
     : QAbstractProxyModel(parent), m_nodes(nodes)
 {
@@ -229,21 +222,22 @@ QModelIndex NodeFilterModel::index(int row, int column, const QModelIndex& paren
 {
     if (row < 0 || column < 0 || row >= rowCount(parent) || column >= columnCount(parent))
         return {};
-    return createIndex(row, column, parent.isValid() ? quintptr(parent.row()) + 1 : topId);
+    return createIndex(row, column,
+                       parent.isValid() ? TwoLevelId::childOf(parent.row()) : TwoLevelId::top);
 }
 
 QModelIndex NodeFilterModel::parent(const QModelIndex& child) const
 {
-    if (!child.isValid() || child.internalId() == topId)
+    if (!child.isValid() || child.internalId() == TwoLevelId::top)
         return {};
-    return createIndex(int(child.internalId() - 1), 0, topId);
+    return createIndex(TwoLevelId::parentRow(child.internalId()), 0, TwoLevelId::top);
 }
 
 int NodeFilterModel::rowCount(const QModelIndex& parent) const
 {
     if (!parent.isValid())
         return int(m_shown.shownTops.size());
-    if (parent.internalId() != topId || parent.column() != 0 ||
+    if (parent.internalId() != TwoLevelId::top || parent.column() != 0 ||
         size_t(parent.row()) + 1 >= m_shown.shownChildStart.size())
         return 0;
     return int(m_shown.shownChildStart[size_t(parent.row()) + 1] - m_shown.shownChildStart[size_t(parent.row())]);
@@ -263,12 +257,12 @@ QModelIndex NodeFilterModel::mapToSource(const QModelIndex& proxyIndex) const
 {
     if (!proxyIndex.isValid() || proxyIndex.model() != this)
         return {};
-    if (proxyIndex.internalId() == topId) {
+    if (proxyIndex.internalId() == TwoLevelId::top) {
         if (size_t(proxyIndex.row()) >= m_shown.shownTops.size())
             return {};
         return m_nodes.index(m_shown.shownTops[size_t(proxyIndex.row())], proxyIndex.column());
     }
-    const auto top = size_t(proxyIndex.internalId() - 1);
+    const auto top = size_t(TwoLevelId::parentRow(proxyIndex.internalId()));
     if (top + 1 >= m_shown.shownChildStart.size())
         return {};
     const qsizetype child = m_shown.shownChildStart[top] + proxyIndex.row();
@@ -285,12 +279,12 @@ QModelIndex NodeFilterModel::mapFromSource(const QModelIndex& sourceIndex) const
         return {};
     const int top = m_shown.shownTopOf[size_t(at.top)];
     if (at.isTop())
-        return createIndex(top, sourceIndex.column(), topId);
+        return createIndex(top, sourceIndex.column(), TwoLevelId::top);
     const qsizetype flat = m_shown.firstChild[size_t(at.top)] + at.child;
     if (flat >= m_shown.firstChild[size_t(at.top) + 1] || m_shown.shownChildOf[size_t(flat)] < 0)
         return {};
     return createIndex(m_shown.shownChildOf[size_t(flat)], sourceIndex.column(),
-                       quintptr(top) + 1);
+                       TwoLevelId::childOf(top));
 }
 
 // The columns are the model's, whether or not a row shows.

@@ -30,6 +30,25 @@ inline TreePosition shifted(TreePosition at, int count)
 // The model of an editor's view: its nodes stand at tree positions, and moving one is a step
 // that the editor takes, so that it can be undone: a node dropped in the view is not moved by
 // the model, which asks for the move instead.
+// How the indexes of two levels name their rows, in the models and in the find bar's proxy over
+// them: a top-level row carries 0 as its internal id, a child its parent's row plus one, so that
+// no node needs an object of its own.
+namespace TwoLevelId {
+
+constexpr quintptr top = 0;
+
+constexpr quintptr childOf(int parentRow)
+{
+    return quintptr(parentRow) + 1;
+}
+
+constexpr int parentRow(quintptr childId)
+{
+    return int(childId - 1);
+}
+
+} // namespace TwoLevelId
+
 class NodeModel : public QAbstractItemModel
 {
     Q_OBJECT

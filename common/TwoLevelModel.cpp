@@ -2,34 +2,28 @@
 
 #include "common/NodeDrag.h"
 
-namespace {
-
-// A top-level index carries 0, a child the row of its parent plus one.
-constexpr quintptr topId = 0;
-
-} // namespace
-
 // Asked for every row a view lays out: the bounds are checked here, where hasIndex() would ask
 // the row and the column counts through the model's virtual functions again.
 QModelIndex TwoLevelModel::index(int row, int column, const QModelIndex& parent) const
 {
     if (row < 0 || column != 0 || row >= rowCount(parent))
         return {};
-    return createIndex(row, column, parent.isValid() ? quintptr(parent.row()) + 1 : topId);
+    return createIndex(row, column,
+                       parent.isValid() ? TwoLevelId::childOf(parent.row()) : TwoLevelId::top);
 }
 
 QModelIndex TwoLevelModel::parent(const QModelIndex& child) const
 {
-    if (!child.isValid() || child.internalId() == topId)
+    if (!child.isValid() || child.internalId() == TwoLevelId::top)
         return {};
-    return createIndex(int(child.internalId() - 1), 0, topId);
+    return createIndex(TwoLevelId::parentRow(child.internalId()), 0, TwoLevelId::top);
 }
 
 int TwoLevelModel::rowCount(const QModelIndex& parent) const
 {
     if (!parent.isValid())
         return topCount();
-    if (parent.internalId() != topId || parent.column() != 0)
+    if (parent.internalId() != TwoLevelId::top || parent.column() != 0)
         return 0;
     return childCount(parent.row());
 }
@@ -44,17 +38,17 @@ QModelIndex TwoLevelModel::indexOf(TreePosition position) const
     if (!contains(position))
         return {};
     if (position.isTop())
-        return createIndex(position.top, 0, topId);
-    return createIndex(position.child, 0, quintptr(position.top) + 1);
+        return createIndex(position.top, 0, TwoLevelId::top);
+    return createIndex(position.child, 0, TwoLevelId::childOf(position.top));
 }
 
 TreePosition TwoLevelModel::positionOf(const QModelIndex& index) const
 {
     if (!index.isValid())
         return {};
-    if (index.internalId() == topId)
+    if (index.internalId() == TwoLevelId::top)
         return {index.row(), -1};
-    return {int(index.internalId() - 1), index.row()};
+    return {TwoLevelId::parentRow(index.internalId()), index.row()};
 }
 
 bool TwoLevelModel::contains(TreePosition position) const
@@ -204,9 +198,9 @@ void TwoLevelModel::changed(TreePosition at)
 void TwoLevelModel::moveChildIndexes(const std::function<int(int)>& newTop)
 {
     for (const QModelIndex& index : persistentIndexList()) {
-        if (index.internalId() == topId)
+        if (index.internalId() == TwoLevelId::top)
             continue;
-        const int top = int(index.internalId() - 1);
+        const int top = TwoLevelId::parentRow(index.internalId());
         const int moved = newTop(top);
         if (moved != top)
             changePersistentIndex(index,
