@@ -10,6 +10,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QRegularExpression>
 
 #include <cerrno>
 #include <cstdio>
@@ -17,7 +18,8 @@
 
 namespace {
 
-enum Status { done = 0, failed = 1, wrongUse = 2 };
+// What happened to the files; a report that could not be written changes only a success.
+enum Status { done = 0, failed = 1, wrongUse = 2, unreported = 3 };
 
 class CommandLine
 {
@@ -29,7 +31,7 @@ public:
 
 private:
     int usageError(const QString& error) const;
-    static bool resultsDelivered();
+    static int reported(int status);
     QString helpText() const;
     int check() const;
     int reset(const QString& which) const;
@@ -47,9 +49,12 @@ void print(std::FILE* stream, const QString& text)
     std::fputs(qPrintable(text + QLatin1Char('\n')), stream);
 }
 
+// The line breaks of a message become one blank each run; blanks within a line stay, as in a
+// path that ends in some.
 QString oneLine(QString text)
 {
-    return text.replace(QLatin1Char('\n'), QLatin1Char(' ')).simplified();
+    static const QRegularExpression breaks(QStringLiteral(" *\n+ *"));
+    return text.replace(breaks, QStringLiteral(" ")).trimmed();
 }
 
 QString capitalised(QString text)
@@ -90,12 +95,12 @@ int CommandLine::run(const QStringList& arguments)
         return usageError(m_parser.errorText());
     if (m_parser.isSet(QStringLiteral("help")) || m_parser.isSet(QStringLiteral("help-all"))) {
         std::fputs(qPrintable(helpText()), stdout);
-        return resultsDelivered() ? done : failed;
+        return reported(done);
     }
     if (m_parser.isSet(QStringLiteral("version"))) {
         print(stdout,
               QStringLiteral("halvex-config %1").arg(QCoreApplication::applicationVersion()));
-        return resultsDelivered() ? done : failed;
+        return reported(done);
     }
     if (!m_parser.positionalArguments().isEmpty())
         return usageError(tr("Unexpected argument \"%1\".").arg(m_parser.positionalArguments()[0]));
@@ -111,17 +116,18 @@ int CommandLine::run(const QStringList& arguments)
     } catch (const AppError& error) {
         print(stderr, oneLine(error.message()));
     }
-    return resultsDelivered() ? status : failed;
+    return reported(status);
 }
 
-// Results that could not be written (a full disk, a closed output) are not a success.
-bool CommandLine::resultsDelivered()
+// Results that could not be written (a full disk, a closed output) are no success, but the
+// files are as the status says: a reset that was written stays written.
+int CommandLine::reported(int status)
 {
     if (std::fflush(stdout) == 0 && !std::ferror(stdout))
-        return true;
+        return status;
     print(stderr,
           tr("Cannot write the results: %1.").arg(QString::fromLocal8Bit(std::strerror(errno))));
-    return false;
+    return status == done ? unreported : status;
 }
 
 int CommandLine::usageError(const QString& error) const
@@ -159,6 +165,8 @@ int CommandLine::check() const
                           //: A line of --check: the file's title, its path, and "ok" or the
                           //: problem.
                           : tr("%1 \"%2\": %3").arg(title, displayPath(file.path), found));
+        for (const QString& note : file.notes)
+            print(stdout, QStringLiteral("  ") + note);
     }
     return sound ? done : failed;
 }

@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 class HostOptions;
 
@@ -13,6 +14,9 @@ struct HostFileCheck
     HostFile file;
     QString path;
     QString problem; // empty when the file is sound
+    // What a write would leave out of lines that the file holds: no problem of the file's, but
+    // the user learns it before OK.
+    QStringList notes;
 };
 
 // Reads each of the host's files as its editor would, and writes nothing.

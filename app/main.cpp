@@ -2,6 +2,7 @@
 #include "app/CommandLine.h"
 #include "app/DisplayCheck.h"
 #include "app/StartWindow.h"
+#include "common/ErrorGuard.h"
 
 #include <QApplication>
 #include <QDeadlineTimer>
@@ -37,7 +38,7 @@ int main(int argc, char* argv[])
         setUpCommandLine(application);
         return commandLine ? runCommandLine(application) : refuseWithoutWindowSystem();
     }
-    QApplication application(argc, argv);
+    GuardedApplication application(argc, argv);
     setUpApplication(application);
     StartWindow startWindow;
     startWindow.show();

@@ -108,6 +108,11 @@ bool EditedFile::readWithin(FileLines& lines, const std::function<bool(LineSourc
     }
 }
 
+QString EditedFile::leftCopy() const
+{
+    return WholeFile::leftCopies(m_readPath).value(0);
+}
+
 FileReplacement EditedFile::replacement() const
 {
     const QString path = hostFilePath(m_file, m_options);

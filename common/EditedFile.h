@@ -47,6 +47,8 @@ class EditedFile
 public:
     EditedFile(HostFile file, const HostOptions& options);
     HostFile file() const { return m_file; }
+    // The path of the last read, also of one that failed.
+    const QString& readPath() const { return m_readPath; }
 
     // Reads the file that the host's settings name now into a document. Throws when the file
     // cannot be read, or does not fit into memory together with the rows that show it. Only a
@@ -63,6 +65,10 @@ public:
         });
         return result;
     }
+
+    // The newest copy of the file's old content that a write cut short left behind; empty when
+    // there is none.
+    QString leftCopy() const;
 
     // OK: replacing the file with what the editor shows. Asks before replacing a file that was
     // read in part, that the settings name anew, or that changed on disk since it was read.

@@ -1,6 +1,7 @@
 #include "common/EditorWindow.h"
 
 #include "common/ErrorGuard.h"
+#include "common/FileNote.h"
 #include "common/FindBar.h"
 #include "common/Modal.h"
 #include "common/NodeFilterModel.h"
@@ -12,6 +13,7 @@
 #include <QBoxLayout>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QFile>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -118,8 +120,8 @@ QAction* EditorWindow::addCommand(const QString& text, const QKeySequence& keys,
                                   const std::function<void()>& run,
                                   const std::function<bool()>& canRun)
 {
-    QAction* action = newAction(text, keys.isEmpty() ? QList<QKeySequence>() : QList{keys}, run,
-                                canRun);
+    QAction* action =
+        newAction(text, keys.isEmpty() ? QList<QKeySequence>() : QList{keys}, run, canRun);
     action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     m_view->addAction(action);
     return action;
@@ -135,11 +137,12 @@ void EditorWindow::addEditingCommands(QAbstractButton* editButton, QAbstractButt
     const auto editable = [this] { return isEditable(selectedPosition()); };
     const auto keys = [](QKeySequence::StandardKey key) { return QKeySequence::keyBindings(key); };
     bindButton(editButton,
-               addCommand(tr("Edit..."), EditKeys::edit(), [this] { editSelected(); }, editable),
+               addCommand(
+                   tr("Edit..."), EditKeys::edit(), [this] { editSelected(); }, editable),
                Glyph::Edit);
     bindButton(removeButton,
-               addCommand(tr("Remove"), QKeySequence::Delete, [this] { removeSelected(); },
-                          editable),
+               addCommand(
+                   tr("Remove"), QKeySequence::Delete, [this] { removeSelected(); }, editable),
                Glyph::Remove);
     addSeparator();
     const auto clipboardCommand = [&](const QString& text, QKeySequence::StandardKey key,
@@ -149,18 +152,21 @@ void EditorWindow::addEditingCommands(QAbstractButton* editButton, QAbstractButt
         action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
         m_view->addAction(action);
     };
-    clipboardCommand(tr("Cut"), QKeySequence::Cut, [this] { cutSelected(); }, editable);
-    clipboardCommand(tr("Copy"), QKeySequence::Copy, [this] { copySelected(); }, editable);
+    clipboardCommand(
+        tr("Cut"), QKeySequence::Cut, [this] { cutSelected(); }, editable);
+    clipboardCommand(
+        tr("Copy"), QKeySequence::Copy, [this] { copySelected(); }, editable);
     clipboardCommand(
         tr("Paste"), QKeySequence::Paste, [this] { paste(); },
         [this] { return canPaste(clipboardText(), selectedPosition()); });
     addSeparator();
-    m_moveActions = {addCommand(
-                         tr("Move up"), EditKeys::moveUp(), [this] { moveSelectedUp(); },
-                         [this] { return !isFiltering() && m_model->canMove(selectedPosition(), -1); }),
-                     addCommand(
-                         tr("Move down"), EditKeys::moveDown(), [this] { moveSelectedDown(); },
-                         [this] { return !isFiltering() && m_model->canMove(selectedPosition(), +1); })};
+    m_moveActions = {
+        addCommand(
+            tr("Move up"), EditKeys::moveUp(), [this] { moveSelectedUp(); },
+            [this] { return !isFiltering() && m_model->canMove(selectedPosition(), -1); }),
+        addCommand(
+            tr("Move down"), EditKeys::moveDown(), [this] { moveSelectedDown(); },
+            [this] { return !isFiltering() && m_model->canMove(selectedPosition(), +1); })};
     addSeparator();
     addUndoAndRedo();
 }
@@ -401,6 +407,8 @@ void EditorWindow::accept()
             !Modal::confirm(this, replacement.question(), Modal::Default::No))
             return;
         replacement.write([this](LineSink& lines) { writeDocument(lines); });
+        if (m_leftCopyPutBack)
+            QFile::remove(m_leftCopy);
         QDialog::accept();
     });
 }
@@ -557,6 +565,50 @@ QString EditorWindow::pasteTooLargeText()
 {
     return tr("Cannot paste: what the clipboard holds is too large for the memory available. "
               "Nothing was pasted.");
+}
+
+void EditorWindow::showDroppedText(const DroppedTexts& dropped)
+{
+    const qsizetype count = dropped.count();
+    const QString text =
+        count == 1
+            ? tr("1 line holds text the file cannot keep; OK writes it without it")
+            : tr("%1 lines hold text the file cannot keep; OK writes them without it").arg(count);
+    QStringList details;
+    for (const DroppedText& line : dropped.first())
+        details << describeDroppedText(line);
+    if (count > dropped.first().size())
+        //: Ends a list of lines that was cut short.
+        details << tr("… and %1 more.").arg(count - dropped.first().size());
+    const QString message =
+        tr("These lines hold text after their last field, which the file's rules leave out: the "
+           "host reads them without it, and OK writes them without it.") +
+        QStringLiteral("\n\n") + details.join(QLatin1Char('\n'));
+    auto* note = new FileNote(text, tr("Show the lines"), m_view->parentWidget());
+    if (auto* pane = qobject_cast<QBoxLayout*>(m_view->parentWidget()->layout()))
+        pane->insertWidget(0, note);
+    connect(note, &FileNote::linkActivated, this,
+            [this, message] { Modal::inform(this, message); });
+}
+
+QString EditorWindow::leftCopyQuestion(const QString& copy) const
+{
+    return tr("A save of \"%1\" was cut short, and a copy of what the file held before it was "
+              "kept at \"%2\".\n\nPut that copy back? It becomes a step that you can undo, and "
+              "OK writes it. No leaves the copy where it is.")
+        .arg(displayPath(m_file.readPath()), displayPath(copy));
+}
+
+QString EditorWindow::putBackStepText()
+{
+    //: An undo step: the copy kept by a save that was cut short, made the editor's content.
+    return tr("Put back the copy from the cut-short save");
+}
+
+bool& EditorWindow::putBackApplied(const QString& copy)
+{
+    m_leftCopy = copy;
+    return m_leftCopyPutBack;
 }
 
 QString EditorWindow::pasteStepText(const QString& title)

@@ -88,6 +88,8 @@ protected:
     TreePosition selectedPosition() const;
     // The node current, selected and in view; none selected for an invalid position.
     void showNode(TreePosition at);
+    // The note above the view that the file read holds text that OK does not write.
+    void showDroppedText(const DroppedTexts& dropped);
     // How a step sets the selection: its node, or after a removal the node that took its place.
     SelectNode selector();
     void push(QUndoCommand* step);
@@ -109,6 +111,11 @@ protected:
     static QString changeStepText(const QString& title);
     static QString pasteStepText(const QString& title);
     static QString pasteTooLargeText();
+    QString leftCopyQuestion(const QString& copy) const;
+    static QString putBackStepText();
+    // Where the step that puts the copy back says whether it is in effect: if it is when OK has
+    // written the file, the copy has done its work and goes.
+    bool& putBackApplied(const QString& copy);
 
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -154,6 +161,8 @@ private:
     // The clipboard's text, read once after each change of the clipboard: commands ask for it
     // whenever the selection moves, and another program may take a while to hand it over.
     std::optional<QString> m_clipboardText;
+    QString m_leftCopy;
+    bool m_leftCopyPutBack = false;
 };
 
 // The keys of the editing commands, the same in every editor.

@@ -41,3 +41,12 @@ void reportError(QWidget* owner, const QString& message)
 {
     Modal::showError(visibleOwner(owner), message);
 }
+
+bool GuardedApplication::notify(QObject* receiver, QEvent* event)
+{
+    bool handled = false;
+    auto* widget = qobject_cast<QWidget*>(receiver);
+    runGuarded(widget ? widget->window() : QApplication::activeModalWidget(),
+               [&] { handled = QApplication::notify(receiver, event); });
+    return handled;
+}

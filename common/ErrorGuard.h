@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QString>
 
 #include <functional>
@@ -22,3 +23,14 @@ void connectGuarded(QAbstractButton* button, Window* window, void (Window::*slot
     QObject::connect(button, &QAbstractButton::clicked, window,
                      [window, slot] { runGuarded(window, [window, slot] { (window->*slot)(); }); });
 }
+
+// The program's application: every event it hands out runs inside the guard, so that an error
+// escaping a handler that has no guard of its own (a find bar's letter, a view's paint) is shown
+// over the window it came from, and that window stays open with its edits. No error reaches
+// Qt's event loop.
+class GuardedApplication : public QApplication
+{
+public:
+    using QApplication::QApplication;
+    bool notify(QObject* receiver, QEvent* event) override;
+};

@@ -1,5 +1,7 @@
 #include "common/LineFile.h"
 
+#include "common/DocumentText.h"
+#include "common/QuotedText.h"
 #include "platform/AppError.h"
 #include "platform/CodePage.h"
 #include "platform/WholeFile.h"
@@ -242,7 +244,7 @@ void FileLineWriter::add(QByteArrayView utf8)
     }
     if (const std::optional<char> breaking = lineBreakIn(utf8))
         refuse(breakingCharacter(*breaking));
-    const QString text = QString::fromUtf8(utf8);
+    const QString text = utf8Text(utf8);
     const std::optional<QByteArray> encoded = CodePage::encode(text);
     if (!encoded)
         refuse(unwritableCharacter(text));
@@ -311,6 +313,13 @@ QByteArray joinLineFile(const QStringList& lines, const QString& fileName)
         writer.endLine();
     }
     return writer.take();
+}
+
+QString describeDroppedText(const DroppedText& dropped)
+{
+    //: %2 is a piece of a line, quoted: what a write of the file leaves out.
+    return LineFileMessages::tr("Line %1: %2 is not kept.")
+        .arg(QString::number(dropped.line), quotedText(dropped.text));
 }
 
 QString unwritableCharacter(QStringView text)

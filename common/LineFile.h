@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/DocumentText.h"
 #include "platform/AppError.h"
 #include "platform/CodePage.h"
 #include "platform/WholeFile.h"
@@ -123,11 +124,42 @@ public:
     void add(QByteArrayView utf8) override;
     using LineSink::add;
     void endLine() override;
-    QString text() const { return QString::fromUtf8(m_utf8); }
+    QString text() const { return utf8Text(m_utf8); }
 
 private:
     QByteArray m_utf8;
 };
+
+// Text of the lines read that the file's own rules leave out (text after a line's last field):
+// the host reads those lines without it too, and a write of the document does not hold it. The
+// first of them are kept for showing, all are counted.
+struct DroppedText
+{
+    qsizetype line;
+    QString text;
+};
+
+class DroppedTexts
+{
+public:
+    void add(qsizetype line, QByteArrayView utf8)
+    {
+        if (m_first.size() < shownAtMost)
+            m_first.append({line, utf8Text(utf8)});
+        ++m_count;
+    }
+    qsizetype count() const { return m_count; }
+    const QList<DroppedText>& first() const { return m_first; }
+
+    static constexpr qsizetype shownAtMost = 100;
+
+private:
+    QList<DroppedText> m_first;
+    qsizetype m_count = 0;
+};
+
+// A line of DroppedTexts for a person: "Line 4: ":comment" is not kept."
+QString describeDroppedText(const DroppedText& dropped);
 
 // What a reader made of a line file: the document, and how much of the file it holds.
 template <class Document> struct LineFileRead
@@ -141,6 +173,7 @@ template <class Document> struct LineFileRead
     // The number of lines that the reader was handed, the line that stopped it included. Set
     // by what runs the reader over a file's lines.
     qsizetype linesRead = 0;
+    DroppedTexts dropped;
 };
 
 // A reader of lines run over a file's bytes held in memory: what it read counts as whole only

@@ -76,6 +76,14 @@ bool confirm(QWidget* parent, const QString& question, Default defaultAnswer)
     return box.clickedButton() == box.button(QMessageBox::Yes);
 }
 
+void inform(QWidget* parent, const QString& message)
+{
+    QMessageBox box(QMessageBox::Information, boxTitle(), message, QMessageBox::Ok, parent);
+    showAsPlainText(box);
+    box.setDefaultButton(QMessageBox::Ok);
+    exec(box);
+}
+
 void showError(QWidget* parent, const QString& message)
 {
     QMessageBox box(QMessageBox::Critical, boxTitle(), message, QMessageBox::Ok, parent);

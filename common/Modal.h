@@ -28,6 +28,9 @@ void refuse(QWidget* parent, const QString& message);
 enum class Default { Yes, No };
 bool confirm(QWidget* parent, const QString& question, Default defaultAnswer = Default::Yes);
 
+// Something to know that asks for nothing: the information icon and one OK button.
+void inform(QWidget* parent, const QString& message);
+
 // An error that ended a handler.
 void showError(QWidget* parent, const QString& message);
 

@@ -151,3 +151,32 @@ private:
     TreePosition m_to;
     SelectNode m_select;
 };
+
+// The whole document swapped for another: a copy of the file put back. applied follows whether
+// the step is in effect.
+template <class Model> class ReplaceDocument : public QUndoCommand
+{
+public:
+    using Document = typename Model::Document;
+
+    ReplaceDocument(Model& model, Document other, const QString& text, bool& applied)
+        : QUndoCommand(text), m_model(model), m_other(std::move(other)), m_applied(applied)
+    {
+    }
+
+    void redo() override { swap(true); }
+    void undo() override { swap(false); }
+
+private:
+    void swap(bool applied)
+    {
+        Document shown = m_model.document();
+        m_model.setDocument(std::move(m_other));
+        m_other = std::move(shown);
+        m_applied = applied;
+    }
+
+    Model& m_model;
+    Document m_other;
+    bool& m_applied;
+};

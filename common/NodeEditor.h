@@ -37,9 +37,27 @@ protected:
         runGuarded(this, [&] {
             LineFileRead<Document> read = editedFile().read(reader);
             m_model->setDocument(std::move(read.document));
+            if (read.dropped.count() > 0)
+                showDroppedText(read.dropped);
             if (read.stoppedBy)
                 reportError(this, read.stoppedBy->message());
         });
+        showNode({0, -1});
+        runGuarded(this, [&] { offerLeftCopy(reader); });
+    }
+
+    // A copy of the file from before a save that was cut short can become the document, as a
+    // step: the user sees it and decides at OK.
+    void offerLeftCopy(LineFileRead<Document> (*reader)(LineSource&))
+    {
+        const QString copy = editedFile().leftCopy();
+        if (copy.isEmpty() || !Modal::confirm(this, leftCopyQuestion(copy)))
+            return;
+        LineFileRead<Document> read = readLineFileBytes(WholeFile::read(copy), copy, reader);
+        if (read.stoppedBy)
+            throw *read.stoppedBy;
+        push(new ReplaceDocument<Model>(*m_model, std::move(read.document), putBackStepText(),
+                                        putBackApplied(copy)));
         showNode({0, -1});
     }
 
@@ -91,8 +109,8 @@ protected:
                 Modal::refuse(this, paste.refusal);
                 return;
             }
-            const QString what = paste.nodes.size() == 1 ? title(paste.nodes.first())
-                                                         : titleOfMany(paste.nodes);
+            const QString what =
+                paste.nodes.size() == 1 ? title(paste.nodes.first()) : titleOfMany(paste.nodes);
             push(new InsertNodes<Model>(*m_model, paste.first, std::move(paste.nodes),
                                         pasteStepText(what), selector(), true));
         } catch (const std::bad_alloc&) {

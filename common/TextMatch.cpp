@@ -1,5 +1,7 @@
 #include "common/TextMatch.h"
 
+#include "common/DocumentText.h"
+
 #include <algorithm>
 
 TextMatch::TextMatch(const QString& text) : m_text(text)
@@ -19,7 +21,7 @@ TextMatch::TextMatch(const QString& text) : m_text(text)
 bool TextMatch::in(QByteArrayView utf8) const
 {
     if (m_ascii.isEmpty())
-        return in(QString::fromUtf8(utf8));
+        return in(utf8Text(utf8));
     const qsizetype length = m_ascii.size();
     const char* const text = utf8.data();
     const char first = m_ascii[0];

@@ -1,34 +1,33 @@
 #include "platform/WholeFile.h"
 
 #include "platform/AppError.h"
+#include "platform/FileFailure.h"
+#include "platform/InPlaceWrite.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
-#include <QTemporaryFile>
-#include <QThread>
 #include <QTimeZone>
 
-#include <algorithm>
 #include <cerrno>
-#include <cstring>
 #include <optional>
 
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
-#include <sys/file.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
-#include <sys/statvfs.h>
 #include <unistd.h>
 #endif
 #ifdef Q_OS_LINUX
 #include <sys/xattr.h>
 #endif
+
+using FileFailure::Access;
+using FileFailure::fail;
+using FileFailure::failWrite;
+using FileFailure::systemCause;
 
 namespace {
 
@@ -38,17 +37,6 @@ struct WholeFileMessages
 {
     Q_DECLARE_TR_FUNCTIONS(WholeFile)
 };
-
-enum class Access { Read, Write };
-
-[[noreturn]] void fail(Access access, const QString& path, const QString& cause)
-{
-    const QString message = access == Access::Read
-                                //: %1 is a path, %2 the cause: the system's or one below.
-                                ? WholeFileMessages::tr("Cannot read \"%1\": %2.")
-                                : WholeFileMessages::tr("Cannot write \"%1\": %2.");
-    throw AppError(message.arg(displayPath(path), cause));
-}
 
 void requireName(Access access, const QString& path)
 {
@@ -130,7 +118,7 @@ QString resolvedTarget(const QString& path)
         if (!target)
             return candidate;
         if (links == mostLinks)
-            fail(Access::Write, path, QString::fromLocal8Bit(std::strerror(ELOOP)));
+            failWrite(path, systemCause(ELOOP));
         current = QDir::isAbsolutePath(*target) ? *target : folder + QLatin1Char('/') + *target;
     }
 }
@@ -143,7 +131,7 @@ QString resolvedTarget(const QString& path)
         if (!info.isSymLink())
             break;
         if (links == mostLinks)
-            fail(Access::Write, path, QString::fromLocal8Bit(std::strerror(ELOOP)));
+            failWrite(path, systemCause(ELOOP));
         const QString target = info.symLinkTarget();
         current = QDir::isAbsolutePath(target) ? target : info.absoluteDir().filePath(target);
     }
@@ -151,10 +139,39 @@ QString resolvedTarget(const QString& path)
 }
 #endif
 
-bool folderTakesNewFiles(const QFileInfo& target)
+// A folder that is not there takes the new file as far as this look goes: the write then says
+// what stops it.
+bool folderTakesNewFile(const QFileInfo& target)
 {
-    const QFileInfo folder(target.absolutePath());
-    return !folder.isDir() || (folder.isWritable() && hasWriteBit(folder));
+    const QString folder = target.absolutePath();
+    return !QFileInfo(folder).isDir() || FileFailure::folderTakesNewFiles(folder);
+}
+
+// Why the file cannot be looked at, in the system's words (a folder on the way that may not be
+// searched); empty where it can, or is simply not there.
+QString lookFailure(const QString& target)
+{
+#ifdef Q_OS_UNIX
+    struct stat status;
+    if (::stat(QFile::encodeName(target).constData(), &status) == 0 || errno == ENOENT)
+        return {};
+    return systemCause(errno);
+#else
+    Q_UNUSED(target);
+    return {};
+#endif
+}
+
+// Why no new file can go into the file's folder: the system's cause where it has one of its own
+// (a read-only file system), else the folder's mode.
+QString newFileRefusal(const QFileInfo& target)
+{
+#ifdef Q_OS_UNIX
+    if (::access(QFile::encodeName(target.absolutePath()).constData(), W_OK) != 0 &&
+        errno != EACCES)
+        return systemCause(errno);
+#endif
+    return WholeFileMessages::tr("its folder is read-only");
 }
 
 // The file is replaced through a new file in its folder. Where the folder takes none but the
@@ -163,15 +180,17 @@ enum class Replace { ThroughNewFile, InPlace };
 
 Replace checkWritable(const QString& path, const QString& target)
 {
+    if (const QString cause = lookFailure(target); !cause.isEmpty())
+        failWrite(path, cause);
     const QFileInfo info(target);
     if (info.exists() && !info.isFile())
-        fail(Access::Write, path, WholeFileMessages::tr("it is not a regular file"));
+        failWrite(path, WholeFileMessages::tr("it is not a regular file"));
     if (info.exists() && (!info.isWritable() || !hasWriteBit(info)))
-        fail(Access::Write, path, WholeFileMessages::tr("the file is read-only"));
-    if (folderTakesNewFiles(info))
+        failWrite(path, WholeFileMessages::tr("the file is read-only"));
+    if (folderTakesNewFile(info))
         return Replace::ThroughNewFile;
     if (!info.exists())
-        fail(Access::Write, path, WholeFileMessages::tr("its folder is read-only"));
+        failWrite(path, newFileRefusal(info));
     return Replace::InPlace;
 }
 
@@ -200,9 +219,8 @@ void keepExtendedAttributes(QFileDevice& file, const QString& path, const QByteA
         if ((size < 0 || ::fsetxattr(file.handle(), name.constData(), value.constData(),
                                      size_t(size), 0) != 0) &&
             mustKeep(name))
-            fail(Access::Write, path,
-                 WholeFileMessages::tr("its extended attribute %1 cannot be kept: %2")
-                     .arg(QString::fromUtf8(name), QString::fromLocal8Bit(std::strerror(errno))));
+            failWrite(path, WholeFileMessages::tr("its extended attribute %1 cannot be kept: %2")
+                                .arg(QString::fromUtf8(name), systemCause(errno)));
     }
 }
 #endif
@@ -235,150 +253,12 @@ void keepOwnerAndAttributes(QFileDevice& file, const QString& path, const QStrin
 #endif
 }
 
-#ifdef Q_OS_UNIX
-// Held while a file is written in place: two copies writing it at once would each take the
-// other's half-written content for the old one to put back. Both kinds of lock are taken, since
-// other programs hold one or the other; a file that stays locked is reported, not waited for.
-class InPlaceLock
-{
-public:
-    InPlaceLock(const QString& path, const QString& target)
-        : m_fd(::open(QFile::encodeName(target).constData(), O_RDWR | O_CLOEXEC))
-    {
-        if (m_fd < 0)
-            return;
-        const QDeadlineTimer deadline(WholeFile::lockWaitMs);
-        while (!tryLock()) {
-            if (deadline.hasExpired()) {
-                ::close(m_fd);
-                fail(Access::Write, path,
-                     WholeFileMessages::tr("another program holds the file locked; close it "
-                                           "there and try again"));
-            }
-            QThread::msleep(50);
-        }
-    }
-    ~InPlaceLock()
-    {
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
-    InPlaceLock(const InPlaceLock&) = delete;
-    InPlaceLock& operator=(const InPlaceLock&) = delete;
-
-private:
-    bool tryLock()
-    {
-        if (::flock(m_fd, LOCK_EX | LOCK_NB) != 0)
-            return false;
-        struct flock whole = {};
-        whole.l_type = F_WRLCK;
-        whole.l_whence = SEEK_SET;
-        if (::fcntl(m_fd, F_SETLK, &whole) == 0)
-            return true;
-        ::flock(m_fd, LOCK_UN);
-        return false;
-    }
-
-    int m_fd;
-};
-#else
-struct InPlaceLock
-{
-    InPlaceLock(const QString&, const QString&) {}
-};
-#endif
-
-// A file written in place cannot be had back whole if the write fails half-way, so what would
-// stop it is looked for first: a file-size limit below the new size, or a disk without room for
-// what the file grows by.
-void requireRoomInPlace(const QString& path, const QString& target, qint64 newSize)
+void requireOnDisk([[maybe_unused]] QFileDevice& file, [[maybe_unused]] const QString& path)
 {
 #ifdef Q_OS_UNIX
-    rlimit limit{};
-    if (::getrlimit(RLIMIT_FSIZE, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY &&
-        rlim_t(newSize) > limit.rlim_cur)
-        fail(Access::Write, path, QString::fromLocal8Bit(std::strerror(EFBIG)));
-    struct statvfs disk;
-    const qint64 growth = newSize - QFileInfo(target).size();
-    if (growth > 0 && ::statvfs(QFile::encodeName(target).constData(), &disk) == 0 &&
-        qint64(disk.f_bavail) * qint64(disk.f_frsize) < growth)
-        fail(Access::Write, path, QString::fromLocal8Bit(std::strerror(ENOSPC)));
-#else
-    Q_UNUSED(path);
-    Q_UNUSED(target);
-    Q_UNUSED(newSize);
+    if (::fdatasync(file.handle()) != 0)
+        failWrite(path, systemCause(errno));
 #endif
-}
-
-void overwrite(const QString& path, const QString& target, QByteArrayView bytes)
-{
-    QFile file(target);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
-        fail(Access::Write, path, file.errorString());
-    WholeFile::writeAll(file, bytes, path);
-#ifdef Q_OS_UNIX
-    ::fsync(file.handle());
-#endif
-}
-
-// A copy of the old content beside the file, where the folder takes one, so that a write in
-// place cut short by a crash leaves it to be had back. Removed once the write was checked.
-class InPlaceBackup
-{
-public:
-    InPlaceBackup(const QString& path, const QString& target, const QByteArray& old)
-        : m_copy(target + WholeFile::backupSuffix + QStringLiteral("XXXXXX"))
-    {
-        if (!folderTakesNewFiles(QFileInfo(target)))
-            return;
-        m_copy.setAutoRemove(false);
-        if (!m_copy.open())
-            return;
-        if (m_copy.write(old) != old.size() || !m_copy.flush())
-            fail(Access::Write, path,
-                 WholeFileMessages::tr("the copy of its old content, \"%1\", cannot be written")
-                     .arg(displayPath(m_copy.fileName())));
-#ifdef Q_OS_UNIX
-        ::fsync(m_copy.handle());
-#endif
-        m_made = true;
-    }
-    void discard()
-    {
-        if (m_made)
-            m_copy.remove();
-    }
-
-private:
-    QTemporaryFile m_copy;
-    bool m_made = false;
-};
-
-// The whole content is made before the file is touched, written over the old one, and read
-// back; should the write still fail, the old content is put back.
-void writeInPlace(const QString& path, const QString& target,
-                  const std::function<void(QIODevice& file)>& produce)
-{
-    QBuffer made;
-    made.open(QIODevice::WriteOnly);
-    produce(made);
-    const QByteArray bytes = made.data();
-    requireRoomInPlace(path, target, bytes.size());
-    const InPlaceLock lock(path, target);
-    const QByteArray old = WholeFile::read(target);
-    InPlaceBackup backup(path, target, old);
-    try {
-        overwrite(path, target, bytes);
-        if (WholeFile::read(target) != bytes)
-            fail(Access::Write, path,
-                 WholeFileMessages::tr("it was written in place and does not read back as "
-                                       "written"));
-    } catch (const AppError&) {
-        overwrite(path, target, old);
-        throw;
-    }
-    backup.discard();
 }
 
 // A file with more than one name is one file: replaced through a new file, the other names would
@@ -408,8 +288,7 @@ QString writeErrorText(const QIODevice& file)
     if (fileDevice && fileDevice->error() != QFileDevice::NoError &&
         !saysNothing(file.errorString()))
         return file.errorString();
-    return cause ? QString::fromLocal8Bit(std::strerror(cause))
-                 : WholeFileMessages::tr("the disk is full");
+    return cause ? systemCause(cause) : WholeFileMessages::tr("the disk is full");
 }
 
 } // namespace
@@ -500,7 +379,11 @@ void write(const QString& path, const std::function<void(QIODevice& file)>& prod
     if (vetTarget)
         vetTarget(target);
     if (replace == Replace::InPlace || hasOtherNames(target)) {
-        writeInPlace(path, target, produce);
+        // The whole content is made before the file is touched.
+        QBuffer made;
+        made.open(QIODevice::WriteOnly);
+        produce(made);
+        InPlaceWrite::write(path, target, made.data());
         return;
     }
     // Unbuffered, so that a short write (disk full, a file-size limit) shows in write()'s count:
@@ -509,11 +392,14 @@ void write(const QString& path, const std::function<void(QIODevice& file)>& prod
     QSaveFile file(target);
     file.setDirectWriteFallback(false);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        fail(Access::Write, path, file.errorString());
+        failWrite(path, file.errorString());
     produce(file);
     keepOwnerAndAttributes(file, path, target);
+    // QSaveFile flushes before the rename but does not look at the result: a new file that may
+    // never reach the disk must not take the old one's place.
+    requireOnDisk(file, path);
     if (!file.commit())
-        fail(Access::Write, path, file.errorString());
+        failWrite(path, file.errorString());
 }
 
 void write(const QString& path, const QByteArray& bytes)
@@ -539,7 +425,7 @@ void startWriteBack([[maybe_unused]] QIODevice& file, [[maybe_unused]] qint64 si
 void writeAll(QIODevice& file, QByteArrayView bytes, const QString& path)
 {
     if (file.write(bytes.data(), bytes.size()) != bytes.size())
-        fail(Access::Write, path, writeErrorText(file));
+        failWrite(path, writeErrorText(file));
     startWriteBack(file, bytes.size());
 }
 
@@ -573,6 +459,17 @@ Identity identity(const QString& path)
     id.modifiedNs = info.lastModified(QTimeZone::UTC).toMSecsSinceEpoch() * 1000000;
 #endif
     return id;
+}
+
+QStringList leftCopies(const QString& path)
+{
+    if (path.isEmpty())
+        return {};
+    try {
+        return InPlaceWrite::leftCopies(resolvedTarget(path));
+    } catch (const AppError&) {
+        return {}; // a loop of links: no file, and no copy of one
+    }
 }
 
 bool sameFile(const QString& a, const QString& b)

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QFile>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <optional>
@@ -85,11 +86,13 @@ void write(const QString& path, const QByteArray& bytes);
 // For a producer: writes all the bytes or throws, naming the file and the cause.
 void writeAll(QIODevice& file, QByteArrayView bytes, const QString& path);
 
-// Before a file is written in place, its old content is copied beside it, into a file whose name
-// is the file's with this and a few letters added, where the folder allows it; the copy goes once
-// the file was read back as written. One left behind holds the content from before a write that
-// was cut short.
+// Before a file is written in place, its old content is copied into a file whose name is the
+// file's with this and a few letters added: beside it where the folder allows it, else in the
+// program's state folder. The copy goes once the file was read back as written; one left behind
+// holds the content from before a write that was cut short.
 inline const QString backupSuffix = QStringLiteral(".halvex-backup-");
+// The copies that writes cut short left of the file that path leads to, the newest first.
+QStringList leftCopies(const QString& path);
 
 // How long a write in place waits for another program to let go of the file.
 constexpr int lockWaitMs = 3000;

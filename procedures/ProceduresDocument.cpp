@@ -1,5 +1,6 @@
 #include "procedures/ProceduresDocument.h"
 
+#include "common/DocumentText.h"
 #include "common/LineFile.h"
 #include "common/ListRoom.h"
 #include "common/QuotedText.h"
@@ -24,7 +25,7 @@ const QByteArrayView headerStart = "SECTION_";
 // Long lines are cut in messages; the line number says where the rest is.
 QString quoted(QByteArrayView line)
 {
-    return quotedText(QString::fromUtf8(line));
+    return quotedText(utf8Text(line));
 }
 
 // why says what is wrong with the line, which it quotes as %1.
@@ -110,6 +111,8 @@ ProceduresRead readProcedures(LineSource& lines)
                 break;
             }
             sections.append(ProcedureSection{*number, {}});
+            if (line.size() > headerStart.size() + 1)
+                result.dropped.add(lines.lineNumber(), line.sliced(headerStart.size() + 1));
             more = lines.next(line);
             continue;
         }
@@ -187,7 +190,6 @@ QString procedureText(const Procedure& procedure)
     writeProcedure(lines, procedure);
     return lines.text();
 }
-
 
 QString refusalFor(const Procedure& procedure)
 {

@@ -1,11 +1,13 @@
 #include "toolbar/Picture.h"
 
 #include "platform/AppError.h"
+#include "platform/BitmapFile.h"
 #include "platform/WholeFile.h"
 #include "toolbar/ImageList.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 
@@ -36,6 +38,20 @@ QString causeOf(const QFileInfo& file, const QImageReader& reader)
     }
 }
 
+// A bitmap whose bytes stop before its pixels do would be shown with rows made up for the rest.
+void requireWholeBitmap(const QString& path, const QString& what)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return; // the picture's reader says why
+    const std::optional<BitmapLayout> layout = bitmapLayout(file.read(bitmapHeadBytes));
+    if (layout && file.size() < layout->fileBytes())
+        throw AppError(PictureMessages::tr("Cannot load the %1 \"%2\": the file is cut short: it "
+                                           "holds %3 bytes, and its header calls for %4.")
+                           .arg(what, displayPath(path), QString::number(file.size()),
+                                QString::number(layout->fileBytes())));
+}
+
 } // namespace
 
 QImage loadPicture(const QString& path, const QString& what)
@@ -50,6 +66,7 @@ QImage loadPicture(const QString& path, const QString& what)
     if (file.exists() && !file.isFile() && !file.isDir())
         throw AppError(PictureMessages::tr("Cannot load the %1 \"%2\": it is not a regular file.")
                            .arg(what, displayPath(path)));
+    requireWholeBitmap(path, what);
     QImageReader reader(path);
     // A file whose extension lies about its format is still read by its content.
     reader.setDecideFormatFromContent(true);

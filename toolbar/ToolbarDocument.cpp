@@ -1,5 +1,6 @@
 #include "toolbar/ToolbarDocument.h"
 
+#include "common/DocumentText.h"
 #include "common/LineFile.h"
 #include "common/ListRoom.h"
 #include "common/QuotedText.h"
@@ -39,6 +40,18 @@ QByteArrayView field(QByteArrayView line, int n)
     return line.sliced(start, (end < 0 ? line.size() : end) - start);
 }
 
+// What a line holds after its last field, from the ":" that ends that field; empty when nothing.
+QByteArrayView afterField(QByteArrayView line, int last)
+{
+    qsizetype at = -1;
+    for (int passed = 0; passed < last; ++passed) {
+        at = line.indexOf(fieldDelimiter, at + 1);
+        if (at < 0)
+            return {};
+    }
+    return line.sliced(at);
+}
+
 AppError badIndex(const LineSource& lines, QByteArrayView field)
 {
     return AppError(
@@ -46,8 +59,7 @@ AppError badIndex(const LineSource& lines, QByteArrayView field)
         ToolbarDocumentMessages::tr("Line %1 of %2: %3 is not a valid image index (a whole "
                                     "number from -2147483648 to 2147483647). Reading stopped at "
                                     "this line.")
-            .arg(QString::number(lines.lineNumber()), lines.origin(),
-                 quotedText(QString::fromUtf8(field))));
+            .arg(QString::number(lines.lineNumber()), lines.origin(), quotedText(utf8Text(field))));
 }
 
 DocumentText textOf(QByteArrayView utf8)
@@ -183,6 +195,7 @@ struct ToolbarLines
     QList<ToolbarTag> leadingTags;
     QList<ToolbarCategory> categories;
     std::optional<AppError> stoppedBy;
+    DroppedTexts dropped;
 };
 
 ToolbarLines readToolbarLines(LineSource& lines)
@@ -198,7 +211,10 @@ ToolbarLines readToolbarLines(LineSource& lines)
             break;
         }
         const QByteArrayView caption = field(line, 3);
-        if (field(line, 1) != tagKind) {
+        const bool isTag = field(line, 1) == tagKind;
+        if (const QByteArrayView rest = afterField(line, isTag ? 4 : 3); !rest.isEmpty())
+            result.dropped.add(lines.lineNumber(), rest);
+        if (!isTag) {
             tags.handTo(result.categories);
             result.categories.append(ToolbarLineReader::category(caption, *image));
             continue;
@@ -221,7 +237,7 @@ ToolbarLines readToolbarLines(LineSource& lines)
 ToolbarRead readToolbar(LineSource& lines)
 {
     ToolbarLines read = readToolbarLines(lines);
-    ToolbarRead result{{}, !read.stoppedBy, read.stoppedBy};
+    ToolbarRead result{{}, !read.stoppedBy, read.stoppedBy, 0, std::move(read.dropped)};
     QList<ToolbarCategory>& categories = result.document.categories;
     categories.reserve(read.leadingTags.size() + read.categories.size());
     for (auto tag = read.leadingTags.crbegin(); tag != read.leadingTags.crend(); ++tag)
@@ -241,9 +257,9 @@ QString unwritable(const QString& text)
 {
     const QString character = unwritableCharacter(text);
     //: %1 is "the character "Ω" (U+03A9), which the code page Windows-1252 cannot hold".
-    return character.isEmpty() ? QString()
-                               : ToolbarDocumentMessages::tr("The toolbar file cannot hold %1.")
-                                     .arg(character);
+    return character.isEmpty()
+               ? QString()
+               : ToolbarDocumentMessages::tr("The toolbar file cannot hold %1.").arg(character);
 }
 
 } // namespace
@@ -292,8 +308,7 @@ QString pasteRefusal(QStringView text)
     while (lines.next(line)) {
         // Every ASCII character is one the code page holds.
         if (!CodePage::isAscii(line)) {
-            if (const QString character = unwritableCharacter(QString::fromUtf8(line));
-                !character.isEmpty())
+            if (const QString character = unwritableCharacter(utf8Text(line)); !character.isEmpty())
                 //: %2 is "the character "Ω" (U+03A9), which the code page ... cannot hold".
                 return ToolbarDocumentMessages::tr("Line %1 of the clipboard holds %2. Nothing "
                                                    "was pasted.")
@@ -304,8 +319,8 @@ QString pasteRefusal(QStringView text)
             return ToolbarDocumentMessages::tr("Line %1 of the clipboard cannot be pasted as it "
                                                "stands: the toolbar file would hold %2 as %3. "
                                                "Nothing was pasted.")
-                .arg(QString::number(lines.lineNumber()), quotedText(QString::fromUtf8(line)),
-                     quotedText(QString::fromUtf8(again)));
+                .arg(QString::number(lines.lineNumber()), quotedText(utf8Text(line)),
+                     quotedText(utf8Text(again)));
     }
     return {};
 }

@@ -1,6 +1,7 @@
 #include "app/Application.h"
 #include "app/StartWindow.h"
 #include "common/EditorWindow.h"
+#include "common/ErrorGuard.h"
 #include "common/Modal.h"
 #include "platform/AppError.h"
 #include "toolbar/UpdateImagesPrompt.h"
@@ -269,21 +270,12 @@ void tourEveryWindow(Tour& tour)
     tour.click(start, "additionalButton");
 }
 
-const QStringList everyPicture = {"start-window",
-                                  "toolbar-editor",
-                                  "find-bar",
-                                  "toolbar-context-menu",
-                                  "tag-properties",
-                                  "image-picker",
-                                  "category-properties",
-                                  "view-image",
-                                  "update-images",
-                                  "procedures-editor",
-                                  "procedure-properties",
-                                  "mime-types-editor",
-                                  "mime-type-properties",
-                                  "additional",
-                                  "about"};
+const QStringList everyPicture = {
+    "start-window",         "toolbar-editor",       "find-bar",
+    "toolbar-context-menu", "tag-properties",       "image-picker",
+    "category-properties",  "view-image",           "update-images",
+    "procedures-editor",    "procedure-properties", "mime-types-editor",
+    "mime-type-properties", "additional",           "about"};
 
 } // namespace
 
@@ -295,7 +287,7 @@ int main(int argc, char* argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QTemporaryDir profile;
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(profile.path() + QStringLiteral("/config")));
-    QApplication application(argc, argv);
+    GuardedApplication application(argc, argv);
     setUpApplication(application);
     if (argc != 2) {
         std::fprintf(stderr, "usage: halvex-screenshots FOLDER\n");

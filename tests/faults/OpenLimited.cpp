@@ -8,6 +8,7 @@
 #include "app/Application.h"
 #include "app/HostSettings.h"
 #include "common/EditorWindow.h"
+#include "common/ErrorGuard.h"
 #include "common/Modal.h"
 #include "mime/MimeTypesEditor.h"
 #include "procedures/ProceduresEditor.h"
@@ -75,7 +76,7 @@ int main(int argc, char* argv[])
         const rlimit limit{mib << 20, mib << 20};
         setrlimit(RLIMIT_AS, &limit);
     }
-    QApplication application(argc, argv);
+    GuardedApplication application(argc, argv);
     setUpApplication(application);
     HostSettings settings;
     settings.open();

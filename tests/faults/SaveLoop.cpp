@@ -5,6 +5,7 @@
 
 #include "app/Application.h"
 #include "app/HostSettings.h"
+#include "common/ErrorGuard.h"
 #include "common/Modal.h"
 #include "mime/MimeTypeDialog.h"
 #include "mime/MimeTypesEditor.h"
@@ -55,7 +56,7 @@ void answer(QDialog& window)
 
 int main(int argc, char* argv[])
 {
-    QApplication application(argc, argv);
+    GuardedApplication application(argc, argv);
     setUpApplication(application);
     HostSettings settings;
     settings.open();

@@ -1,5 +1,6 @@
 #include "common/LineFile.h"
 #include "common/Modal.h"
+#include "FailingFlush.h"
 #include "maintenance/AdditionalFunctionsDialog.h"
 #include "maintenance/DefaultLines.h"
 #include "mime/MimeTypesEditor.h"
@@ -23,7 +24,9 @@
 
 #include <csignal>
 #include <functional>
+#include <optional>
 #include <sys/resource.h>
+#include <unistd.h>
 
 namespace {
 
@@ -81,9 +84,7 @@ Target toolbarTarget()
                   {},
                   {},
                   {}};
-    target.open = [](const HostOptions& o) {
-        return std::make_unique<ToolbarEditor>(nullptr, o);
-    };
+    target.open = [](const HostOptions& o) { return std::make_unique<ToolbarEditor>(nullptr, o); };
     target.startEdit = [](QDialog& editor) { click(editor, "newCategoryButton"); };
     target.fillIn = [](QDialog& dialog, QString text) {
         type(dialog, "captionEdit", text);
@@ -192,6 +193,9 @@ struct FaultyProfile
             writeBytes(path, oldBytes);
         if (fault == QLatin1String("read-only file"))
             QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadGroup);
+        if (fault.endsWith(QLatin1String("two names")))
+            ::link(QFile::encodeName(path).constData(),
+                   QFile::encodeName(dir.path() + QStringLiteral("/second name")).constData());
         if (locked)
             QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
         const bool byFolder = target.setting == Opt_AppPath;
@@ -213,6 +217,13 @@ struct FaultyProfile
     }
 };
 
+std::optional<FailingFlush> failingFlush(const QString& fault, const FaultyProfile& profile)
+{
+    if (!fault.startsWith(QLatin1String("failed flush")))
+        return std::nullopt;
+    return std::make_optional<FailingFlush>(QFileInfo(profile.path).absolutePath());
+}
+
 QString causeOf(const QString& fault)
 {
     static const QMap<QString, QString> causes = {
@@ -224,6 +235,9 @@ QString causeOf(const QString& fault)
         {QStringLiteral("path is a folder"), QStringLiteral("not a regular file")},
         {QStringLiteral("empty path"), QStringLiteral("is empty or not set")},
         {QStringLiteral("size limit"), QStringLiteral("File too large")},
+        {QStringLiteral("failed flush"), QStringLiteral("Input/output error")},
+        {QStringLiteral("failed flush of a file with two names"),
+         QStringLiteral("Input/output error")},
     };
     return causes.value(fault);
 }
@@ -231,7 +245,10 @@ QString causeOf(const QString& fault)
 const QStringList faults = {"read-only file", "new file in a read-only folder",
                             // written in place: what would stop the write is found before it
                             "size limit in a read-only folder", "missing folder",
-                            "path is a folder", "empty path", "size limit"};
+                            "path is a folder", "empty path", "size limit",
+                            // a flush that fails is a write that fails: replaced, or written in
+                            // place and put back
+                            "failed flush", "failed flush of a file with two names"};
 
 } // namespace
 
@@ -300,6 +317,7 @@ void TestFaultInjection::failedSaveKeepsEditsAndOldBytes()
             target.fillIn(shown, edit);
         } else if (target.resetButton) {
             const FileSizeLimit limit(sizeLimit);
+            const std::optional<FailingFlush> failing = failingFlush(fault, profile);
             click(shown, target.resetButton);
             stayedOpen = shown.isVisible();
             editKept = true;
@@ -308,6 +326,7 @@ void TestFaultInjection::failedSaveKeepsEditsAndOldBytes()
             target.startEdit(shown);
             {
                 const FileSizeLimit limit(sizeLimit);
+                const std::optional<FailingFlush> failing = failingFlush(fault, profile);
                 clickOk(shown);
             }
             stayedOpen = shown.isVisible();

@@ -10,8 +10,11 @@
 
 #include <thread>
 #ifdef Q_OS_UNIX
+#include <csignal>
+#include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 #endif
 #ifdef Q_OS_LINUX
@@ -37,6 +40,7 @@ private slots:
     void writesInPlaceWaitForEachOther();
     void hardLinkedFileIsWrittenInPlace();
     void fileLockedTooLongIsReported();
+    void recordLockHoldsThroughTheWriteInPlace();
     void filesThatCannotBeLookedAtAreNoTwins();
     void displayPath_data();
     void displayPath();
@@ -354,6 +358,62 @@ void TestWholeFile::fileLockedTooLongIsReported()
     QVERIFY2(refusal.contains(QLatin1String("another program holds the file locked")),
              qPrintable(refusal));
     QCOMPARE(fileBytes(path), QByteArray("old\r\n"));
+#endif
+}
+
+// The record lock was once the process's own, and dropped when the descriptor that read the old
+// content closed: another program's lockf() then got the file half-written, again and again.
+void TestWholeFile::recordLockHoldsThroughTheWriteInPlace()
+{
+#ifndef Q_OS_UNIX
+    QSKIP("record locks are taken with fcntl");
+#else
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("linked.cfg"));
+    const QByteArray oldBytes(8 << 20, 'o');
+    const QByteArray newBytes(24 << 20, 'n');
+    writeBytes(path, oldBytes);
+    const QByteArray name = QFile::encodeName(path);
+    QVERIFY(::link(name.constData(), QFile::encodeName(path + QStringLiteral("2")).constData()) ==
+            0);
+    int sizes[2];
+    QVERIFY(::pipe(sizes) == 0);
+    // The other program polls every millisecond; whenever it gets the lock, it reports the
+    // file's size if that changed.
+    const pid_t other = ::fork();
+    if (other == 0) {
+        const int fd = ::open(name.constData(), O_RDWR);
+        for (off_t last = -1;; ::usleep(1000)) {
+            if (::lockf(fd, F_TLOCK, 0) != 0)
+                continue;
+            struct stat status;
+            ::fstat(fd, &status);
+            const off_t size = status.st_size;
+            if (size != last && ::write(sizes[1], &size, sizeof size) != sizeof size)
+                ::_exit(1);
+            last = size;
+            ::lockf(fd, F_ULOCK, 0);
+        }
+    }
+    const auto stop = [other] {
+        ::kill(other, SIGKILL);
+        ::waitpid(other, nullptr, 0);
+    };
+    auto stopOnFailure = qScopeGuard(stop);
+    ::close(sizes[1]);
+    off_t seen = 0;
+    QCOMPARE(::read(sizes[0], &seen, sizeof seen), ssize_t(sizeof seen)); // it is polling
+    WholeFile::write(path, newBytes);
+    stopOnFailure.dismiss();
+    stop();
+    QList<off_t> seenSizes{seen};
+    while (::read(sizes[0], &seen, sizeof seen) == sizeof seen)
+        seenSizes << seen;
+    ::close(sizes[0]);
+    for (const off_t size : std::as_const(seenSizes))
+        QVERIFY2(size == oldBytes.size() || size == newBytes.size(),
+                 qPrintable(QStringLiteral("the other program saw %1 bytes").arg(size)));
+    QCOMPARE(fileBytes(path), newBytes);
 #endif
 }
 

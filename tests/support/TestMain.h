@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/Application.h"
+#include "common/ErrorGuard.h"
 
 #include <QApplication>
 #include <QTest>
@@ -12,7 +13,7 @@
 #define HALVEX_TEST_MAIN(TestClass)                                                                \
     int main(int argc, char* argv[])                                                               \
     {                                                                                              \
-        QApplication application(argc, argv);                                                      \
+        GuardedApplication application(argc, argv);                                                \
         setUpApplication(application);                                                             \
         TestClass test;                                                                            \
         QTEST_SET_MAIN_SOURCE_PATH                                                                 \
@@ -34,7 +35,7 @@ inline constexpr int skippedStatus = 77;
                         #TestClass, variable);                                                     \
             return skippedStatus;                                                                  \
         }                                                                                          \
-        QApplication application(argc, argv);                                                      \
+        GuardedApplication application(argc, argv);                                                \
         setUpApplication(application);                                                             \
         TestClass test;                                                                            \
         QTEST_SET_MAIN_SOURCE_PATH                                                                 \
