@@ -8,6 +8,8 @@
 #include "mime/MimeTypesEditor.h"
 #include "procedures/ProceduresDocument.h"
 #include "procedures/ProceduresEditor.h"
+#include "toolbar/ImageList.h"
+#include "toolbar/ImagePicker.h"
 #include "toolbar/ToolbarDocument.h"
 #include "toolbar/ToolbarEditor.h"
 
@@ -16,11 +18,11 @@
 #include <QClipboard>
 #include <QDialogButtonBox>
 #include <QDir>
-#include <QGuiApplication>
-#include <QHeaderView>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QHeaderView>
 #include <QImage>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -34,6 +36,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
+#include <memory>
 
 namespace {
 
@@ -378,9 +381,12 @@ QJsonObject measureInteractions(BenchKind kind, const QString& path)
     });
     Modal::exec(*editor);
     Modal::setHook({});
-    return {{QStringLiteral("select_ms"), median(select)}, {QStringLiteral("new_ms"), median(create)},
-            {QStringLiteral("edit_ms"), median(edit)},     {QStringLiteral("remove_ms"), median(remove)},
-            {QStringLiteral("move_ms"), median(move)},     {QStringLiteral("paste_ms"), median(paste)},
+    return {{QStringLiteral("select_ms"), median(select)},
+            {QStringLiteral("new_ms"), median(create)},
+            {QStringLiteral("edit_ms"), median(edit)},
+            {QStringLiteral("remove_ms"), median(remove)},
+            {QStringLiteral("move_ms"), median(move)},
+            {QStringLiteral("paste_ms"), median(paste)},
             {QStringLiteral("undo_ms"), median(undo)}};
 }
 
@@ -404,7 +410,8 @@ QJsonObject measureFind(BenchKind kind, const QString& path, const QString& lett
     const std::unique_ptr<EditorWindow> editor = openEditor(kind, options);
     qsizetype shown = 0;
     Modal::setHook([&](QDialog& window) {
-        QAbstractItemView& view = *window.findChild<QAbstractItemView*>(QStringLiteral("itemsView"));
+        QAbstractItemView& view =
+            *window.findChild<QAbstractItemView*>(QStringLiteral("itemsView"));
         for (int run = 0; run < 3; ++run) {
             editor->setFilterText(QString());
             QCoreApplication::processEvents();
@@ -519,9 +526,18 @@ QJsonObject timeBareView(QAbstractItemView& view, int rows)
     select();
     QList<double> insert, remove, move;
     for (int i = 0; i < 11; ++i) {
-        insert << timed([&] { list.insertOne(middle); select(); });
-        remove << timed([&] { list.removeOne(middle); select(); });
-        move << timed([&] { list.moveDown(middle); select(); });
+        insert << timed([&] {
+            list.insertOne(middle);
+            select();
+        });
+        remove << timed([&] {
+            list.removeOne(middle);
+            select();
+        });
+        move << timed([&] {
+            list.moveDown(middle);
+            select();
+        });
     }
     view.setModel(nullptr);
     return {{QStringLiteral("insert_ms"), median(insert)},
@@ -540,6 +556,42 @@ QJsonObject measureBareViews(int rows)
     tree.setRootIsDecorated(false);
     return {{QStringLiteral("table"), timeBareView(table, rows)},
             {QStringLiteral("tree"), timeBareView(tree, rows)}};
+}
+
+namespace {
+
+double residentMemoryMiB()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
+    }
+    return 0;
+}
+
+} // namespace
+
+QJsonObject measurePicker(int images)
+{
+    QImage strip(images * ImageList::imageSize, ImageList::imageSize, QImage::Format_RGB32);
+    for (int x = 0; x < strip.width(); ++x)
+        for (int y = 0; y < strip.height(); ++y)
+            strip.setPixel(x, y, qRgb(x % 251, y * 13, (x / 16) % 253));
+    ImageList list;
+    list.addStrip(strip);
+    strip = QImage();
+    const double before = residentMemoryMiB();
+    std::unique_ptr<ImagePicker> picker;
+    const double openMs = timed([&] {
+        picker = std::make_unique<ImagePicker>(nullptr, list, images / 2);
+        picker->show();
+        picker->grab();
+    });
+    return {{QStringLiteral("picker_ms"), openMs},
+            {QStringLiteral("picker_mib"), residentMemoryMiB() - before}};
 }
 
 double peakMemoryMiB()

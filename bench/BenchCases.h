@@ -34,5 +34,9 @@ QJsonObject measureFind(BenchKind kind, const QString& path, const QString& lett
 // removed and moved in the middle, and selected, as the editors do.
 QJsonObject measureBareViews(int rows);
 
+// The image picker opened and painted on a strip of that many images: its time, and the memory
+// it takes beside the images themselves.
+QJsonObject measurePicker(int images);
+
 // The process's peak resident memory so far, in MiB.
 double peakMemoryMiB();

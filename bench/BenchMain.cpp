@@ -287,6 +287,11 @@ void printTable(const QJsonObject& results)
             << fixed(row[QStringLiteral("open_growth")].toDouble()) << ", OK x"
             << fixed(row[QStringLiteral("save_growth")].toDouble()) << "\n";
     }
+    const QJsonObject picker = results[QStringLiteral("picker")].toObject();
+    out << "\nThe image picker opened on a strip of 10,000 images: "
+        << fixed(picker[QStringLiteral("picker_ms")].toDouble()) << " ms, "
+        << fixed(picker[QStringLiteral("picker_mib")].toDouble()) << " MiB beside the images "
+        << "(target: at most 100 ms and 10 MiB)\n";
     printCommands(out, results[QStringLiteral("interactions")].toArray());
     printBareViews(out, results[QStringLiteral("bare_views")].toObject());
     out << "\nThe letter \"t\" typed into the find bar, until the view shows the result, beside "
@@ -388,6 +393,8 @@ int orchestrate(bool quick, const QString& outPath, const QString& only)
                 runChild({QStringLiteral("--bare-views"), QString::number(lines)}, dir.path()));
     }
     results.insert(QStringLiteral("bare_views"), bareViews);
+    results.insert(QStringLiteral("picker"),
+                   runChild({QStringLiteral("--picker"), QStringLiteral("10000")}, dir.path()));
     printTable(results);
     QFile out(outPath);
     if (out.open(QIODevice::WriteOnly))
@@ -406,6 +413,8 @@ int runChildCase(const QStringList& arguments)
         result = measureFind(kindFromName(arguments[2]), arguments[3], arguments[4]);
     else if (arguments[1] == QLatin1String("--floor"))
         result = measureFloors(kindFromName(arguments[2]), arguments[3]);
+    else if (arguments[1] == QLatin1String("--picker"))
+        result = measurePicker(arguments[2].toInt());
     else if (arguments[1] == QLatin1String("--bare-views"))
         result = measureBareViews(arguments[2].toInt());
     else

@@ -213,6 +213,23 @@ void EditorWindow::updateCommands()
         if (command.action && command.canRun)
             command.action->setEnabled(command.canRun());
     }
+    explainMoves();
+}
+
+// A move greyed out for a reason of its own says why in its tooltip.
+void EditorWindow::explainMoves()
+{
+    const TreePosition at = selectedPosition();
+    for (int i = 0; i < m_moveActions.size(); ++i) {
+        const TreePosition to = shifted(at, i == 0 ? -1 : +1);
+        QString why;
+        if (isFiltering())
+            why = tr("Moving is off while the find bar filters the list: close the find bar to "
+                     "move.");
+        else if (at.isValid() && m_model->contains(to))
+            why = m_model->moveRefusal(at, to);
+        m_moveActions[i]->setToolTip(why);
+    }
 }
 
 TreePosition EditorWindow::selectedPosition() const
@@ -448,10 +465,6 @@ void EditorWindow::setFilterText(const QString& text)
             selectFirstMatch(false);
         }
     }
-    for (QAction* move : std::as_const(m_moveActions))
-        move->setToolTip(text.isEmpty() ? QString()
-                                        : tr("Moving is off while the find bar filters the "
-                                             "list: close the find bar to move."));
     showFindCounts();
     updateCommands();
 }
@@ -647,6 +660,19 @@ bool EditorWindow::eventFilter(QObject* watched, QEvent* event)
     const auto* request = static_cast<QContextMenuEvent*>(event);
     showMenu(request->reason() == QContextMenuEvent::Mouse ? request->globalPos() : QPoint());
     return true;
+}
+
+// While the find bar shows, Esc anywhere in the window closes it first, as in Kate: only an Esc
+// with no find bar is the window's Cancel, so that one key never drops the edits of a window whose
+// list the user took for the whole.
+void EditorWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier &&
+        m_findBar->isVisible()) {
+        m_findBar->close();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 bool EditorWindow::isKeyOfDisabledCommand(const QKeyEvent& key) const

@@ -118,6 +118,7 @@ protected:
     bool& putBackApplied(const QString& copy);
 
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     struct Command
@@ -130,6 +131,7 @@ private:
                        const std::function<void()>& run, const std::function<bool()>& canRun);
     void addUndoAndRedo();
     void moveSelected(int by);
+    void explainMoves();
     void select(TreePosition at, bool removed);
     TreePosition shownAfterRemoval(TreePosition removed) const;
     void collapsed(const QModelIndex& parent);

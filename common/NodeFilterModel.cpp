@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <functional>
 #include <future>
+#include <system_error>
 #include <thread>
 
 NodeFilterModel::NodeFilterModel(NodeModel& nodes, QObject* parent)
@@ -13,8 +14,7 @@ NodeFilterModel::NodeFilterModel(NodeModel& nodes, QObject* parent)
     // view lays out the rows shown again either way.
     connect(&nodes, &QAbstractItemModel::rowsAboutToBeInserted, this,
             &NodeFilterModel::beginChange);
-    connect(&nodes, &QAbstractItemModel::rowsAboutToBeRemoved, this,
-            &NodeFilterModel::beginChange);
+    connect(&nodes, &QAbstractItemModel::rowsAboutToBeRemoved, this, &NodeFilterModel::beginChange);
     connect(&nodes, &QAbstractItemModel::rowsAboutToBeMoved, this, &NodeFilterModel::beginChange);
     connect(&nodes, &QAbstractItemModel::modelAboutToBeReset, this, &NodeFilterModel::beginChange);
     connect(&nodes, &QAbstractItemModel::layoutAboutToBeChanged, this,
@@ -143,6 +143,19 @@ MatchRun findMatchesIn(const NodeModel& nodes, const TextMatch& match, int first
     return run;
 }
 
+// A run on a thread of its own; where none can start (no memory left for its stack, too many
+// threads), on this one when its result is asked for.
+std::future<MatchRun> startRun(const NodeModel& nodes, const TextMatch& match, int first, int end)
+{
+    try {
+        return std::async(std::launch::async, findMatchesIn, std::cref(nodes), std::cref(match),
+                          first, end);
+    } catch (const std::system_error&) {
+        return std::async(std::launch::deferred, findMatchesIn, std::cref(nodes), std::cref(match),
+                          first, end);
+    }
+}
+
 // A long document is looked through in runs on every core: the pass waits on memory far more
 // than on the processor, and the runs only read it.
 std::vector<MatchRun> findMatchesInRuns(const NodeModel& nodes, const TextMatch& match)
@@ -153,9 +166,9 @@ std::vector<MatchRun> findMatchesInRuns(const NodeModel& nodes, const TextMatch&
     const int runs = std::clamp(tops / topsPerRun, 1, cores);
     std::vector<std::future<MatchRun>> others;
     for (int run = 1; run < runs; ++run) {
-        others.push_back(std::async(std::launch::async, findMatchesIn, std::cref(nodes),
-                                    std::cref(match), int(qint64(tops) * run / runs),
-                                    int(qint64(tops) * (run + 1) / runs)));
+        const int first = int(qint64(tops) * run / runs);
+        const int end = int(qint64(tops) * (run + 1) / runs);
+        others.push_back(startRun(nodes, match, first, end));
     }
     std::vector<MatchRun> found;
     found.push_back(findMatchesIn(nodes, match, 0, tops / runs));
@@ -178,7 +191,8 @@ void NodeFilterModel::findMatches()
         m_shown.topShown.insert(m_shown.topShown.end(), run.topShown.cbegin(), run.topShown.cend());
         for (auto first = run.firstChild.cbegin() + 1; first != run.firstChild.cend(); ++first)
             m_shown.firstChild.push_back(offset + *first);
-        m_shown.childShown.insert(m_shown.childShown.end(), run.childShown.cbegin(), run.childShown.cend());
+        m_shown.childShown.insert(m_shown.childShown.end(), run.childShown.cbegin(),
+                                  run.childShown.cend());
         m_shown.matchCount += run.matchCount;
         m_shown.nodeCount += run.nodeCount;
     }
@@ -240,7 +254,8 @@ int NodeFilterModel::rowCount(const QModelIndex& parent) const
     if (parent.internalId() != TwoLevelId::top || parent.column() != 0 ||
         size_t(parent.row()) + 1 >= m_shown.shownChildStart.size())
         return 0;
-    return int(m_shown.shownChildStart[size_t(parent.row()) + 1] - m_shown.shownChildStart[size_t(parent.row())]);
+    return int(m_shown.shownChildStart[size_t(parent.row()) + 1] -
+               m_shown.shownChildStart[size_t(parent.row())]);
 }
 
 int NodeFilterModel::columnCount(const QModelIndex& parent) const
@@ -275,7 +290,8 @@ QModelIndex NodeFilterModel::mapToSource(const QModelIndex& proxyIndex) const
 QModelIndex NodeFilterModel::mapFromSource(const QModelIndex& sourceIndex) const
 {
     const TreePosition at = m_nodes.positionOf(sourceIndex);
-    if (!at.isValid() || size_t(at.top) >= m_shown.shownTopOf.size() || m_shown.shownTopOf[size_t(at.top)] < 0)
+    if (!at.isValid() || size_t(at.top) >= m_shown.shownTopOf.size() ||
+        m_shown.shownTopOf[size_t(at.top)] < 0)
         return {};
     const int top = m_shown.shownTopOf[size_t(at.top)];
     if (at.isTop())

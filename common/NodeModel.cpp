@@ -3,7 +3,13 @@
 bool NodeModel::canMove(TreePosition at, int by) const
 {
     const TreePosition to = shifted(at, by);
-    return isMovable(at) && (at.isTop() ? to.top : to.child) >= 0 && contains(to);
+    return isMovable(at) && (at.isTop() ? to.top : to.child) >= 0 && contains(to) &&
+           moveRefusal(at, to).isEmpty();
+}
+
+QString NodeModel::moveRefusal(TreePosition, TreePosition) const
+{
+    return {};
 }
 
 TreePosition NodeModel::afterRemoval(TreePosition removed) const

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <vector>
-
 #include <QAbstractItemModel>
+
+#include <vector>
 
 class TextMatch;
 
@@ -62,6 +62,9 @@ public:
 
     // Whether the node can go by places among its siblings and stay among them.
     bool canMove(TreePosition at, int by) const;
+    // Why the node cannot go from one place to the other (to counted as after the move): the
+    // file could not hold it there. Empty when it can.
+    virtual QString moveRefusal(TreePosition from, TreePosition to) const;
     // The node at from goes to to, counted as after the move.
     virtual void moveNode(TreePosition from, TreePosition to) = 0;
 

@@ -110,6 +110,13 @@ bool TwoLevelModel::dropMimeData(const QMimeData* data, Qt::DropAction action, i
     return true;
 }
 
+std::optional<TreePosition> TwoLevelModel::placeFor(TreePosition from, TreePosition to) const
+{
+    if (!moveRefusal(from, to).isEmpty())
+        return std::nullopt;
+    return to;
+}
+
 // A drop on a top-level node makes the child its last; a drop between two nodes puts the node
 // there. Rows count as before the move, so a node that goes down lands one row higher.
 std::optional<TreePosition> TwoLevelModel::dropTarget(TreePosition from, int row,
@@ -120,12 +127,12 @@ std::optional<TreePosition> TwoLevelModel::dropTarget(TreePosition from, int row
         if (!topsMove() || into.isValid())
             return std::nullopt;
         const int to = row < 0 ? topCount() : row;
-        return TreePosition{to > from.top ? to - 1 : to, -1};
+        return placeFor(from, {to > from.top ? to - 1 : to, -1});
     }
     if (!into.isValid() || !into.isTop())
         return std::nullopt;
     const int to = row < 0 ? childCount(into.top) : row;
-    return TreePosition{into.top, into.top == from.top && to > from.child ? to - 1 : to};
+    return placeFor(from, {into.top, into.top == from.top && to > from.child ? to - 1 : to});
 }
 
 void TwoLevelModel::insertTops(int first, int count, const std::function<void()>& change)

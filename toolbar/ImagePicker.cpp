@@ -4,8 +4,9 @@
 #include "common/WindowPlacement.h"
 #include "toolbar/ImageList.h"
 
+#include <QAbstractListModel>
 #include <QListView>
-#include <QStandardItemModel>
+#include <QPainter>
 #include <QStyledItemDelegate>
 #include <QVBoxLayout>
 
@@ -20,45 +21,73 @@ constexpr int cell = ImageList::imageSize * shownScale + 12;
 constexpr int columns = 8;
 constexpr int rows = 5;
 
-QIcon crispIcon(const QPixmap& image)
+// The strip's images as rows. Nothing is made or kept for an image until its cell is painted:
+// a strip of ten thousand images opens the picker as fast as one of ten.
+class StripImagesModel : public QAbstractListModel
 {
-    QIcon icon;
-    for (int scale = shownScale; scale <= shownScale * 3; ++scale)
-        icon.addPixmap(
-            image.scaled(image.size() * scale, Qt::IgnoreAspectRatio, Qt::FastTransformation));
-    return icon;
-}
+public:
+    StripImagesModel(const ImageList& images, QObject* parent)
+        : QAbstractListModel(parent), m_images(images)
+    {
+    }
 
-// An image alone in its cell: the whole cell shows the selection, not an empty caption's strip
-// under the image.
+    int rowCount(const QModelIndex& parent = {}) const override
+    {
+        return parent.isValid() ? 0 : m_images.count();
+    }
+
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        if (role != Qt::ToolTipRole && role != Qt::AccessibleTextRole)
+            return {};
+        //: The name of an image of the strip, counted from 1 as the dialogs count them.
+        return ImagePicker::tr("Image %1").arg(index.row() + 1);
+    }
+
+private:
+    const ImageList& m_images;
+};
+
+// An image alone in its cell, drawn from the strip when the cell is painted: the whole cell shows
+// the selection, and the image is scaled pixel for pixel.
 class ImageCellDelegate : public QStyledItemDelegate
 {
 public:
-    using QStyledItemDelegate::QStyledItemDelegate;
+    ImageCellDelegate(const ImageList& images, QObject* parent)
+        : QStyledItemDelegate(parent), m_images(images)
+    {
+    }
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override
+    {
+        QStyledItemDelegate::paint(painter, option, index);
+        const QSize shown = QSize(ImageList::imageSize, ImageList::imageSize) * shownScale;
+        QRect target(QPoint(), shown);
+        target.moveCenter(option.rect.center());
+        painter->save();
+        painter->setRenderHint(QPainter::SmoothPixmapTransform, false);
+        painter->drawPixmap(target, m_images.image(index.row()));
+        painter->restore();
+    }
+
+    QSize sizeHint(const QStyleOptionViewItem&, const QModelIndex&) const override
+    {
+        return {cell, cell};
+    }
 
 protected:
     void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override
     {
         QStyledItemDelegate::initStyleOption(option, index);
-        option->features &= ~QStyleOptionViewItem::HasDisplay;
+        option->features &=
+            ~(QStyleOptionViewItem::HasDisplay | QStyleOptionViewItem::HasDecoration);
         option->showDecorationSelected = true;
     }
-};
 
-QStandardItemModel* imagesModel(const ImageList& images, QObject* parent)
-{
-    auto* model = new QStandardItemModel(parent);
-    for (int index = 0; index < images.count(); ++index) {
-        auto* item = new QStandardItem(crispIcon(images.image(index)), QString());
-        //: The name of an image of the strip, counted from 1 as the dialogs count them.
-        const QString name = ImagePicker::tr("Image %1").arg(index + 1);
-        item->setToolTip(name);
-        item->setData(name, Qt::AccessibleTextRole);
-        item->setEditable(false);
-        model->appendRow(item);
-    }
-    return model;
-}
+private:
+    const ImageList& m_images;
+};
 
 } // namespace
 
@@ -77,8 +106,8 @@ ImagePicker::ImagePicker(QWidget* parent, const ImageList& images, int current)
     m_grid->setUniformItemSizes(true);
     m_grid->setIconSize(QSize(ImageList::imageSize, ImageList::imageSize) * shownScale);
     m_grid->setGridSize(QSize(cell, cell));
-    m_grid->setModel(imagesModel(images, this));
-    m_grid->setItemDelegate(new ImageCellDelegate(m_grid));
+    m_grid->setModel(new StripImagesModel(images, this));
+    m_grid->setItemDelegate(new ImageCellDelegate(images, m_grid));
     const int shownRows = std::clamp((images.count() + columns - 1) / columns, 1, rows);
     // The view keeps room for a scroll bar it may need, and wraps a row that would reach its
     // last pixel.

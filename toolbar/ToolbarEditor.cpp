@@ -45,22 +45,26 @@ void ToolbarEditor::setUpTree()
 
 void ToolbarEditor::setUpCommands()
 {
-    const auto selected = [this] { return selectedPosition().isValid(); };
+    const auto takesTags = [this] { return model()->takesTags(selectedPosition()); };
     const auto always = [] { return true; };
     bindButton(ui->newTagButton,
-               addCommand(tr("New tag..."), EditKeys::newNode(), [this] { addTag(); }, selected),
+               addCommand(
+                   tr("New tag..."), EditKeys::newNode(), [this] { addTag(); }, takesTags),
                Glyph::NewTag);
-    bindButton(ui->newCategoryButton,
-               addCommand(tr("New category..."), EditKeys::newTopNode(),
-                          [this] { addCategory(); }, always),
-               Glyph::NewCategory);
+    bindButton(
+        ui->newCategoryButton,
+        addCommand(
+            tr("New category..."), EditKeys::newTopNode(), [this] { addCategory(); }, always),
+        Glyph::NewCategory);
     addEditingCommands(ui->editButton, ui->removeButton);
     addSeparator();
     bindButton(ui->editImagesButton,
-               addCommand(tr("Edit images"), {}, [this] { editImages(); }, always),
+               addCommand(
+                   tr("Edit images"), {}, [this] { editImages(); }, always),
                Glyph::EditImages);
     bindButton(ui->viewImagesButton,
-               addCommand(tr("View images"), {}, [this] { viewImages(); }, always),
+               addCommand(
+                   tr("View images"), {}, [this] { viewImages(); }, always),
                Glyph::ViewImages);
     ui->okButton->setIcon(glyphIcon(Glyph::Ok));
     ui->cancelButton->setIcon(glyphIcon(Glyph::Cancel));
@@ -79,7 +83,7 @@ void ToolbarEditor::loadImageStrip()
 void ToolbarEditor::addTag()
 {
     const TreePosition selected = selectedPosition();
-    if (!selected.isValid())
+    if (!model()->takesTags(selected))
         return;
     const int category = selected.top;
     addNode({category, int(model()->category(category).tags().size())}, ToolbarTag());
@@ -128,22 +132,31 @@ ToolbarEditor::Paste ToolbarEditor::readPaste(const QString& text, TreePosition 
     ToolbarPaste read = readToolbarPaste(text);
     Paste paste;
     paste.refusal = read.refusal;
+    if (!read.tags.isEmpty() && !model()->takesTags(selected)) {
+        paste.refusal = tr("A tag line that stands before the first category holds no tags: "
+                           "select a category or a tag to paste tags. Nothing was pasted.");
+        return paste;
+    }
     if (!read.tags.isEmpty()) {
         paste.nodes = QList<ToolbarNode>(read.tags.cbegin(), read.tags.cend());
-        paste.first = selected.isTop()
-                          ? TreePosition{selected.top, int(model()->category(selected.top).tags().size())}
-                          : shifted(selected, 1);
+        paste.first =
+            selected.isTop()
+                ? TreePosition{selected.top, int(model()->category(selected.top).tags().size())}
+                : shifted(selected, 1);
         return paste;
     }
     paste.nodes = QList<ToolbarNode>(read.categories.cbegin(), read.categories.cend());
-    paste.first = {selected.isValid() ? selected.top + 1 : model()->rowCount(), -1};
+    // Categories go below the tag lines that stand before the first category.
+    paste.first = {std::max(selected.isValid() ? selected.top + 1 : model()->rowCount(),
+                            model()->leadingTagCount()),
+                   -1};
     return paste;
 }
 
 // Tags need a place among tags; categories always have one.
 bool ToolbarEditor::canPaste(const QString& text, TreePosition selected) const
 {
-    return !text.isEmpty() && (selected.isValid() || !startsWithTag(text));
+    return !text.isEmpty() && (!startsWithTag(text) || model()->takesTags(selected));
 }
 
 QString ToolbarEditor::title(const ToolbarNode& node) const

@@ -1,9 +1,8 @@
 #include "toolbar/ToolbarModel.h"
 
-#include "common/TextMatch.h"
-
 #include "common/ListRoom.h"
 #include "common/RowRoom.h"
+#include "common/TextMatch.h"
 
 ToolbarModel::ToolbarModel(QObject* parent) : TwoLevelModel(parent)
 {
@@ -109,6 +108,43 @@ void ToolbarModel::moveNode(TreePosition from, TreePosition to)
     });
 }
 
+QString ToolbarModel::moveRefusal(TreePosition from, TreePosition to) const
+{
+    const QString refusal = tr("A tag line that stands before the first category stays above "
+                               "every category and holds no tags: the file cannot hold it "
+                               "anywhere else.");
+    if (!to.isTop())
+        return takesTags(to.parent()) ? QString() : refusal;
+    // The row that stands at a place once the node has moved.
+    const auto rowAfterMove = [&](int place) {
+        if (place == to.top)
+            return from.top;
+        if (from.top < to.top && place >= from.top && place < to.top)
+            return place + 1;
+        if (to.top < from.top && place > to.top && place <= from.top)
+            return place - 1;
+        return place;
+    };
+    const bool leading = category(from.top).isLooseTag();
+    const bool fits =
+        leading ? to.top == 0 || category(rowAfterMove(to.top - 1)).isLooseTag()
+                : to.top + 1 >= topCount() || !category(rowAfterMove(to.top + 1)).isLooseTag();
+    return fits ? QString() : refusal;
+}
+
+bool ToolbarModel::takesTags(TreePosition at) const
+{
+    return at.isValid() && (!at.isTop() || !category(at.top).isLooseTag());
+}
+
+int ToolbarModel::leadingTagCount() const
+{
+    int count = 0;
+    while (count < topCount() && category(count).isLooseTag())
+        ++count;
+    return count;
+}
+
 QVariant ToolbarModel::data(const QModelIndex& index, int role) const
 {
     const TreePosition at = positionOf(index);
@@ -138,7 +174,8 @@ bool ToolbarModel::nodeMatches(TreePosition at, const TextMatch& match) const
 
 // The find bar's pass waits on memory rather than on the comparisons: the texts of the tags a few
 // places ahead, in this category or the next, are asked for while these are compared.
-void ToolbarModel::appendChildMatches(int top, const TextMatch& match, std::vector<char>& matches) const
+void ToolbarModel::appendChildMatches(int top, const TextMatch& match,
+                                      std::vector<char>& matches) const
 {
     constexpr qsizetype ahead = 8;
     const QList<ToolbarTag>& tags = m_document.categories.at(top).tags();

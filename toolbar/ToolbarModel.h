@@ -31,6 +31,14 @@ public:
     QList<ToolbarNode> takeNodes(TreePosition first, int count);
     void setNode(TreePosition at, const ToolbarNode& node);
     void moveNode(TreePosition from, TreePosition to) override;
+    // Tag lines that stand before the first category are written before every category, and
+    // hold no tags: such a node stays in the run at the top.
+    QString moveRefusal(TreePosition from, TreePosition to) const override;
+    // Whether a tag can go under the node at that place: not under a tag line that stands before
+    // the first category.
+    bool takesTags(TreePosition at) const;
+    // The number of those tag lines at the top.
+    int leadingTagCount() const;
 
     bool nodeMatches(TreePosition at, const TextMatch& match) const override;
     void appendChildMatches(int top, const TextMatch& match,

@@ -292,6 +292,40 @@ Sie durch das hier Angezeigte ersetzen?</translation>
         <source>Moving is off while the find bar filters the list: close the find bar to move.</source>
         <translation>Verschieben ist aus, solange die Suchleiste die Liste filtert: Schließen Sie die Suchleiste, um zu verschieben.</translation>
     </message>
+    <message>
+        <source>1 line holds text the file cannot keep; OK writes it without it</source>
+        <translation>1 Zeile enthält Text, den die Datei nicht behalten kann; OK schreibt sie ohne ihn</translation>
+    </message>
+    <message>
+        <source>%1 lines hold text the file cannot keep; OK writes them without it</source>
+        <translation>%1 Zeilen enthalten Text, den die Datei nicht behalten kann; OK schreibt sie ohne ihn</translation>
+    </message>
+    <message>
+        <source>… and %1 more.</source>
+        <extracomment>Ends a list of lines that was cut short.</extracomment>
+        <translation>… und %1 weitere.</translation>
+    </message>
+    <message>
+        <source>These lines hold text after their last field, which the file&apos;s rules leave out: the host reads them without it, and OK writes them without it.</source>
+        <translation>Diese Zeilen enthalten Text nach ihrem letzten Feld, den die Regeln der Datei auslassen: Das Hostprogramm liest sie ohne ihn, und OK schreibt sie ohne ihn.</translation>
+    </message>
+    <message>
+        <source>Show the lines</source>
+        <translation>Zeilen zeigen</translation>
+    </message>
+    <message>
+        <source>A save of &quot;%1&quot; was cut short, and a copy of what the file held before it was kept at &quot;%2&quot;.
+
+Put that copy back? It becomes a step that you can undo, and OK writes it. No leaves the copy where it is.</source>
+        <translation>Ein Speichern von &quot;%1&quot; wurde abgebrochen, und eine Kopie dessen, was die Datei davor enthielt, wurde unter &quot;%2&quot; aufbewahrt.
+
+Diese Kopie zurückholen? Das wird ein Schritt, den Sie rückgängig machen können, und OK schreibt ihn. Nein lässt die Kopie, wo sie ist.</translation>
+    </message>
+    <message>
+        <source>Put back the copy from the cut-short save</source>
+        <extracomment>An undo step: the copy kept by a save that was cut short, made the editor&apos;s content.</extracomment>
+        <translation>Kopie vom abgebrochenen Speichern zurückholen</translation>
+    </message>
 </context>
 <context>
     <name>ErrorGuard</name>
@@ -341,6 +375,13 @@ Sie durch das hier Angezeigte ersetzen?</translation>
     </message>
 </context>
 <context>
+    <name>FileNote</name>
+    <message>
+        <source>Close this note</source>
+        <translation>Diesen Hinweis schließen</translation>
+    </message>
+</context>
+<context>
     <name>FindBar</name>
     <message>
         <source>Find</source>
@@ -365,6 +406,14 @@ Sie durch das hier Angezeigte ersetzen?</translation>
     <message>
         <source>Line %1 holds a NUL character, which ends what is read: the editor shows only what comes before it.</source>
         <translation>Zeile %1 enthält ein NUL-Zeichen, an dem das Lesen endet: Der Editor zeigt nur, was davor steht.</translation>
+    </message>
+    <message>
+        <source>%1 more lines hold text that is not kept.</source>
+        <translation>%1 weitere Zeilen enthalten Text, der nicht behalten wird.</translation>
+    </message>
+    <message>
+        <source>A save of this file was cut short, and a copy of what the file held before it is kept at &quot;%1&quot;: its editor offers to put it back.</source>
+        <translation>Ein Speichern dieser Datei wurde abgebrochen, und eine Kopie dessen, was die Datei davor enthielt, liegt unter &quot;%1&quot;: Ihr Editor bietet an, sie zurückzuholen.</translation>
     </message>
 </context>
 <context>
@@ -538,6 +587,11 @@ Sie durch das hier Angezeigte ersetzen?</translation>
         <source>Line %1 holds %2.</source>
         <translation>Zeile %1 enthält %2.</translation>
     </message>
+    <message>
+        <source>Line %1: %2 is not kept.</source>
+        <extracomment>%2 is a piece of a line, quoted: what a write of the file leaves out.</extracomment>
+        <translation>Zeile %1: %2 wird nicht behalten.</translation>
+    </message>
 </context>
 <context>
     <name>MimeTypeDialog</name>
@@ -692,6 +746,10 @@ Sie durch das hier Angezeigte ersetzen?</translation>
     <message>
         <source>The image strip &quot;%1&quot; is %2 x %3 pixels: it must be at least 16 pixels wide and 16 pixels high to hold one image, so the editor shows no images.</source>
         <translation>Der Bildstreifen &quot;%1&quot; ist %2 x %3 Pixel groß: er muss mindestens 16 Pixel breit und 16 Pixel hoch sein, um ein Bild zu fassen, daher zeigt der Editor keine Bilder.</translation>
+    </message>
+    <message>
+        <source>Cannot load the %1 &quot;%2&quot;: the file is cut short: it holds %3 bytes, and its header calls for %4.</source>
+        <translation>%1 &quot;%2&quot; kann nicht geladen werden: Die Datei ist abgeschnitten: Sie enthält %3 Bytes, und ihr Kopf verlangt %4.</translation>
     </message>
 </context>
 <context>
@@ -1017,6 +1075,17 @@ Sie durch das hier Angezeigte ersetzen?</translation>
             <numerusform>%n Tags</numerusform>
         </translation>
     </message>
+    <message>
+        <source>A tag line that stands before the first category holds no tags: select a category or a tag to paste tags. Nothing was pasted.</source>
+        <translation>Eine Tag-Zeile vor der ersten Kategorie enthält keine Tags: Wählen Sie eine Kategorie oder ein Tag, um Tags einzufügen. Es wurde nichts eingefügt.</translation>
+    </message>
+</context>
+<context>
+    <name>ToolbarModel</name>
+    <message>
+        <source>A tag line that stands before the first category stays above every category and holds no tags: the file cannot hold it anywhere else.</source>
+        <translation>Eine Tag-Zeile vor der ersten Kategorie bleibt über allen Kategorien und enthält keine Tags: Die Datei kann sie nirgends sonst halten.</translation>
+    </message>
 </context>
 <context>
     <name>UpdateImagesPrompt</name>
@@ -1084,12 +1153,16 @@ Sie durch das hier Angezeigte ersetzen?</translation>
         <translation>ein anderes Programm hält die Datei gesperrt; schließen Sie sie dort und versuchen Sie es erneut</translation>
     </message>
     <message>
-        <source>the copy of its old content, &quot;%1&quot;, cannot be written</source>
-        <translation>die Kopie ihres alten Inhalts, &quot;%1&quot;, kann nicht geschrieben werden</translation>
-    </message>
-    <message>
         <source>it was written in place and does not read back as written</source>
         <translation>sie wurde an Ort und Stelle geschrieben und liest sich nicht wie geschrieben zurück</translation>
+    </message>
+    <message>
+        <source>no copy of its old content could be kept (%1), so it was not written over</source>
+        <translation>keine Kopie ihres alten Inhalts konnte aufbewahrt werden (%1), daher wurde sie nicht überschrieben</translation>
+    </message>
+    <message>
+        <source>no folder takes it</source>
+        <translation>kein Ordner nimmt sie auf</translation>
     </message>
 </context>
 </TS>

@@ -19,6 +19,7 @@ private slots:
     void optionsPrintAndExit_data();
     void optionsPrintAndExit();
     void deadDisplayIsSaid();
+    void unwrittenReportIsAStatusOfItsOwn();
 };
 
 namespace {
@@ -48,6 +49,16 @@ QString spoil(const QString& folder, const QString& how)
     }
     if (how == QLatin1String("relative MIME setting"))
         writeBytes(settings, fileBytes(settings) + "Opt_MIMEPraserCFG=mime.cfg\n");
+    if (how == QLatin1String("fields after the last"))
+        writeBytes(files + QStringLiteral("HTMLToolbar.cfg"), "2:0:Cat:comment\r\n");
+    if (how == QLatin1String("copy left by a cut save"))
+        writeBytes(files + QStringLiteral("MIMETypes.cfg.halvex-backup-Ab12Cd"), "A/B\r\n.b\r\n");
+    if (how == QLatin1String("cut strip"))
+        writeBytes(files + QStringLiteral("HTMLToolbar.bmp"),
+                   fileBytes(files + QStringLiteral("HTMLToolbar.bmp")).first(3000));
+    if (how == QLatin1String("MIME setting ending in blanks"))
+        writeBytes(settings, fileBytes(settings) + "Opt_MIMEPraserCFG=" + QFile::encodeName(files) +
+                                 "gone/nothere.cfg   \n");
     if (how == QLatin1String("unpaired MIME line"))
         writeBytes(files + QStringLiteral("MIMETypes.cfg"), "TEXT/HTML\r\n.html\r\nTEXT/PLAIN\r\n");
     return files;
@@ -129,6 +140,27 @@ void TestCommandLine::optionsPrintAndExit_data()
         << QStringList{"--reset", "all"} << "changed files" << 0
         << "(Wrote the built-in [^\\n]+ \\(\\d+ lines\\)\\.\\n){3}"
         << "";
+    // OK once dropped this text without a word, and --check called the file sound.
+    QTest::newRow("check: text the file cannot keep, listed")
+        << QStringList{"--check"} << "fields after the last" << 0
+        << "HTML toolbar file [^\\n]*: ok\\n  Line 1: \":comment\" is not kept\\.\\n([^\\n]+\": "
+           "ok\\n){3}"
+        << "";
+    QTest::newRow("check: a copy left by a cut-short save, named")
+        << QStringList{"--check"} << "copy left by a cut save" << 1
+        << "(.|\\n)*MIME types file [^\\n]*: A save of this file was cut short, and a copy [^\\n]* "
+           "kept at \"[^\\n]*MIMETypes.cfg.halvex-backup-Ab12Cd\"(.|\\n)*"
+        << "";
+    // A strip cut to a third was once called sound.
+    QTest::newRow("check: a cut strip, named") << QStringList{"--check"} << "cut strip" << 1
+                                               << "(.|\\n)*Image strip [^\\n]*: [^\\n]*the file is "
+                                                  "cut short: it holds 3000 bytes, and its "
+                                                  "header calls for \\d+\\.\\n(.|\\n)*"
+                                               << "";
+    // Blanks within a path were once made one.
+    QTest::newRow("reset: a path ending in blanks, shown whole")
+        << QStringList{"--reset", "mime"} << "MIME setting ending in blanks" << 1 << ""
+        << "Cannot write \"[^\\n]*/gone/nothere.cfg   \": No such file or directory\\.\\n";
     QTest::newRow("reset of a read-only file: refused, kept")
         << QStringList{"--reset", "mime"} << "read-only file" << 1 << ""
         << "Cannot write [^\\n]*MIMETypes.cfg\": the file is read-only\\.\\n";
@@ -138,10 +170,26 @@ void TestCommandLine::optionsPrintAndExit_data()
 void TestCommandLine::deadDisplayIsSaid()
 {
     TestProfile profile;
-    const CommandLineRun run = runCommandLine({}, profile.folder() + QStringLiteral("/config"),
-                                              {}, {QStringLiteral("DISPLAY=:93")});
+    const CommandLineRun run = runCommandLine({}, profile.folder() + QStringLiteral("/config"), {},
+                                              {QStringLiteral("DISPLAY=:93")});
     QCOMPARE(run.status, 1);
     QVERIFY2(run.err.startsWith(QLatin1String("No window system was found")), qPrintable(run.err));
+}
+
+// A reset that was written once exited 1, which says that the file was left as it was, when only
+// its report could not be written.
+void TestCommandLine::unwrittenReportIsAStatusOfItsOwn()
+{
+    TestProfile profile;
+    writeDemoProfile(profile.folder());
+    const QString mime = profile.folder() + QStringLiteral("/Tarvel Halvex/MIMETypes.cfg");
+    writeBytes(mime, "changed\r\n");
+    const CommandLineRun run = runCommandLine({QStringLiteral("--reset"), QStringLiteral("mime")},
+                                              profile.folder() + QStringLiteral("/config"), {}, {},
+                                              QStringLiteral("/dev/full"));
+    QCOMPARE(run.status, 3);
+    QVERIFY2(run.err.startsWith(QLatin1String("Cannot write the results")), qPrintable(run.err));
+    QCOMPARE(fileBytes(mime), joinLineFile(defaultLines(HostFile::MimeTypes), mime));
 }
 
 void TestCommandLine::optionsPrintAndExit()

@@ -22,6 +22,7 @@ class TestErrorGuard : public QObject
 private slots:
     void guardShowsEscapedErrors_data();
     void guardShowsEscapedErrors();
+    void errorEscapingAnEventHandlerIsShown();
     void confirmationAnswers_data();
     void confirmationAnswers();
 };
@@ -58,6 +59,30 @@ void TestErrorGuard::guardShowsEscapedErrors()
     QCOMPARE(result, ranThrough);
     QCOMPARE(answerer.messages(), message.isEmpty() ? QStringList() : QStringList{message});
     QVERIFY2(answerer.surprises().isEmpty(), qPrintable(answerer.surprises().join('\n')));
+}
+
+// An error from a handler that had no guard of its own (a letter typed into the find bar) once
+// reached Qt's event loop, which ended the program with every unsaved edit.
+void TestErrorGuard::errorEscapingAnEventHandlerIsShown()
+{
+    class FailingWindow : public QWidget
+    {
+    protected:
+        bool event(QEvent* event) override
+        {
+            if (event->type() == QEvent::User)
+                failWith(QStringLiteral("Cannot filter: out of memory."));
+            return QWidget::event(event);
+        }
+    };
+    FailingWindow window;
+    window.show();
+    DialogAnswerer answerer;
+    answerer.expectMessage();
+    QCoreApplication::postEvent(&window, new QEvent(QEvent::User));
+    QCoreApplication::sendPostedEvents(&window, QEvent::User);
+    QCOMPARE(answerer.messages(), QStringList{QStringLiteral("Cannot filter: out of memory.")});
+    QVERIFY(window.isVisible());
 }
 
 void TestErrorGuard::confirmationAnswers_data()

@@ -1,6 +1,7 @@
-// halvex-open-limited EDITOR MIB [PASTE]: opens the toolbar, procedures or MIME types editor of
-// the host profile in XDG_CONFIG_HOME with its address space limited to MIB MiB (0: no limit),
-// pastes PASTE MiB of the MIME types file's lines if asked, presses OK once and then Cancel. It
+// halvex-open-limited EDITOR MIB [PASTE | find:TEXT]: opens the toolbar, procedures or MIME types
+// editor of the host profile in XDG_CONFIG_HOME with its address space limited to MIB MiB (0: no
+// limit), pastes PASTE MiB of the MIME types file's lines or types TEXT into the find bar if
+// asked, presses OK once and then Cancel. It
 // prints each message box ("box: ..."), answering No to questions, the rows the editor showed
 // ("rows: N") and the steps it can undo ("steps: N"), so that the memory test can tell what
 // happened.
@@ -18,16 +19,19 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QClipboard>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QUndoStack>
 
 #include <cstdio>
+#include <cstring>
 #include <sys/resource.h>
 
 namespace {
 
 qsizetype pasteMiB = 0;
+QString findText;
 
 void say(const QString& line)
 {
@@ -50,6 +54,8 @@ void answer(QDialog& window)
         editor.paste();
         QGuiApplication::clipboard()->clear();
     }
+    if (!findText.isEmpty())
+        control<QLineEdit>(window, "findEdit")->setText(findText);
     say(QStringLiteral("rows: %1").arg(items->model()->rowCount()));
     say(QStringLiteral("steps: %1").arg(editor.undoStack()->count()));
     clickOk(window);
@@ -69,7 +75,9 @@ int main(int argc, char* argv[])
 {
     if (argc != 3 && argc != 4)
         return 2;
-    if (argc == 4)
+    if (argc == 4 && std::strncmp(argv[3], "find:", 5) == 0)
+        findText = QString::fromLocal8Bit(argv[3] + 5);
+    else if (argc == 4)
         pasteMiB = std::strtol(argv[3], nullptr, 10);
     const QByteArray editor = argv[1];
     if (const rlim_t mib = std::strtoul(argv[2], nullptr, 10)) {

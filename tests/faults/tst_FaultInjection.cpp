@@ -238,6 +238,8 @@ QString causeOf(const QString& fault)
         {QStringLiteral("failed flush"), QStringLiteral("Input/output error")},
         {QStringLiteral("failed flush of a file with two names"),
          QStringLiteral("Input/output error")},
+        {QStringLiteral("failed flush in a read-only folder"),
+         QStringLiteral("Input/output error")},
     };
     return causes.value(fault);
 }
@@ -248,7 +250,8 @@ const QStringList faults = {"read-only file", "new file in a read-only folder",
                             "path is a folder", "empty path", "size limit",
                             // a flush that fails is a write that fails: replaced, or written in
                             // place and put back
-                            "failed flush", "failed flush of a file with two names"};
+                            "failed flush", "failed flush of a file with two names",
+                            "failed flush in a read-only folder"};
 
 } // namespace
 
@@ -347,6 +350,15 @@ void TestFaultInjection::failedSaveKeepsEditsAndOldBytes()
     if (fault != QLatin1String("empty path"))
         QVERIFY2(errors[0].contains(displayPath(profile.path)), qPrintable(errors[0]));
     QCOMPARE(profile.bytesNow(), profile.oldBytes);
+    // Written in place, the old content was copied first, beside the file or, where its folder
+    // takes no new file, in the program's own folder; put back but not surely on the disk, the
+    // copy stays.
+    const QStringList copies = WholeFile::leftCopies(profile.path);
+    for (const QString& copy : copies)
+        QCOMPARE(fileBytes(copy), profile.oldBytes);
+    QCOMPARE(!copies.isEmpty(), fault.startsWith(QLatin1String("failed flush ")));
+    for (const QString& copy : copies)
+        QFile::remove(copy);
 }
 
 HALVEX_TEST_MAIN(TestFaultInjection)

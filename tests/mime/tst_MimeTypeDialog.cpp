@@ -16,6 +16,7 @@ private slots:
     void captions();
     void fieldsComeBackUncheckedOnlyWithOk_data();
     void fieldsComeBackUncheckedOnlyWithOk();
+    void characterTheFileCannotHoldIsRefused_data();
     void characterTheFileCannotHoldIsRefused();
 };
 
@@ -39,9 +40,12 @@ void TestMimeTypeDialog::fieldsComeBackUncheckedOnlyWithOk_data()
     QTest::addColumn<QString>("result"); // "type|suffix", or "-" for nothing
 
     QTest::newRow("OK: both texts exactly, case and blanks kept")
-        << "/Html " << "X y" << true << " text/Html | .xX y";
-    QTest::newRow("OK as shown") << "" << "" << true << " text| .x";
-    QTest::newRow("Cancel: nothing") << "/b" << ".c" << false << "-";
+        << "/Html "
+        << "X y" << true << " text/Html | .xX y";
+    QTest::newRow("OK as shown") << ""
+                                 << "" << true << " text| .x";
+    QTest::newRow("Cancel: nothing") << "/b"
+                                     << ".c" << false << "-";
 }
 
 // The focus starts on OK, so that Enter takes the type as shown. Nothing typed is checked or
@@ -71,13 +75,27 @@ void TestMimeTypeDialog::fieldsComeBackUncheckedOnlyWithOk()
                 .manhattanLength() <= 2);
 }
 
-// Taken, it once failed only at the editor's OK, where the window's other changes waited on it.
+void TestMimeTypeDialog::characterTheFileCannotHoldIsRefused_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("text");
+
+    // Taken, it once failed only at the editor's OK, where the window's other changes waited on
+    // it.
+    QTest::newRow("a suffix's Omega") << "suffixEdit" << QString::fromUtf8(".\u03a9");
+    // At the start of a field it once vanished, and the file got "TEXT/CSS" without a word.
+    QTest::newRow("a type's leading byte-order mark")
+        << "mimeTypeEdit" << QString(QChar(0xFEFF)) + QStringLiteral("text/css");
+}
+
 void TestMimeTypeDialog::characterTheFileCannotHoldIsRefused()
 {
+    QFETCH(QString, field);
+    QFETCH(QString, text);
     DialogAnswerer answerer;
     bool stayedOpen = false;
     answerer.expect([&](QDialog& window) {
-        control<QLineEdit>(window, "suffixEdit")->setText(QString::fromUtf8(".\u03a9"));
+        control<QLineEdit>(window, field)->setText(text);
         clickOk(window);
         stayedOpen = window.isVisible();
         clickCancel(window);

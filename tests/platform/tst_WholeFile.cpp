@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <functional>
 #include <thread>
 #ifdef Q_OS_UNIX
 #include <csignal>
@@ -49,6 +50,26 @@ private:
     QString errorOfRead(const QString& path);
     QString errorOfWrite(const QString& path, const QByteArray& bytes);
 };
+
+namespace {
+
+// Root may search any folder: the work is done as nobody then, and as root again after it.
+QString asAnotherUserIfRoot(bool wanted, const std::function<QString()>& work)
+{
+#ifdef Q_OS_UNIX
+    if (wanted && geteuid() == 0 && seteuid(65534) == 0) {
+        const QString result = work();
+        if (seteuid(0) != 0)
+            qFatal("cannot be root again");
+        return result;
+    }
+#else
+    Q_UNUSED(wanted);
+#endif
+    return work();
+}
+
+} // namespace
 
 QString TestWholeFile::errorOfRead(const QString& path)
 {
@@ -109,6 +130,9 @@ void TestWholeFile::writeRefusalLeavesOldBytes_data()
         << "new.cfg" << false << true << "folder is read-only";
     QTest::newRow("missing folder") << "no folder/new.cfg" << false << false << "";
     QTest::newRow("path is a folder") << "" << false << false << "not a regular file";
+    // It was once said to be a read-only folder.
+    QTest::newRow("a folder that may not be searched")
+        << "closed/new.cfg" << false << false << "Permission denied";
 }
 
 void TestWholeFile::writeRefusalLeavesOldBytes()
@@ -126,9 +150,19 @@ void TestWholeFile::writeRefusalLeavesOldBytes()
     if (readOnlyFolder)
         QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
 
-    const QString message = errorOfWrite(path, "new\r\n");
+    const bool closed = name.startsWith(QLatin1String("closed/"));
+    if (closed) {
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("closed")));
+        QFile::setPermissions(dir.filePath(QStringLiteral("closed")), QFileDevice::Permissions());
+    }
+    const QString message =
+        asAnotherUserIfRoot(closed, [&] { return errorOfWrite(path, "new\r\n"); });
     QFile::setPermissions(dir.path(),
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    if (closed)
+        QFile::setPermissions(dir.filePath(QStringLiteral("closed")), QFileDevice::ReadOwner |
+                                                                          QFileDevice::WriteOwner |
+                                                                          QFileDevice::ExeOwner);
     QVERIFY2(!message.isEmpty(), "the write was not refused");
     QVERIFY2(message.contains(cause), qPrintable(message));
     QVERIFY2(message.contains(QDir::toNativeSeparators(path)), qPrintable(message));

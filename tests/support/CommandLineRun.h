@@ -13,10 +13,11 @@ struct CommandLineRun
 };
 
 // An empty language runs the program in English whatever the machine speaks; extra holds
-// "NAME=value" entries to set besides.
+// "NAME=value" entries to set besides; output names a file that takes the standard output in
+// place of the test (such as /dev/full).
 inline CommandLineRun runCommandLine(const QStringList& arguments, const QString& configHome,
-                                     const QString& language = {},
-                                     const QStringList& extra = {})
+                                     const QString& language = {}, const QStringList& extra = {},
+                                     const QString& output = {})
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
@@ -30,6 +31,8 @@ inline CommandLineRun runCommandLine(const QStringList& arguments, const QString
                            entry.section(QLatin1Char('='), 1));
     QProcess program;
     program.setProcessEnvironment(environment);
+    if (!output.isEmpty())
+        program.setStandardOutputFile(output);
     program.start(QStringLiteral(HALVEX_PROGRAM), arguments);
     if (!program.waitForFinished(30000) || program.exitStatus() != QProcess::NormalExit)
         return {};
