@@ -4,7 +4,6 @@
 #include "platform/PlacementStore.h"
 
 #include <QApplication>
-#include <QFont>
 #include <QLibraryInfo>
 #include <QTranslator>
 
@@ -71,10 +70,6 @@ void setUpCommandLine(QCoreApplication& application)
 void setUpApplication(QApplication& application)
 {
     setUpCommandLine(application);
-    // The windows' fixed sizes were laid out for 11-pixel text.
-    QFont font = QApplication::font();
-    font.setPixelSize(11);
-    QApplication::setFont(font);
     QApplication::setWindowIcon(programIcon());
     // Wayland desktops take the window's icon from the desktop entry of this name.
     QGuiApplication::setDesktopFileName(QStringLiteral("halvex-config"));

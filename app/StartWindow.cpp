@@ -2,11 +2,12 @@
 
 #include "app/HostSettings.h"
 #include "common/ErrorGuard.h"
-#include "common/HostFiles.h"
 #include "common/Glyphs.h"
+#include "common/HostFiles.h"
 #include "common/Modal.h"
 #include "common/PlacementKeys.h"
 #include "common/WindowPlacement.h"
+#include "common/WindowSizing.h"
 #include "maintenance/AdditionalFunctionsDialog.h"
 #include "mime/MimeTypesEditor.h"
 #include "procedures/ProceduresEditor.h"
@@ -19,6 +20,7 @@ StartWindow::StartWindow(QWidget* parent)
 {
     ui->setupUi(this);
     setFrameWithoutButtons(*this);
+    WindowSizing::fitToFont(*this);
     keepOpenOnEscape(*this);
     WindowPlacement::keep(this, PlacementKey::startWindow, PlacementStore::Keeps::Position);
     ui->toolbarButton->setIcon(glyphIcon(Glyph::HtmlToolbar));
@@ -33,9 +35,8 @@ StartWindow::StartWindow(QWidget* parent)
     ui->toolbarButton->setFocus();
     // A failure is shown and the window opens all the same: each editor then reports its own.
     runGuarded(this, [this] { m_hostSettings->open(); });
-    PlacementStore::setReserved([this](const QString& path) {
-        return isHostFile(path, *m_hostSettings);
-    });
+    PlacementStore::setReserved(
+        [this](const QString& path) { return isHostFile(path, *m_hostSettings); });
 }
 
 StartWindow::~StartWindow()

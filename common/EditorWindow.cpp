@@ -15,7 +15,6 @@
 #include <QContextMenuEvent>
 #include <QFile>
 #include <QGuiApplication>
-#include <QHeaderView>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMimeData>
@@ -31,7 +30,7 @@ EditorWindow::EditorWindow(QWidget* parent, HostFile file, const HostOptions& op
     : QDialog(parent), m_file(file, options), m_undoStack(new QUndoStack(this))
 {
     setDialogFrame(*this);
-    WindowPlacement::keep(this, placementKey, PlacementStore::Keeps::PositionAndState);
+    WindowPlacement::keep(this, placementKey, PlacementStore::Keeps::PositionSizeAndState);
     connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, [this] {
         m_clipboardText.reset();
         updateCommands();
@@ -447,7 +446,6 @@ void EditorWindow::setFilterText(const QString& text)
         // The proxy is reset by every change while filtering: the view opens its parents again.
         connect(m_filter, &NodeFilterModel::shownAnew, this, &EditorWindow::openShownParents);
     }
-    measureOnlyRowsInView(!text.isEmpty());
     if (!text.isEmpty())
         showModel(m_filter);
     m_filter->setText(text);
@@ -482,15 +480,6 @@ void EditorWindow::openShownParents()
         openParentsFrom(0); // before the view lays out its rows, which then need no second pass
     else
         tree->expandAll();
-}
-
-// Measuring rows for a column sized to its contents costs about what laying them out does, again
-// at every letter typed: while the find bar filters, the width fits the rows in view.
-void EditorWindow::measureOnlyRowsInView(bool inViewOnly)
-{
-    constexpr int qtDefault = 1000;
-    if (auto* tree = qobject_cast<QTreeView*>(m_view))
-        tree->header()->setResizeContentsPrecision(inViewOnly ? 0 : qtDefault);
 }
 
 void EditorWindow::openShownParentsInView()

@@ -137,7 +137,6 @@ private:
     void collapsed(const QModelIndex& parent);
     void showModel(QAbstractItemModel* shown);
     void openShownParents();
-    void measureOnlyRowsInView(bool inViewOnly);
     void openShownParentsInView();
     void openParentsFrom(int top);
     QModelIndex viewIndexOf(TreePosition at);

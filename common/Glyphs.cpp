@@ -2,10 +2,12 @@
 
 #include <QApplication>
 #include <QDialogButtonBox>
-#include <QPushButton>
 #include <QHash>
 #include <QIconEngine>
+#include <QImage>
 #include <QPainter>
+#include <QPalette>
+#include <QPushButton>
 #include <QString>
 #include <QStyle>
 #include <QStyleOption>
@@ -21,6 +23,37 @@ const char* fileName(Glyph glyph)
             return entry.file;
     }
     return "";
+}
+
+bool isDark(const QPalette& palette)
+{
+    return palette.color(QPalette::Button).lightness() < 128;
+}
+
+// The pictures are drawn for a light button: on a dark one their black and dark lines would
+// vanish, so each gets a thin outline in the button's text colour, in the room around it.
+QPixmap outlined(const QPixmap& picture, QColor outline)
+{
+    const QImage shape = picture.toImage().convertToFormat(QImage::Format_ARGB32);
+    QImage drawn(shape.size(), QImage::Format_ARGB32);
+    drawn.fill(Qt::transparent);
+    outline.setAlpha(160);
+    const auto opaque = [&](int x, int y) {
+        return x >= 0 && y >= 0 && x < shape.width() && y < shape.height() &&
+               qAlpha(shape.pixel(x, y)) > 128;
+    };
+    for (int y = 0; y < shape.height(); ++y) {
+        for (int x = 0; x < shape.width(); ++x) {
+            const bool touches =
+                opaque(x - 1, y) || opaque(x + 1, y) || opaque(x, y - 1) || opaque(x, y + 1);
+            if (!opaque(x, y) && touches)
+                drawn.setPixelColor(x, y, outline);
+        }
+    }
+    QPainter(&drawn).drawImage(0, 0, shape);
+    QPixmap result = QPixmap::fromImage(drawn);
+    result.setDevicePixelRatio(picture.devicePixelRatio());
+    return result;
 }
 
 // Reads a size of a picture from the resources only when it is first drawn. QIcon's own file
@@ -39,6 +72,8 @@ public:
         QPixmap picture = loaded(bestSize(qMax(size.width(), size.height())));
         if (picture.width() > size.width() || picture.height() > size.height())
             picture = picture.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        if (isDark(QGuiApplication::palette()))
+            picture = outlined(picture, QGuiApplication::palette().color(QPalette::ButtonText));
         if (mode != QIcon::Disabled)
             return picture;
         QStyleOption option;

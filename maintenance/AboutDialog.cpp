@@ -2,6 +2,7 @@
 
 #include "common/Glyphs.h"
 #include "common/WindowPlacement.h"
+#include "common/WindowSizing.h"
 #include "ui_AboutDialog.h"
 
 #include <QPushButton>
@@ -10,6 +11,7 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent), ui(std::make_unique
 {
     ui->setupUi(this);
     setDialogFrame(*this);
+    WindowSizing::fitToFont(*this);
     WindowPlacement::centreOnScreen(this);
     keepOpenOnEscape(*this);
     ui->programIcon->setPixmap(programIcon().pixmap(32, 32));

@@ -7,6 +7,7 @@
 #include "common/Modal.h"
 #include "common/PlacementKeys.h"
 #include "common/WindowPlacement.h"
+#include "common/WindowSizing.h"
 #include "maintenance/AboutDialog.h"
 #include "maintenance/DefaultLines.h"
 #include "ui_AdditionalFunctionsDialog.h"
@@ -16,6 +17,7 @@ AdditionalFunctionsDialog::AdditionalFunctionsDialog(QWidget* parent, const Host
 {
     ui->setupUi(this);
     setDialogFrame(*this);
+    WindowSizing::fitToFont(*this);
     WindowPlacement::keep(this, PlacementKey::additionalFunctions,
                           PlacementStore::Keeps::PositionAndState);
     ui->closeButton->setIcon(glyphIcon(Glyph::Close));

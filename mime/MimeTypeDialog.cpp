@@ -3,6 +3,7 @@
 #include "common/Glyphs.h"
 #include "common/Modal.h"
 #include "common/WindowPlacement.h"
+#include "common/WindowSizing.h"
 #include "ui_MimeTypeDialog.h"
 
 #include <QPushButton>
@@ -12,6 +13,8 @@ MimeTypeDialog::MimeTypeDialog(QWidget* parent, const MimeType& type)
 {
     ui->setupUi(this);
     setDialogFrame(*this);
+    WindowSizing::fitToFont(*this);
+    WindowSizing::letGrowInWidth(*this);
     WindowPlacement::centreOnScreen(this);
     setButtonBoxGlyphs(*ui->buttonBox);
     ui->mimeTypeEdit->setText(type.type());

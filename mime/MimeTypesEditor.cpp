@@ -2,6 +2,8 @@
 
 #include "common/PlacementKeys.h"
 #include "common/QuotedText.h"
+#include "common/WholeTextDelegate.h"
+#include "common/WindowSizing.h"
 #include "mime/MimeTypeDialog.h"
 #include "ui_MimeTypesEditor.h"
 
@@ -12,12 +14,14 @@ MimeTypesEditor::MimeTypesEditor(QWidget* parent, const HostOptions& options)
       ui(std::make_unique<Ui::MimeTypesEditor>())
 {
     ui->setupUi(this);
+    WindowSizing::fitToFont(*this);
+    WindowSizing::letGrow(*this);
     setUpList();
-    bindButton(ui->newTypeButton,
-               addCommand(
-                   tr("New type..."), EditKeys::newNode(), [this] { addType(); },
-                   [] { return true; }),
-               Glyph::NewType);
+    bindButton(
+        ui->newTypeButton,
+        addCommand(
+            tr("New type..."), EditKeys::newNode(), [this] { addType(); }, [] { return true; }),
+        Glyph::NewType);
     addEditingCommands(ui->editButton, ui->removeButton);
     ui->okButton->setIcon(glyphIcon(Glyph::Ok));
     ui->cancelButton->setIcon(glyphIcon(Glyph::Cancel));
@@ -36,8 +40,12 @@ void MimeTypesEditor::setUpList()
     setView(&list, model());
     QHeaderView& header = *list.horizontalHeader();
     header.setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    header.resizeSection(MimeTypesModel::TypeColumn, 150);
-    header.resizeSection(MimeTypesModel::SuffixColumn, 115);
+    // The suffix keeps its width and the type takes what the window gains: types are the long
+    // ones.
+    header.setStretchLastSection(false);
+    header.resizeSection(MimeTypesModel::SuffixColumn, WindowSizing::scaled(list, 115));
+    header.setSectionResizeMode(MimeTypesModel::TypeColumn, QHeaderView::Stretch);
+    list.setItemDelegate(new WholeTextDelegate(&list));
     const int rowHeight = list.fontMetrics().height() + 4;
     list.verticalHeader()->setMinimumSectionSize(rowHeight);
     list.verticalHeader()->setDefaultSectionSize(rowHeight);
@@ -69,8 +77,7 @@ std::optional<MimeType> MimeTypesEditor::askNode(const MimeType& type)
 }
 
 // After the selected row, or last.
-MimeTypesEditor::Paste MimeTypesEditor::readPaste(const QString& text,
-                                                  TreePosition selected) const
+MimeTypesEditor::Paste MimeTypesEditor::readPaste(const QString& text, TreePosition selected) const
 {
     MimeTypesPaste read = readMimeTypesPaste(text);
     const TreePosition first{selected.isValid() ? selected.top + 1 : model()->rowCount(), -1};

@@ -1,18 +1,24 @@
 #include "mime/MimeTypesModel.h"
 
+#include "common/ListRoom.h"
+#include "common/NodeDrag.h"
+#include "common/RowRoom.h"
 #include "common/TextMatch.h"
 
-#include "common/NodeDrag.h"
-#include "common/ListRoom.h"
-#include "common/RowRoom.h"
-
 #include <QColor>
+#include <QGuiApplication>
+#include <QPalette>
 
 #include <algorithm>
 
 namespace {
 
-const QColor duplicateColour(0xb0, 0x10, 0x10);
+// A dark red on a light list, a light one on a dark list: readable on both.
+QColor duplicateColour()
+{
+    const bool dark = QGuiApplication::palette().color(QPalette::Base).lightness() < 128;
+    return dark ? QColor(0xff, 0x80, 0x80) : QColor(0xb0, 0x10, 0x10);
+}
 
 // Counted by the text's 64-bit hash rather than the text: on long lists a table of numbers stays
 // in the processor's cache where one of strings does not. Two different texts would have to
@@ -158,7 +164,7 @@ QVariant MimeTypesModel::data(const QModelIndex& index, int role) const
         return index.column() == TypeColumn ? entry.type() : entry.suffix();
     case Qt::ForegroundRole:
         if (isDuplicate(index.row(), index.column()))
-            return duplicateColour;
+            return duplicateColour();
         return {};
     case Qt::ToolTipRole:
         return duplicateNote(index.row(), index.column());

@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QPoint>
+#include <QSize>
 #include <QString>
 
 #include <functional>
@@ -13,17 +14,17 @@ class QWidget;
 
 // Keeps a window's placement between runs, in the per-user key
 // "Software\<company>\<application title>\<window key>" (the registry on Windows, an INI file
-// in the user's configuration folder elsewhere). The position kept is the client area's, which
-// comes back exactly however the window manager frames the window.
+// in the user's configuration folder elsewhere). The position and size kept are the client
+// area's, which come back exactly however the window manager frames the window.
 class PlacementStore : public QObject
 {
     Q_OBJECT
 
 public:
-    enum class Keeps { Position, PositionAndState };
+    enum class Keeps { Position, PositionAndState, PositionSizeAndState };
 
     // key names the window on disk: stored placements are found by it, so it never changes.
-    PlacementStore(QWidget* form, QString key, Keeps keeps);
+    PlacementStore(QWidget* window, QString key, Keeps keeps);
 
     // Shared by every store: the company name and whether the application title is part of
     // the key.
@@ -39,7 +40,10 @@ public:
     // settings folder).
     static QString placementFilePath();
 
-    // Moves the window to its saved placement; false when nothing usable was saved.
+    // Gives the window its saved size, and moves it to its saved placement; false when no
+    // position was saved, or one whose title bar no screen shows any more (the window is then
+    // placed anew). A size that no screen holds any more is brought within the screen the
+    // window opens on.
     bool restorePlacement();
     void savePlacement();
 
@@ -49,8 +53,11 @@ private:
     // the program, and a file of the host's would lose its content.
     std::unique_ptr<QSettings> openSettings() const;
     std::optional<QPoint> savedPosition(QSettings& settings) const;
+    std::optional<QSize> savedSize(QSettings& settings) const;
+    bool keepsState() const { return m_keeps != Keeps::Position; }
+    bool keepsSize() const { return m_keeps == Keeps::PositionSizeAndState; }
 
-    QWidget* m_form;
+    QWidget* m_window;
     QString m_key;
     Keeps m_keeps;
 };

@@ -1,23 +1,24 @@
 #include "procedures/CodeField.h"
 
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QPlainTextEdit>
 #include <QTextDocument>
 
-QFont codeFont()
+QFont codeFont(const QFont& windowFont)
 {
     const QString courier = QStringLiteral("Courier New");
     QFont font = QFontDatabase::families().contains(courier)
                      ? QFont(courier)
                      : QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    // One pixel above the 11-pixel text of the windows: fixed-pitch letters look smaller.
-    font.setPixelSize(12);
+    // One pixel above the text of the windows: fixed-pitch letters look smaller.
+    font.setPixelSize(QFontInfo(windowFont).pixelSize() + 1);
     return font;
 }
 
 void setUpCodeField(QPlainTextEdit& field)
 {
-    field.setFont(codeFont());
+    field.setFont(codeFont(field.font()));
     field.setLineWrapMode(QPlainTextEdit::NoWrap);
     field.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     field.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

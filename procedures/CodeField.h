@@ -7,7 +7,7 @@ class QPlainTextEdit;
 
 // "Courier New" where it is installed, else the system's fixed-pitch font, so that indented
 // code stays aligned.
-QFont codeFont();
+QFont codeFont(const QFont& windowFont);
 
 // A multi-line code field: the code font, no wrapping, both scroll bars, Tab moves the focus.
 void setUpCodeField(QPlainTextEdit& field);

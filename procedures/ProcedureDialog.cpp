@@ -3,6 +3,7 @@
 #include "common/Glyphs.h"
 #include "common/Modal.h"
 #include "common/WindowPlacement.h"
+#include "common/WindowSizing.h"
 #include "procedures/CodeField.h"
 #include "ui_ProcedureDialog.h"
 
@@ -11,6 +12,8 @@ ProcedureDialog::ProcedureDialog(QWidget* parent, const Procedure& procedure)
 {
     ui->setupUi(this);
     setDialogFrame(*this);
+    WindowSizing::fitToFont(*this);
+    WindowSizing::letGrow(*this);
     WindowPlacement::centreOnScreen(this);
     ui->okButton->setIcon(glyphIcon(Glyph::Ok));
     ui->cancelButton->setIcon(glyphIcon(Glyph::Cancel));

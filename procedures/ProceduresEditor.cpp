@@ -2,6 +2,8 @@
 
 #include "common/PlacementKeys.h"
 #include "common/QuotedText.h"
+#include "common/WholeTextDelegate.h"
+#include "common/WindowSizing.h"
 #include "procedures/CodeField.h"
 #include "procedures/ProcedureDialog.h"
 #include "ui_ProceduresEditor.h"
@@ -11,8 +13,11 @@ ProceduresEditor::ProceduresEditor(QWidget* parent, const HostOptions& options)
       ui(std::make_unique<Ui::ProceduresEditor>())
 {
     ui->setupUi(this);
+    WindowSizing::fitToFont(*this);
+    WindowSizing::letGrow(*this);
     setView(ui->itemsView, model());
     ui->itemsView->viewport()->setAttribute(Qt::WA_Hover);
+    ui->itemsView->setItemDelegate(new WholeTextDelegate(ui->itemsView));
     setUpCodeField(*ui->codePreview);
     bindButton(ui->newCodeButton,
                addCommand(

@@ -3,6 +3,7 @@
 #include "common/Glyphs.h"
 #include "common/Modal.h"
 #include "common/WindowPlacement.h"
+#include "common/WindowSizing.h"
 #include "toolbar/ImageIndexChooser.h"
 #include "ui_CategoryDialog.h"
 
@@ -14,10 +15,12 @@ CategoryDialog::CategoryDialog(QWidget* parent, const ToolbarCategory& category,
 {
     ui->setupUi(this);
     setDialogFrame(*this);
+    WindowSizing::fitToFont(*this);
+    WindowSizing::letGrowInWidth(*this);
     WindowPlacement::centreOnScreen(this);
     setButtonBoxGlyphs(*ui->buttonBox);
-    m_imageChooser = new ImageIndexChooser(ui->imageIndexSpin, ui->imageView,
-                                           ui->enlargedImageView, images);
+    m_imageChooser =
+        new ImageIndexChooser(ui->imageIndexSpin, ui->imageView, ui->enlargedImageView, images);
     ui->captionEdit->setText(category.caption());
     m_imageChooser->setImageIndex(category.image());
     ui->buttonBox->button(QDialogButtonBox::Ok)->setFocus();
@@ -25,9 +28,8 @@ CategoryDialog::CategoryDialog(QWidget* parent, const ToolbarCategory& category,
 
 CategoryDialog::~CategoryDialog() = default;
 
-std::optional<ToolbarCategory> CategoryDialog::edit(QWidget* parent,
-                                                    const ToolbarCategory& category,
-                                                    const ImageList& images)
+std::optional<ToolbarCategory>
+CategoryDialog::edit(QWidget* parent, const ToolbarCategory& category, const ImageList& images)
 {
     CategoryDialog dialog(parent, category, images);
     if (Modal::exec(dialog) != QDialog::Accepted)

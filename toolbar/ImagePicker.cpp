@@ -2,6 +2,7 @@
 
 #include "common/Modal.h"
 #include "common/WindowPlacement.h"
+#include "common/WindowSizing.h"
 #include "toolbar/ImageList.h"
 
 #include <QAbstractListModel>
@@ -113,10 +114,10 @@ ImagePicker::ImagePicker(QWidget* parent, const ImageList& images, int current)
     // last pixel.
     const int frame =
         2 * m_grid->frameWidth() + style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 2;
-    m_grid->setFixedSize(columns * cell + frame, shownRows * cell + 2 * m_grid->frameWidth() + 4);
+    m_grid->setMinimumSize(columns * cell + frame, shownRows * cell + 2 * m_grid->frameWidth() + 4);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_grid);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    WindowSizing::letGrow(*this);
     const QModelIndex shown = m_grid->model()->index(std::clamp(current, 0, images.count() - 1), 0);
     m_grid->setCurrentIndex(shown);
     m_grid->scrollTo(shown);

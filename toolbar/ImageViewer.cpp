@@ -3,6 +3,7 @@
 #include "common/Glyphs.h"
 #include "common/Modal.h"
 #include "common/WindowPlacement.h"
+#include "common/WindowSizing.h"
 #include "toolbar/Picture.h"
 #include "ui_ImageViewer.h"
 
@@ -22,6 +23,8 @@ ImageViewer::ImageViewer(QWidget* parent, const QImage& picture)
 {
     ui->setupUi(this);
     setDialogFrame(*this);
+    WindowSizing::fitToFont(*this);
+    WindowSizing::letGrow(*this);
     WindowPlacement::centreOnScreen(this);
     keepOpenOnEscape(*this);
     ui->okButton->setIcon(glyphIcon(Glyph::Ok));
@@ -41,18 +44,21 @@ void ImageViewer::view(QWidget* parent, const QString& fileName)
     Modal::exec(viewer);
 }
 
-// The size of the window is its outer one, frame and title bar included: the picture and the
-// button bar, at least 200 x 200. The viewer is not shown yet, so its frame is taken to be that
-// of the window it opens over. A picture larger than the screen is scrolled in a viewer that
-// the screen holds.
+// The size the window opens at, and its smallest, is its outer one, frame and title bar
+// included: the picture and the button bar, at least 200 x 200. The viewer is not shown yet, so its
+// frame is taken to be that of the window it opens over. A picture larger than the screen is
+// scrolled in a viewer that the screen holds.
 void ImageViewer::fitToPicture()
 {
     const QSize picture = ui->pictureLabel->size();
-    const QSize outer(std::max(picture.width(), smallestSide),
-                      std::max(picture.height() + buttonBarHeight, smallestSide));
+    const int smallest = WindowSizing::scaled(*this, smallestSide);
+    const QSize outer(
+        std::max(picture.width(), smallest),
+        std::max(picture.height() + WindowSizing::scaled(*this, buttonBarHeight), smallest));
     const QMargins frame = WindowPlacement::expectedFrameMargins(*this);
     QSize client = outer.shrunkBy(frame);
     if (const QScreen* screen = parentWidget() ? parentWidget()->screen() : this->screen())
         client = client.boundedTo(screen->availableGeometry().size().shrunkBy(frame));
-    setFixedSize(client);
+    resize(client);
+    setMinimumSize(client);
 }

@@ -3,6 +3,7 @@
 #include "common/Glyphs.h"
 #include "common/Modal.h"
 #include "common/WindowPlacement.h"
+#include "common/WindowSizing.h"
 #include "toolbar/ImageIndexChooser.h"
 #include "ui_TagDialog.h"
 
@@ -11,12 +12,14 @@ TagDialog::TagDialog(QWidget* parent, const ToolbarTag& tag, const ImageList& im
 {
     ui->setupUi(this);
     setDialogFrame(*this);
+    WindowSizing::fitToFont(*this);
+    WindowSizing::letGrowInWidth(*this);
     WindowPlacement::centreOnScreen(this);
     ui->selectedTextButton->setIcon(glyphIcon(Glyph::SelectedTextMacro));
     ui->newLineButton->setIcon(glyphIcon(Glyph::NewLineMacro));
     setButtonBoxGlyphs(*ui->buttonBox);
-    m_imageChooser = new ImageIndexChooser(ui->imageIndexSpin, ui->imageView,
-                                           ui->enlargedImageView, images);
+    m_imageChooser =
+        new ImageIndexChooser(ui->imageIndexSpin, ui->imageView, ui->enlargedImageView, images);
     connect(ui->selectedTextButton, &QPushButton::clicked, this,
             &TagDialog::insertSelectedTextMacro);
     connect(ui->newLineButton, &QPushButton::clicked, this, &TagDialog::insertNewLineMacro);

@@ -3,6 +3,7 @@
 #include "common/HostOptions.h"
 #include "common/PlacementKeys.h"
 #include "common/QuotedText.h"
+#include "common/WindowSizing.h"
 #include "platform/ExternalProgram.h"
 #include "toolbar/CategoryDialog.h"
 #include "toolbar/ImageList.h"
@@ -22,6 +23,8 @@ ToolbarEditor::ToolbarEditor(QWidget* parent, const HostOptions& options)
       ui(std::make_unique<Ui::ToolbarEditor>()), m_options(options), m_images(new ImageList(this))
 {
     ui->setupUi(this);
+    WindowSizing::fitToFont(*this);
+    WindowSizing::letGrow(*this);
     m_images->setObjectName(QStringLiteral("imageList"));
     setUpTree();
     setUpCommands();
@@ -37,9 +40,8 @@ void ToolbarEditor::setUpTree()
     setView(&tree, model());
     tree.setItemDelegate(new ToolbarItemDelegate(*m_images, &tree));
     tree.viewport()->setAttribute(Qt::WA_Hover);
-    // Long tags scroll sideways instead of being cut short.
-    tree.header()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    tree.header()->setStretchLastSection(false);
+    // A long tag ends in "…" where the window is narrower than it, and its tooltip shows it.
+    tree.header()->setStretchLastSection(true);
     connect(m_images, &ImageList::changed, tree.viewport(), qOverload<>(&QWidget::update));
 }
 

@@ -6,7 +6,7 @@
 #include <QPainter>
 
 ToolbarItemDelegate::ToolbarItemDelegate(const ImageList& images, QObject* parent)
-    : QStyledItemDelegate(parent), m_images(images)
+    : WholeTextDelegate(parent), m_images(images)
 {
 }
 

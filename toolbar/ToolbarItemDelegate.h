@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QStyledItemDelegate>
+#include "common/WholeTextDelegate.h"
 
 class ImageList;
 
@@ -8,7 +8,7 @@ class ImageList;
 // that a refilled list shows at the next repaint and a large tree needs no picture per node.
 // Every node keeps room for an image; a node whose index lies outside the list shows none. The
 // node under the mouse is lit, which not every style does by itself.
-class ToolbarItemDelegate : public QStyledItemDelegate
+class ToolbarItemDelegate : public WholeTextDelegate
 {
     Q_OBJECT
 

@@ -3,6 +3,7 @@
 #include "common/Glyphs.h"
 #include "common/Modal.h"
 #include "common/WindowPlacement.h"
+#include "common/WindowSizing.h"
 #include "ui_UpdateImagesPrompt.h"
 
 namespace {
@@ -18,10 +19,11 @@ UpdateImagesPrompt::UpdateImagesPrompt(QWidget* parent)
     ui->setupUi(this);
     setFrameWithoutButtons(*this);
     WindowPlacement::placeFrameAt(this, designedPlace);
-    // The prompt speaks larger than the other windows, which use 11-pixel text.
+    // The prompt speaks larger than the other windows: 16 pixels to their 11, as designed.
     QFont promptFont = ui->promptLabel->font();
-    promptFont.setPixelSize(16);
+    promptFont.setPixelSize(WindowSizing::scaled(*this, 16));
     ui->promptLabel->setFont(promptFont);
+    WindowSizing::fitToFont(*this);
     ui->updateButton->setIcon(glyphIcon(Glyph::Update));
     ui->cancelButton->setIcon(glyphIcon(Glyph::Cancel));
 }

@@ -3,6 +3,7 @@
 #include "common/EditorWindow.h"
 #include "common/ErrorGuard.h"
 #include "common/Modal.h"
+#include "common/WindowSizing.h"
 #include "platform/AppError.h"
 #include "toolbar/UpdateImagesPrompt.h"
 #include "tools/DemoProfile.h"
@@ -16,7 +17,9 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPainter>
+#include <QPalette>
 #include <QPushButton>
+#include <QStyle>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTreeView>
@@ -201,12 +204,19 @@ void pickerTour(Tour& tour, QDialog& tag)
     QCoreApplication::sendEvent(spin, &f4);
 }
 
+// A little wider than the editor opens, as a user makes it, so that every tag shows whole.
+void widenToShowEveryTag(QDialog& editor)
+{
+    editor.resize(editor.minimumWidth() + WindowSizing::scaled(editor, 110), editor.height());
+}
+
 void toolbarTour(Tour& tour, QDialog& editor)
 {
     auto* tree = tour.control<QTreeView>(editor, "itemsView");
     if (!tree || tree->model()->rowCount() < 3)
         return;
     tour.select(*tree, 0, QStringLiteral("Bold"));
+    widenToShowEveryTag(editor);
     tour.picture(editor, "toolbar-editor");
     tour.pictureNextMenu(editor, "toolbar-context-menu");
     QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(),
@@ -252,6 +262,47 @@ void additionalTour(Tour& tour, QDialog& additional)
     tour.click(additional, "aboutButton");
 }
 
+// The colours of a dark desktop, as Fusion draws them.
+QPalette darkPalette()
+{
+    QPalette dark;
+    const QColor window(0x35, 0x35, 0x35);
+    const QColor text(0xee, 0xee, 0xee);
+    for (const QPalette::ColorRole role :
+         {QPalette::Window, QPalette::Button, QPalette::AlternateBase})
+        dark.setColor(role, window);
+    dark.setColor(QPalette::Base, QColor(0x23, 0x23, 0x23));
+    for (const QPalette::ColorRole role :
+         {QPalette::WindowText, QPalette::Text, QPalette::ButtonText, QPalette::ToolTipText})
+        dark.setColor(role, text);
+    dark.setColor(QPalette::ToolTipBase, QColor(0x23, 0x23, 0x23));
+    dark.setColor(QPalette::Highlight, QColor(0x2a, 0x82, 0xda));
+    dark.setColor(QPalette::HighlightedText, Qt::white);
+    dark.setColor(QPalette::Link, QColor(0x5a, 0xaa, 0xff));
+    for (const QPalette::ColorRole role :
+         {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        dark.setColor(QPalette::Disabled, role, QColor(0x80, 0x80, 0x80));
+    return dark;
+}
+
+// The toolbar editor again, in Fusion's style with a dark palette.
+void darkTour(Tour& tour, StartWindow& start)
+{
+    const QPalette light = QApplication::palette();
+    const QString style = QApplication::style()->name();
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    QApplication::setPalette(darkPalette());
+    tour.then([&](QDialog& editor) {
+        if (auto* tree = tour.control<QTreeView>(editor, "itemsView"))
+            tour.select(*tree, 0, QStringLiteral("Bold"));
+        widenToShowEveryTag(editor);
+        tour.picture(editor, "toolbar-editor-dark");
+    });
+    tour.click(start, "toolbarButton");
+    QApplication::setStyle(style);
+    QApplication::setPalette(light);
+}
+
 void tourEveryWindow(Tour& tour)
 {
     StartWindow start;
@@ -268,6 +319,7 @@ void tourEveryWindow(Tour& tour)
     tour.click(start, "mimeTypesButton");
     tour.then([&](QDialog& additional) { additionalTour(tour, additional); });
     tour.click(start, "additionalButton");
+    darkTour(tour, start);
 }
 
 const QStringList everyPicture = {
@@ -275,7 +327,8 @@ const QStringList everyPicture = {
     "toolbar-context-menu", "tag-properties",       "image-picker",
     "category-properties",  "view-image",           "update-images",
     "procedures-editor",    "procedure-properties", "mime-types-editor",
-    "mime-type-properties", "additional",           "about"};
+    "mime-type-properties", "additional",           "about",
+    "toolbar-editor-dark"};
 
 } // namespace
 

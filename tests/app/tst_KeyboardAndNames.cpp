@@ -15,6 +15,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopeGuard>
+#include <QScreen>
+#include <QStyle>
 #include <QStyleOptionButton>
 #include <QTreeView>
 
@@ -136,6 +139,15 @@ QString cutCaption(const QWidget& widget)
                 ? metrics.boundingRect(room, Qt::TextWordWrap | label->alignment(), text).size()
                 : metrics.size(Qt::TextShowMnemonic, text);
     }
+    const bool field =
+        qobject_cast<const QLineEdit*>(&widget) || qobject_cast<const QAbstractSpinBox*>(&widget);
+    if (field && !qobject_cast<const QAbstractSpinBox*>(widget.parentWidget())) {
+        // A field's text is cut when the field inside its frame is lower than a line of text.
+        const int frame = widget.style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
+        text = widget.objectName();
+        room = widget.rect().adjusted(frame, frame, -frame, -frame);
+        needed = QSize(0, metrics.height());
+    }
     if (text.isEmpty() || (needed.width() <= room.width() && needed.height() <= room.height()))
         return {};
     return QStringLiteral("\"%1\" needs %2x%3 in %4x%5")
@@ -179,35 +191,55 @@ void TestKeyboardAndNames::initTestCase()
 void TestKeyboardAndNames::designedSizeHoldsEveryCaption_data()
 {
     QTest::addColumn<QString>("window");
-    QTest::addColumn<QSize>("size"); // the client area
+    QTest::addColumn<int>("font");   // the desktop's, in pixels
+    QTest::addColumn<QSize>("size"); // the client area at 11 pixels
 
     const QMap<QString, QSize> sizes = {
-        {"StartWindow", {219, 206}},       {"ToolbarEditor", {417, 272}},
-        {"TagDialog", {297, 182}},         {"CategoryDialog", {310, 118}},
-        {"UpdateImagesPrompt", {201, 126}}, {"ProceduresEditor", {439, 281}},
-        {"ProcedureDialog", {315, 213}},   {"MimeTypesEditor", {394, 247}},
-        {"MimeTypeDialog", {267, 120}},    {"AdditionalFunctionsDialog", {190, 246}},
+        {"StartWindow", {219, 206}},
+        {"ToolbarEditor", {417, 272}},
+        {"TagDialog", {297, 182}},
+        {"CategoryDialog", {310, 118}},
+        {"UpdateImagesPrompt", {201, 126}},
+        {"ProceduresEditor", {439, 281}},
+        {"ProcedureDialog", {315, 213}},
+        {"MimeTypesEditor", {394, 247}},
+        {"MimeTypeDialog", {267, 120}},
+        {"AdditionalFunctionsDialog", {190, 246}},
         {"AboutDialog", {298, 213}},
         // The viewer fits its picture; the demo strip takes its smallest size.
         {"ImageViewer", {200, 200}},
     };
-    for (const QString& window : everyWindow)
-        QTest::newRow(qPrintable(window)) << window << sizes.value(window);
+    for (const int font : {11, 14, 20}) {
+        for (const QString& window : everyWindow)
+            QTest::addRow("%s at %d pixels", qPrintable(window), font)
+                << window << font << sizes.value(window);
+    }
 }
 
-// Laid out by Qt's layouts, a window takes the size its controls ask for: a control that asks
-// for more, or a layout's margins, would change the designed size; one that takes less than its
-// caption needs cuts the caption off.
+// Laid out by Qt's layouts, a window takes the size its controls ask for: at the 11-pixel font
+// it was designed for, a control that asks for more, or a layout's margins, would change the
+// designed size. The program once set that font for itself whatever the desktop's was: at the
+// desktop's own font a window is as large as its texts need, and no caption or field is cut.
 void TestKeyboardAndNames::designedSizeHoldsEveryCaption()
 {
     QFETCH(QString, window);
+    QFETCH(int, font);
     QFETCH(QSize, size);
+    QFont desktopFont = QApplication::font();
+    desktopFont.setPixelSize(font);
+    QApplication::setFont(desktopFont);
+    const auto designedFontAgain = qScopeGuard([] { useDesignedFont(); });
     DemoHost host;
     const std::unique_ptr<QDialog> shown = makeWindow(window, host);
     QVERIFY(shown);
     shown->show();
     QVERIFY(QTest::qWaitForWindowExposed(shown.get()));
-    QCOMPARE(shown->size(), size);
+    if (font == 11)
+        QCOMPARE(shown->size(), size);
+    const QSize screen = shown->screen()->availableGeometry().size();
+    QVERIFY2(shown->width() >= size.width() && shown->height() >= size.height() &&
+                 shown->width() <= screen.width() && shown->height() <= screen.height(),
+             qPrintable(QStringLiteral("%1x%2").arg(shown->width()).arg(shown->height())));
     QStringList cut;
     for (const QWidget* widget : shown->findChildren<QWidget*>()) {
         if (widget->isVisible() && !cutCaption(*widget).isEmpty())
@@ -246,8 +278,7 @@ void TestKeyboardAndNames::tabVisitsTheControlsInOrder_data()
          {"captionEdit", "codeEdit", "okButton", "cancelButton", "selectedTextButton"}},
         // Tab leaves the list.
         {"MimeTypesEditor",
-         {"okButton", "cancelButton", "newTypeButton", "editButton", "removeButton",
-          "itemsView"}},
+         {"okButton", "cancelButton", "newTypeButton", "editButton", "removeButton", "itemsView"}},
         {"MimeTypeDialog", {"buttonBox", "mimeTypeEdit", "suffixEdit"}},
         // Through both group boxes.
         {"AdditionalFunctionsDialog",
@@ -310,10 +341,9 @@ void TestKeyboardAndNames::everyFieldIsNamed()
     QStringList unnamed;
     for (QWidget* field : shown->findChildren<QWidget*>()) {
         const auto* picture = qobject_cast<QLabel*>(field);
-        const bool isField = qobject_cast<QLineEdit*>(field) ||
-                             qobject_cast<QAbstractSpinBox*>(field) ||
-                             qobject_cast<QAbstractScrollArea*>(field) ||
-                             (picture && !picture->pixmap().isNull());
+        const bool isField =
+            qobject_cast<QLineEdit*>(field) || qobject_cast<QAbstractSpinBox*>(field) ||
+            qobject_cast<QAbstractScrollArea*>(field) || (picture && !picture->pixmap().isNull());
         // A spin edit's line edit and a list's header are spoken as part of their control.
         const bool isPart = qobject_cast<QAbstractSpinBox*>(field->parentWidget()) ||
                             qobject_cast<QHeaderView*>(field);
@@ -366,15 +396,18 @@ void TestKeyboardAndNames::keysRunTheFocusedButton_data()
     QTest::addColumn<QString>("opened");
 
     QTest::newRow("Enter on MIME types opens its editor")
-        << "StartWindow" << "mimeTypesButton" << int(Qt::Key_Return) << "MimeTypesEditor";
+        << "StartWindow"
+        << "mimeTypesButton" << int(Qt::Key_Return) << "MimeTypesEditor";
     QTest::newRow("Enter on New category, not OK")
-        << "ToolbarEditor" << "newCategoryButton" << int(Qt::Key_Return) << "CategoryDialog";
+        << "ToolbarEditor"
+        << "newCategoryButton" << int(Qt::Key_Return) << "CategoryDialog";
     QTest::newRow("Space on View images")
-        << "ToolbarEditor" << "viewImagesButton" << int(Qt::Key_Space) << "ImageViewer";
-    QTest::newRow("Space on New type")
-        << "MimeTypesEditor" << "newTypeButton" << int(Qt::Key_Space) << "MimeTypeDialog";
-    QTest::newRow("Enter on About")
-        << "AdditionalFunctionsDialog" << "aboutButton" << int(Qt::Key_Enter) << "AboutDialog";
+        << "ToolbarEditor"
+        << "viewImagesButton" << int(Qt::Key_Space) << "ImageViewer";
+    QTest::newRow("Space on New type") << "MimeTypesEditor"
+                                       << "newTypeButton" << int(Qt::Key_Space) << "MimeTypeDialog";
+    QTest::newRow("Enter on About") << "AdditionalFunctionsDialog"
+                                    << "aboutButton" << int(Qt::Key_Enter) << "AboutDialog";
 }
 
 void TestKeyboardAndNames::keysRunTheFocusedButton()
@@ -405,14 +438,22 @@ void TestKeyboardAndNames::enterInAFieldPressesOk_data()
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("field");
 
-    QTest::newRow("toolbar tree") << "ToolbarEditor" << "itemsView";
-    QTest::newRow("procedures tree") << "ProceduresEditor" << "itemsView";
-    QTest::newRow("code preview") << "ProceduresEditor" << "codePreview";
-    QTest::newRow("MIME list") << "MimeTypesEditor" << "itemsView";
-    QTest::newRow("tag template") << "TagDialog" << "tagEdit";
-    QTest::newRow("image spin edit") << "CategoryDialog" << "imageIndexSpin";
-    QTest::newRow("procedure caption") << "ProcedureDialog" << "captionEdit";
-    QTest::newRow("suffix") << "MimeTypeDialog" << "suffixEdit";
+    QTest::newRow("toolbar tree") << "ToolbarEditor"
+                                  << "itemsView";
+    QTest::newRow("procedures tree") << "ProceduresEditor"
+                                     << "itemsView";
+    QTest::newRow("code preview") << "ProceduresEditor"
+                                  << "codePreview";
+    QTest::newRow("MIME list") << "MimeTypesEditor"
+                               << "itemsView";
+    QTest::newRow("tag template") << "TagDialog"
+                                  << "tagEdit";
+    QTest::newRow("image spin edit") << "CategoryDialog"
+                                     << "imageIndexSpin";
+    QTest::newRow("procedure caption") << "ProcedureDialog"
+                                       << "captionEdit";
+    QTest::newRow("suffix") << "MimeTypeDialog"
+                            << "suffixEdit";
 }
 
 void TestKeyboardAndNames::enterInAFieldPressesOk()

@@ -151,6 +151,7 @@ private slots:
     void textTheFileCannotKeepIsNoted();
     void copyLeftByACutSaveIsOfferedBack_data();
     void copyLeftByACutSaveIsOfferedBack();
+    void editorOpensAtTheSizeItWasLeft();
     void closingWithoutOkWritesNothing_data();
     void closingWithoutOkWritesNothing();
     void anotherEditorsLinesAreRefused();
@@ -558,6 +559,25 @@ void TestEditorWindow::copyLeftByACutSaveIsOfferedBack()
     Modal::exec(editor);
     QCOMPARE(host.bytes(HostFile::MimeTypes), putBack ? mimeFile : QByteArray("A/B\r\n.a\r\n"));
     QCOMPARE(QFile::exists(copy), !putBack);
+}
+
+// The editors once had one size, too small for a real toolbar's tags.
+void TestEditorWindow::editorOpensAtTheSizeItWasLeft()
+{
+    const QSize left(640, 430);
+    EditorOnFile on(QStringLiteral("toolbar"));
+    DialogAnswerer answerer;
+    answerer.expect([&](QDialog& window) {
+        window.resize(left);
+        window.reject();
+    });
+    Modal::exec(*on.editor);
+    ToolbarEditor again(nullptr, on.host.options);
+    answerer.expect([&](QDialog& window) {
+        QCOMPARE(window.size(), left);
+        window.reject();
+    });
+    Modal::exec(again);
 }
 
 void TestEditorWindow::closingWithoutOkWritesNothing_data()

@@ -1,8 +1,11 @@
 #include "common/Glyphs.h"
 #include "support/TestMain.h"
 
+#include <QGuiApplication>
 #include <QImage>
+#include <QPalette>
 #include <QPixmap>
+#include <QScopeGuard>
 
 namespace {
 
@@ -32,6 +35,7 @@ private slots:
     void glyphShowsItsOwnRenders_data();
     void glyphShowsItsOwnRenders();
     void everyCommandHasItsOwnPicture();
+    void glyphsStayVisibleOnDarkButtons();
     void programIconHasEveryRender_data();
     void programIconHasEveryRender();
     void windowsShowTheProgramIcon();
@@ -73,6 +77,28 @@ void TestGlyphs::everyCommandHasItsOwnPicture()
             QVERIFY2(one != shown(glyphIcon(everyGlyph[j].glyph), 16, 1.0),
                      qPrintable(QStringLiteral("%1 looks like %2")
                                     .arg(everyGlyph[i].file, everyGlyph[j].file)));
+    }
+}
+
+// Drawn for light buttons, the pictures' black lines once vanished on a dark desktop's buttons:
+// there each gets an outline in the button's text colour.
+void TestGlyphs::glyphsStayVisibleOnDarkButtons()
+{
+    const QPalette light = QGuiApplication::palette();
+    QPalette dark = light;
+    dark.setColor(QPalette::Button, QColor(0x35, 0x35, 0x35));
+    dark.setColor(QPalette::ButtonText, QColor(0xee, 0xee, 0xee));
+    QGuiApplication::setPalette(dark);
+    const auto lightAgain = qScopeGuard([&] { QGuiApplication::setPalette(light); });
+    for (const GlyphFile& entry : everyGlyph) {
+        const QImage onDark = shown(glyphIcon(entry.glyph), 16, 1.0);
+        const QImage drawn = render(QString::fromLatin1(entry.file), 16);
+        bool outlined = false;
+        for (int y = 0; y < drawn.height() && !outlined; ++y) {
+            for (int x = 0; x < drawn.width() && !outlined; ++x)
+                outlined = qAlpha(drawn.pixel(x, y)) == 0 && qGray(onDark.pixel(x, y)) > 100;
+        }
+        QVERIFY2(outlined, entry.file);
     }
 }
 

@@ -14,6 +14,7 @@
 #include "mime/MimeTypesEditor.h"
 #include "procedures/ProceduresEditor.h"
 #include "support/Controls.h"
+#include "support/TestMain.h"
 #include "toolbar/ToolbarEditor.h"
 
 #include <QAbstractItemView>
@@ -86,6 +87,7 @@ int main(int argc, char* argv[])
     }
     GuardedApplication application(argc, argv);
     setUpApplication(application);
+    useDesignedFont();
     HostSettings settings;
     settings.open();
     Modal::setHook(answer);

@@ -10,6 +10,7 @@
 #include "mime/MimeTypeDialog.h"
 #include "mime/MimeTypesEditor.h"
 #include "support/Controls.h"
+#include "support/TestMain.h"
 
 #include <QAbstractItemModel>
 #include <QApplication>
@@ -58,6 +59,7 @@ int main(int argc, char* argv[])
 {
     GuardedApplication application(argc, argv);
     setUpApplication(application);
+    useDesignedFont();
     HostSettings settings;
     settings.open();
     Modal::setHook(answer);

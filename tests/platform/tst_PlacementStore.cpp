@@ -3,6 +3,7 @@
 #include "support/TestProfile.h"
 
 #include <QDialog>
+#include <QScreen>
 #include <QSettings>
 
 namespace {
@@ -29,8 +30,8 @@ private slots:
     void keyPathNamesCompanyTitleAndClass();
     void savedPlacementComesBack_data();
     void savedPlacementComesBack();
-    void positionOffEveryScreenIsNotRestored_data();
-    void positionOffEveryScreenIsNotRestored();
+    void placementOffEveryScreenIsBroughtBack_data();
+    void placementOffEveryScreenIsBroughtBack();
 };
 
 void TestPlacementStore::initTestCase()
@@ -42,7 +43,8 @@ void TestPlacementStore::initTestCase()
 void TestPlacementStore::keyPathNamesCompanyTitleAndClass()
 {
     TSampleWindow window;
-    PlacementStore storage(&window, QStringLiteral("TSampleWindow"), PlacementStore::Keeps::Position);
+    PlacementStore storage(&window, QStringLiteral("TSampleWindow"),
+                           PlacementStore::Keeps::Position);
     QCOMPARE(
         storage.keyPath(),
         QStringLiteral("Software\\TarvelSoftware\\Tarvel Halvex configuration\\TSampleWindow"));
@@ -53,22 +55,30 @@ void TestPlacementStore::savedPlacementComesBack_data()
 {
     QTest::addColumn<int>("keeps");
     QTest::addColumn<bool>("stateStored");
+    QTest::addColumn<QSize>("reopened");
 
-    QTest::newRow("position only") << int(PlacementStore::Keeps::Position) << false;
-    QTest::newRow("position and state") << int(PlacementStore::Keeps::PositionAndState) << true;
+    QTest::newRow("position only")
+        << int(PlacementStore::Keeps::Position) << false << QSize(100, 80);
+    QTest::newRow("position and state")
+        << int(PlacementStore::Keeps::PositionAndState) << true << QSize(100, 80);
+    // An editor once opened at its designed size whatever size the user had left it at.
+    QTest::newRow("position, size and state")
+        << int(PlacementStore::Keeps::PositionSizeAndState) << true << QSize(260, 190);
 }
 
 void TestPlacementStore::savedPlacementComesBack()
 {
     QFETCH(int, keeps);
     QFETCH(bool, stateStored);
+    QFETCH(QSize, reopened);
     TestProfile profile;
     {
         TSampleWindow window;
         window.resize(100, 80);
-        PlacementStore storage(&window, QStringLiteral("TSampleWindow"), PlacementStore::Keeps(keeps));
+        PlacementStore storage(&window, QStringLiteral("TSampleWindow"),
+                               PlacementStore::Keeps(keeps));
         QVERIFY(!storage.restorePlacement());
-        window.move(123, 87);
+        window.setGeometry(123, 87, 260, 190);
         storage.savePlacement();
     }
     QSettings ini(iniFile(profile), QSettings::IniFormat);
@@ -80,36 +90,45 @@ void TestPlacementStore::savedPlacementComesBack()
     PlacementStore storage(&window, QStringLiteral("TSampleWindow"), PlacementStore::Keeps(keeps));
     QVERIFY(storage.restorePlacement());
     QCOMPARE(window.pos(), QPoint(123, 87));
+    QCOMPARE(window.size(), reopened);
 }
 
-void TestPlacementStore::positionOffEveryScreenIsNotRestored_data()
+void TestPlacementStore::placementOffEveryScreenIsBroughtBack_data()
 {
-    QTest::addColumn<int>("left");
-    QTest::addColumn<int>("top");
-    QTest::addColumn<bool>("restored");
+    QTest::addColumn<QRect>("stored");   // the client area
+    QTest::addColumn<QString>("placed"); // kept, placed anew, or within the screen
 
-    QTest::newRow("on screen") << 10 << 10 << true;
-    QTest::newRow("far right") << 30000 << 10 << false;
-    QTest::newRow("above the top") << 10 << -500 << false;
-    QTest::newRow("far left") << -30000 << 10 << false;
-    QTest::newRow("title bar just reachable") << -60 << 10 << true;
+    QTest::newRow("on screen") << QRect(10, 40, 300, 200) << "kept";
+    QTest::newRow("title bar just reachable") << QRect(-60, 40, 300, 200) << "kept";
+    QTest::newRow("far right") << QRect(30000, 40, 300, 200) << "placed anew";
+    QTest::newRow("above the top") << QRect(10, -500, 300, 200) << "placed anew";
+    QTest::newRow("far left") << QRect(-30000, 40, 300, 200) << "placed anew";
+    // A size stored on a larger screen once opened the window past every edge.
+    QTest::newRow("larger than every screen") << QRect(10, 40, 30000, 20000) << "within";
 }
 
-void TestPlacementStore::positionOffEveryScreenIsNotRestored()
+void TestPlacementStore::placementOffEveryScreenIsBroughtBack()
 {
-    QFETCH(int, left);
-    QFETCH(int, top);
-    QFETCH(bool, restored);
+    QFETCH(QRect, stored);
+    QFETCH(QString, placed);
     TestProfile profile;
     {
         QSettings ini(iniFile(profile), QSettings::IniFormat);
-        ini.setValue(QStringLiteral("TSampleWindow/Left"), left);
-        ini.setValue(QStringLiteral("TSampleWindow/Top"), top);
+        ini.setValue(QStringLiteral("TSampleWindow/Left"), stored.left());
+        ini.setValue(QStringLiteral("TSampleWindow/Top"), stored.top());
+        ini.setValue(QStringLiteral("TSampleWindow/Width"), stored.width());
+        ini.setValue(QStringLiteral("TSampleWindow/Height"), stored.height());
     }
     TSampleWindow window;
-    window.resize(200, 100);
-    PlacementStore storage(&window, QStringLiteral("TSampleWindow"), PlacementStore::Keeps::Position);
-    QCOMPARE(storage.restorePlacement(), restored);
+    PlacementStore storage(&window, QStringLiteral("TSampleWindow"),
+                           PlacementStore::Keeps::PositionSizeAndState);
+    QCOMPARE(storage.restorePlacement(), placed != QLatin1String("placed anew"));
+    if (placed == QLatin1String("kept"))
+        QCOMPARE(window.geometry(), stored);
+    else if (placed == QLatin1String("within"))
+        QVERIFY(window.screen()->availableGeometry().contains(window.geometry()));
+    else
+        QCOMPARE(window.size(), stored.size());
 }
 
 HALVEX_TEST_MAIN(TestPlacementStore)

@@ -4,17 +4,28 @@
 #include "common/ErrorGuard.h"
 
 #include <QApplication>
+#include <QFont>
 #include <QTest>
 
 #include <cstdio>
 
-// Like QTEST_MAIN, with the application set up as the program sets it up (title, font), so
-// placement keys and layouts are the real ones.
+// The tests run as on a desktop whose font is 11 pixels high, the one the windows' sizes were
+// designed at, whatever font the machine has.
+inline void useDesignedFont()
+{
+    QFont font = QApplication::font();
+    font.setPixelSize(11);
+    QApplication::setFont(font);
+}
+
+// Like QTEST_MAIN, with the application set up as the program sets it up (title, translations),
+// so placement keys and layouts are the real ones.
 #define HALVEX_TEST_MAIN(TestClass)                                                                \
     int main(int argc, char* argv[])                                                               \
     {                                                                                              \
         GuardedApplication application(argc, argv);                                                \
         setUpApplication(application);                                                             \
+        useDesignedFont();                                                                         \
         TestClass test;                                                                            \
         QTEST_SET_MAIN_SOURCE_PATH                                                                 \
         return QTest::qExec(&test, argc, argv);                                                    \
@@ -37,6 +48,7 @@ inline constexpr int skippedStatus = 77;
         }                                                                                          \
         GuardedApplication application(argc, argv);                                                \
         setUpApplication(application);                                                             \
+        useDesignedFont();                                                                         \
         TestClass test;                                                                            \
         QTEST_SET_MAIN_SOURCE_PATH                                                                 \
         return QTest::qExec(&test, argc, argv);                                                    \

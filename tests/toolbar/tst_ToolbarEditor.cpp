@@ -21,11 +21,13 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTreeView>
 
 #include <functional>
+#include <memory>
 
 // What is the toolbar editor's own: the image strip, New tag and New category and their
 // dialogs, where a paste goes, what the tree shows and the bytes written. What every editor does
@@ -537,8 +539,9 @@ void TestToolbarEditor::tagLinesBeforeTheFirstCategoryStayThere()
         select(tree(editor), QStringLiteral("1"));
         QVERIFY(!enabled("Move down") && !enabled("New tag..."));
         QVERIFY(editor.command(QStringLiteral("Move down"))->toolTip().contains(u"stays above"));
-        QVERIFY(!model.canDropMimeData(model.mimeData({nodeAt(tree(editor), QStringLiteral("1"))}),
-                                       Qt::MoveAction, -1, 0, {}));
+        const std::unique_ptr<QMimeData> dragged(
+            model.mimeData({nodeAt(tree(editor), QStringLiteral("1"))}));
+        QVERIFY(!model.canDropMimeData(dragged.get(), Qt::MoveAction, -1, 0, {}));
         QGuiApplication::clipboard()->setText(QStringLiteral("1:9:X:x"));
         QVERIFY(!enabled("Paste"));
         select(tree(editor), QStringLiteral("2"));
