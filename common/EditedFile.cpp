@@ -72,6 +72,14 @@ void FileReplacement::write(const Write& write) const
         [this](const QString& target) { requireOwnFile(m_file, target, m_options); });
 }
 
+void FileReplacement::write(const QByteArray& bytes) const
+{
+    requireOwnFile(m_file, m_path, m_options);
+    WholeFile::write(
+        m_path, [&](QIODevice& file) { WholeFile::writeAll(file, bytes, m_path); },
+        [this](const QString& target) { requireOwnFile(m_file, target, m_options); });
+}
+
 EditedFile::EditedFile(HostFile file, const HostOptions& options) : m_file(file), m_options(options)
 {
 }
@@ -88,6 +96,19 @@ void EditedFile::readLines(const std::function<bool(LineSource&)>& read)
     file.drain();
     m_hash = file.hash();
     m_state = whole ? State::Whole : State::Partial;
+}
+
+QByteArray EditedFile::readBytes()
+{
+    m_readPath = hostFilePath(m_file, m_options);
+    m_state = WholeFile::identity(m_readPath).exists ? State::Unread : State::Missing;
+    WholeFile::Reader file(m_readPath);
+    QByteArray bytes;
+    while (const std::optional<QByteArrayView> piece = file.next())
+        bytes.append(*piece);
+    m_hash = file.hash();
+    m_state = State::Whole;
+    return bytes;
 }
 
 // Running out of memory ends the read like any other failure, with a message that says why:

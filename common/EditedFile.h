@@ -31,6 +31,8 @@ public:
     // Replaces the file with the lines that write gives. Throws, and leaves the file as it was,
     // when the path is another of the host's files or the file cannot be written.
     void write(const Write& write) const;
+    // The same with bytes of the file's own format.
+    void write(const QByteArray& bytes) const;
 
 private:
     HostFile m_file;
@@ -65,6 +67,10 @@ public:
         });
         return result;
     }
+
+    // Reads the whole file that the host's settings name now, as it is: a file that is no line
+    // file (the image strip). Throws when it cannot be read.
+    QByteArray readBytes();
 
     // The newest copy of the file's old content that a write cut short left behind; empty when
     // there is none.

@@ -417,16 +417,22 @@ void EditorWindow::moveSelected(int by)
 
 void EditorWindow::accept()
 {
-    runGuarded(this, [this] {
-        const FileReplacement replacement = m_file.replacement();
-        if (!replacement.question().isEmpty() &&
-            !Modal::confirm(this, replacement.question(), Modal::Default::No))
-            return;
-        replacement.write([this](LineSink& lines) { writeDocument(lines); });
-        if (m_leftCopyPutBack)
-            QFile::remove(m_leftCopy);
+    bool written = false;
+    runGuarded(this, [&] { written = writeEditedFile(); });
+    if (written)
         QDialog::accept();
-    });
+}
+
+bool EditorWindow::writeEditedFile()
+{
+    const FileReplacement replacement = m_file.replacement();
+    if (!replacement.question().isEmpty() &&
+        !Modal::confirm(this, replacement.question(), Modal::Default::No))
+        return false;
+    replacement.write([this](LineSink& lines) { writeDocument(lines); });
+    if (m_leftCopyPutBack)
+        QFile::remove(m_leftCopy);
+    return true;
 }
 
 void EditorWindow::openFindBar()

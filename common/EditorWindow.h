@@ -93,6 +93,9 @@ protected:
     // How a step sets the selection: its node, or after a removal the node that took its place.
     SelectNode selector();
     void push(QUndoCommand* step);
+    // OK's write of the editor's file, after the question it calls for: false when the answer
+    // was No. Throws when the file cannot be written.
+    bool writeEditedFile();
 
     // The typed part of the editor.
     virtual bool isEditable(TreePosition at) const { return at.isValid(); }

@@ -19,7 +19,7 @@ QWidget* visibleOwner(QWidget* owner)
 
 } // namespace
 
-bool runGuarded(QWidget* owner, const std::function<void()>& handler)
+bool runGuarded(QWidget* owner, const std::function<void()>& handler, const QString& noteOnError)
 {
     QString message;
     try {
@@ -33,7 +33,8 @@ bool runGuarded(QWidget* owner, const std::function<void()>& handler)
     } catch (...) {
         message = QCoreApplication::translate("ErrorGuard", "Unexpected error of an unknown kind.");
     }
-    reportError(owner, message);
+    reportError(owner,
+                noteOnError.isEmpty() ? message : message + QStringLiteral("\n\n") + noteOnError);
     return false;
 }
 

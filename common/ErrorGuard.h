@@ -8,9 +8,11 @@
 
 class QWidget;
 
-// Runs a handler; an error that escapes it is shown in an error box over owner and goes no
-// further, so the event loop carries on. Returns whether the handler ran to its end.
-bool runGuarded(QWidget* owner, const std::function<void()>& handler);
+// Runs a handler; an error that escapes it is shown in an error box over owner, with the note
+// after it if one is given, and goes no further, so the event loop carries on. Returns whether
+// the handler ran to its end.
+bool runGuarded(QWidget* owner, const std::function<void()>& handler,
+                const QString& noteOnError = {});
 
 // Shows an error in an error box over owner, or over the nearest of its parents that is on
 // screen: a window that is still being made is not.

@@ -6,7 +6,8 @@ set -euo pipefail
 
 # qt6-tools-dev holds CMake's LinguistTools package, qt6-l10n-tools lupdate and lrelease, and
 # qt6-translations-l10n Qt's own translations, which the German test checks.
-packages=(build-essential cmake qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins fonts-dejavu-core
+# qt6-svg-dev draws the SVG pictures and theme icons that become images of the toolbar's strip.
+packages=(build-essential cmake qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-svg-dev fonts-dejavu-core
           desktop-file-utils qt6-tools-dev qt6-l10n-tools qt6-translations-l10n "$@")
 
 missing=()

@@ -9,8 +9,7 @@
 
 #include <QPushButton>
 
-CategoryDialog::CategoryDialog(QWidget* parent, const ToolbarCategory& category,
-                               const ImageList& images)
+CategoryDialog::CategoryDialog(QWidget* parent, const ToolbarCategory& category, ImageList& images)
     : QDialog(parent), ui(std::make_unique<Ui::CategoryDialog>()), m_category(category)
 {
     ui->setupUi(this);
@@ -29,7 +28,7 @@ CategoryDialog::CategoryDialog(QWidget* parent, const ToolbarCategory& category,
 CategoryDialog::~CategoryDialog() = default;
 
 std::optional<ToolbarCategory>
-CategoryDialog::edit(QWidget* parent, const ToolbarCategory& category, const ImageList& images)
+CategoryDialog::edit(QWidget* parent, const ToolbarCategory& category, ImageList& images)
 {
     CategoryDialog dialog(parent, category, images);
     if (Modal::exec(dialog) != QDialog::Accepted)

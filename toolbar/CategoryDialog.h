@@ -20,12 +20,12 @@ class CategoryDialog : public QDialog
     Q_OBJECT
 
 public:
-    CategoryDialog(QWidget* parent, const ToolbarCategory& category, const ImageList& images);
+    CategoryDialog(QWidget* parent, const ToolbarCategory& category, ImageList& images);
     ~CategoryDialog() override;
 
     // The category as the user left it on OK, its tags kept; nothing on Cancel.
     static std::optional<ToolbarCategory> edit(QWidget* parent, const ToolbarCategory& category,
-                                               const ImageList& images);
+                                               ImageList& images);
 
     ToolbarCategory category() const;
 

@@ -18,11 +18,17 @@ constexpr int enlargement = 2;
 } // namespace
 
 ImageIndexChooser::ImageIndexChooser(ArrowSpinBox* spin, QLabel* image, QLabel* enlarged,
-                                     const ImageList& images)
+                                     ImageList& images)
     : QObject(spin), m_spin(spin), m_image(image), m_enlarged(enlarged), m_images(images)
 {
     connect(m_spin, &QSpinBox::valueChanged, this, [this] {
         m_changed = true;
+        showChosen();
+    });
+    // Images added in the picker can be counted to at once; one replaced shows as it is now.
+    connect(&m_images, &ImageList::changed, this, [this] {
+        if (m_choosing)
+            m_spin->setMaximum(std::max(1, m_images.count()));
         showChosen();
     });
     m_spin->installEventFilter(this);

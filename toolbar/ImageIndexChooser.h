@@ -17,7 +17,7 @@ class ImageIndexChooser : public QObject
     Q_OBJECT
 
 public:
-    ImageIndexChooser(ArrowSpinBox* spin, QLabel* image, QLabel* enlarged, const ImageList& images);
+    ImageIndexChooser(ArrowSpinBox* spin, QLabel* image, QLabel* enlarged, ImageList& images);
 
     void setImageIndex(int index);
     int imageIndex() const;
@@ -34,7 +34,7 @@ private:
     ArrowSpinBox* m_spin;
     QLabel* m_image;
     QLabel* m_enlarged;
-    const ImageList& m_images;
+    ImageList& m_images;
     int m_keptIndex = 0;
     bool m_choosing = false;
     bool m_changed = false;

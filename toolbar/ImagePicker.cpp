@@ -1,13 +1,18 @@
 #include "toolbar/ImagePicker.h"
 
+#include "common/ErrorGuard.h"
 #include "common/Modal.h"
 #include "common/WindowPlacement.h"
 #include "common/WindowSizing.h"
+#include "toolbar/AddImagesDialog.h"
 #include "toolbar/ImageList.h"
+#include "toolbar/PictureSquares.h"
 
 #include <QAbstractListModel>
+#include <QHBoxLayout>
 #include <QListView>
 #include <QPainter>
+#include <QPushButton>
 #include <QStyledItemDelegate>
 #include <QVBoxLayout>
 
@@ -30,6 +35,10 @@ public:
     StripImagesModel(const ImageList& images, QObject* parent)
         : QAbstractListModel(parent), m_images(images)
     {
+        connect(&images, &ImageList::changed, this, [this] {
+            beginResetModel();
+            endResetModel();
+        });
     }
 
     int rowCount(const QModelIndex& parent = {}) const override
@@ -92,8 +101,10 @@ private:
 
 } // namespace
 
-ImagePicker::ImagePicker(QWidget* parent, const ImageList& images, int current)
-    : QDialog(parent), m_grid(new QListView(this))
+ImagePicker::ImagePicker(QWidget* parent, ImageList& images, int current)
+    : QDialog(parent), m_images(images), m_grid(new QListView(this)),
+      m_addButton(new QPushButton(tr("Add images…"), this)),
+      m_replaceButton(new QPushButton(tr("Replace image…"), this))
 {
     setObjectName(QStringLiteral("ImagePicker"));
     setWindowTitle(tr("Choose an image"));
@@ -117,6 +128,7 @@ ImagePicker::ImagePicker(QWidget* parent, const ImageList& images, int current)
     m_grid->setMinimumSize(columns * cell + frame, shownRows * cell + 2 * m_grid->frameWidth() + 4);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_grid);
+    layout->addLayout(imageButtons());
     WindowSizing::letGrow(*this);
     const QModelIndex shown = m_grid->model()->index(std::clamp(current, 0, images.count() - 1), 0);
     m_grid->setCurrentIndex(shown);
@@ -125,7 +137,68 @@ ImagePicker::ImagePicker(QWidget* parent, const ImageList& images, int current)
     connect(m_grid, &QListView::clicked, this, &ImagePicker::take);
 }
 
-std::optional<int> ImagePicker::pick(QWidget* parent, const ImageList& images, int current)
+// Add and Replace, for images drawn nowhere else: picture files and the desktop's icons.
+QHBoxLayout* ImagePicker::imageButtons()
+{
+    m_addButton->setObjectName(QStringLiteral("addImagesButton"));
+    m_replaceButton->setObjectName(QStringLiteral("replaceImageButton"));
+    m_addButton->setAutoDefault(false);
+    m_replaceButton->setAutoDefault(false);
+    m_replaceButton->setEnabled(m_images.count() > 0);
+    connect(m_addButton, &QPushButton::clicked, this,
+            [this] { runGuarded(this, [this] { addImages(); }); });
+    connect(m_replaceButton, &QPushButton::clicked, this,
+            [this] { runGuarded(this, [this] { replaceImage(); }); });
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(m_addButton);
+    buttons->addWidget(m_replaceButton);
+    buttons->addStretch();
+    return buttons;
+}
+
+// The new images go after the last one, the first of them selected: Enter takes it.
+void ImagePicker::addImages()
+{
+    const std::optional<QList<QImage>> added =
+        AddImagesDialog::chooseImages(this, PictureSquares::cornerColour(cornerSamples()));
+    if (!added || added->isEmpty())
+        return;
+    const int first = m_images.count();
+    m_images.addImages(*added);
+    select(first);
+}
+
+void ImagePicker::replaceImage()
+{
+    const int number = chosen();
+    if (number < 0)
+        return;
+    const std::optional<QImage> image = AddImagesDialog::chooseReplacement(
+        this, PictureSquares::cornerColour(cornerSamples()), number + 1);
+    if (!image)
+        return;
+    m_images.replaceImage(number, *image);
+    select(number);
+}
+
+void ImagePicker::select(int index)
+{
+    const QModelIndex shown = m_grid->model()->index(index, 0);
+    m_grid->setCurrentIndex(shown);
+    m_grid->scrollTo(shown);
+    m_replaceButton->setEnabled(m_images.count() > 0);
+    m_grid->setFocus();
+}
+
+QList<QImage> ImagePicker::cornerSamples() const
+{
+    QList<QImage> samples;
+    for (int index = 0; index < m_images.count(); ++index)
+        samples.append(m_images.image(index).toImage());
+    return samples;
+}
+
+std::optional<int> ImagePicker::pick(QWidget* parent, ImageList& images, int current)
 {
     ImagePicker picker(parent, images, current);
     if (Modal::exec(picker) != QDialog::Accepted)

@@ -44,6 +44,12 @@ void ImageViewer::view(QWidget* parent, const QString& fileName)
     Modal::exec(viewer);
 }
 
+void ImageViewer::view(QWidget* parent, const QImage& picture)
+{
+    ImageViewer viewer(parent, picture);
+    Modal::exec(viewer);
+}
+
 // The size the window opens at, and its smallest, is its outer one, frame and title bar
 // included: the picture and the button bar, at least 200 x 200. The viewer is not shown yet, so its
 // frame is taken to be that of the window it opens over. A picture larger than the screen is

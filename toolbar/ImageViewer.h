@@ -24,6 +24,7 @@ public:
     // Shows the picture file in a viewer over parent and returns when the viewer closes. A
     // picture that does not load throws, and no viewer is shown.
     static void view(QWidget* parent, const QString& fileName);
+    static void view(QWidget* parent, const QImage& picture);
 
 private:
     void fitToPicture();

@@ -5,6 +5,7 @@
 #include "platform/WholeFile.h"
 #include "toolbar/ImageList.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -39,22 +40,26 @@ QString causeOf(const QFileInfo& file, const QImageReader& reader)
 }
 
 // A bitmap whose bytes stop before its pixels do would be shown with rows made up for the rest.
+void requireWholeBitmap(QByteArrayView head, qint64 size, const QString& path, const QString& what)
+{
+    const std::optional<BitmapLayout> layout = bitmapLayout(head);
+    if (layout && size < layout->fileBytes())
+        throw AppError(PictureMessages::tr("Cannot load the %1 \"%2\": the file is cut short: it "
+                                           "holds %3 bytes, and its header calls for %4.")
+                           .arg(what, displayPath(path), QString::number(size),
+                                QString::number(layout->fileBytes())));
+}
+
 void requireWholeBitmap(const QString& path, const QString& what)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return; // the picture's reader says why
-    const std::optional<BitmapLayout> layout = bitmapLayout(file.read(bitmapHeadBytes));
-    if (layout && file.size() < layout->fileBytes())
-        throw AppError(PictureMessages::tr("Cannot load the %1 \"%2\": the file is cut short: it "
-                                           "holds %3 bytes, and its header calls for %4.")
-                           .arg(what, displayPath(path), QString::number(file.size()),
-                                QString::number(layout->fileBytes())));
+    if (file.open(QIODevice::ReadOnly)) // else the picture's reader says why
+        requireWholeBitmap(file.read(bitmapHeadBytes), file.size(), path, what);
 }
 
 } // namespace
 
-QImage loadPicture(const QString& path, const QString& what)
+void requirePictureFile(const QString& path, const QString& what)
 {
     if (path.isEmpty())
         throw AppError(
@@ -66,12 +71,36 @@ QImage loadPicture(const QString& path, const QString& what)
     if (file.exists() && !file.isFile() && !file.isDir())
         throw AppError(PictureMessages::tr("Cannot load the %1 \"%2\": it is not a regular file.")
                            .arg(what, displayPath(path)));
+    if (!file.exists() || file.isDir())
+        throw AppError(PictureMessages::tr("Cannot load the %1 \"%2\": %3.")
+                           .arg(what, displayPath(path), causeOf(file, QImageReader())));
+}
+
+QImage loadPicture(const QString& path, const QString& what)
+{
+    requirePictureFile(path, what);
     requireWholeBitmap(path, what);
     QImageReader reader(path);
     // A file whose extension lies about its format is still read by its content.
     reader.setDecideFormatFromContent(true);
     QImage picture = reader.read();
     if (picture.isNull())
+        throw AppError(PictureMessages::tr("Cannot load the %1 \"%2\": %3.")
+                           .arg(what, displayPath(path), causeOf(QFileInfo(path), reader)));
+    return picture;
+}
+
+Picture decodePicture(const QByteArray& bytes, const QString& path, const QString& what)
+{
+    requireWholeBitmap(bytes, bytes.size(), path, what);
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    const QByteArray format = QImageReader::imageFormat(&buffer);
+    QImageReader reader(&buffer);
+    reader.setDecideFormatFromContent(true);
+    Picture picture{reader.read(), format};
+    if (picture.image.isNull())
         throw AppError(PictureMessages::tr("Cannot load the %1 \"%2\": %3.")
                            .arg(what, displayPath(path), causeOf(QFileInfo(path), reader)));
     return picture;

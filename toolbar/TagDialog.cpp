@@ -7,7 +7,7 @@
 #include "toolbar/ImageIndexChooser.h"
 #include "ui_TagDialog.h"
 
-TagDialog::TagDialog(QWidget* parent, const ToolbarTag& tag, const ImageList& images)
+TagDialog::TagDialog(QWidget* parent, const ToolbarTag& tag, ImageList& images)
     : QDialog(parent), ui(std::make_unique<Ui::TagDialog>())
 {
     ui->setupUi(this);
@@ -30,8 +30,7 @@ TagDialog::TagDialog(QWidget* parent, const ToolbarTag& tag, const ImageList& im
 
 TagDialog::~TagDialog() = default;
 
-std::optional<ToolbarTag> TagDialog::edit(QWidget* parent, const ToolbarTag& tag,
-                                          const ImageList& images)
+std::optional<ToolbarTag> TagDialog::edit(QWidget* parent, const ToolbarTag& tag, ImageList& images)
 {
     TagDialog dialog(parent, tag, images);
     if (Modal::exec(dialog) != QDialog::Accepted)

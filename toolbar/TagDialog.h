@@ -19,12 +19,12 @@ class TagDialog : public QDialog
     Q_OBJECT
 
 public:
-    TagDialog(QWidget* parent, const ToolbarTag& tag, const ImageList& images);
+    TagDialog(QWidget* parent, const ToolbarTag& tag, ImageList& images);
     ~TagDialog() override;
 
     // The tag as the user left it on OK; nothing on Cancel.
     static std::optional<ToolbarTag> edit(QWidget* parent, const ToolbarTag& tag,
-                                          const ImageList& images);
+                                          ImageList& images);
 
     ToolbarTag tag() const;
 

@@ -4,6 +4,8 @@
 #include "common/PlacementKeys.h"
 #include "common/QuotedText.h"
 #include "common/WindowSizing.h"
+#include "platform/AppError.h"
+#include "platform/BitmapSquares.h"
 #include "platform/ExternalProgram.h"
 #include "toolbar/CategoryDialog.h"
 #include "toolbar/ImageList.h"
@@ -14,18 +16,22 @@
 #include "toolbar/UpdateImagesPrompt.h"
 #include "ui_ToolbarEditor.h"
 
+#include <QBuffer>
 #include <QHeaderView>
+#include <QImageWriter>
 
 // The strip is loaded before the toolbar, and the toolbar is read even when the strip fails, so
 // that OK never replaces the file with a tree that was not filled from it.
 ToolbarEditor::ToolbarEditor(QWidget* parent, const HostOptions& options)
     : NodeEditor(parent, HostFile::Toolbar, options, PlacementKey::toolbarEditor),
-      ui(std::make_unique<Ui::ToolbarEditor>()), m_options(options), m_images(new ImageList(this))
+      ui(std::make_unique<Ui::ToolbarEditor>()), m_options(options), m_images(new ImageList(this)),
+      m_stripFile(HostFile::ImageStrip, options)
 {
     ui->setupUi(this);
     WindowSizing::fitToFont(*this);
     WindowSizing::letGrow(*this);
     m_images->setObjectName(QStringLiteral("imageList"));
+    m_images->setUndoStack(undoStack());
     setUpTree();
     setUpCommands();
     runGuarded(this, [this] { loadImageStrip(); });
@@ -75,11 +81,16 @@ void ToolbarEditor::setUpCommands()
 void ToolbarEditor::loadImageStrip()
 {
     m_stripPath.clear();
+    m_stripBytes.clear();
     m_stripPath = hostFilePath(HostFile::ImageStrip, m_options);
-    const QImage strip = loadPicture(m_stripPath, hostFileTitle(HostFile::ImageStrip));
+    requirePictureFile(m_stripPath, hostFileTitle(HostFile::ImageStrip));
+    const QByteArray bytes = m_stripFile.readBytes();
+    const Picture strip = decodePicture(bytes, m_stripPath, hostFileTitle(HostFile::ImageStrip));
     m_images->clear();
-    m_images->addStrip(strip);
-    requireOneImage(strip, m_stripPath);
+    m_images->addStrip(strip.image);
+    m_stripBytes = bytes;
+    m_stripFormat = strip.format;
+    requireOneImage(strip.image, m_stripPath);
 }
 
 void ToolbarEditor::addTag()
@@ -101,13 +112,86 @@ void ToolbarEditor::addCategory()
 void ToolbarEditor::editImages()
 {
     ExternalProgram::open(m_stripPath);
-    if (UpdateImagesPrompt::ask(this))
-        loadImageStrip();
+    if (!UpdateImagesPrompt::ask(this))
+        return;
+    if (m_images->isChanged() &&
+        !Modal::confirm(this,
+                        tr("The images added or replaced here are not written to the strip yet. "
+                           "Read the strip again and drop them?"),
+                        Modal::Default::No))
+        return;
+    loadImageStrip();
 }
 
+// The strip as the editor holds it, images added here included.
 void ToolbarEditor::viewImages()
 {
-    ImageViewer::view(this, m_stripPath);
+    ImageViewer::view(this, m_images->strip());
+}
+
+void ToolbarEditor::accept()
+{
+    bool stripReady = false;
+    m_stripWritten = false;
+    runGuarded(this, [&] { stripReady = writeChangedStrip(); });
+    if (!stripReady)
+        return;
+    const QString note =
+        m_stripWritten ? tr("The image strip \"%1\" was written: it holds the new images, with "
+                            "the numbers shown here.")
+                             .arg(displayPath(m_stripPath))
+                       : QString();
+    bool written = false;
+    runGuarded(
+        this, [&] { written = writeEditedFile(); }, note);
+    if (written)
+        QDialog::accept();
+}
+
+// Written with the same care as the toolbar file, after its own questions; false when one was
+// answered No. Afterwards the file holds the images as they stand, and counts as read.
+bool ToolbarEditor::writeChangedStrip()
+{
+    if (!m_images->isChanged())
+        return true;
+    const FileReplacement replacement = m_stripFile.replacement();
+    bool formatKept = true;
+    const QByteArray bytes = changedStripBytes(formatKept);
+    if (!replacement.question().isEmpty() &&
+        !Modal::confirm(this, replacement.question(), Modal::Default::No))
+        return false;
+    if (!formatKept &&
+        !Modal::confirm(this, tr("The image strip \"%1\" cannot hold the new images' colours "
+                                 "in its own kind of bitmap. OK writes it as a bitmap of 24 bits "
+                                 "per pixel, its images as they look now.\n\nWrite it so?")
+                                  .arg(displayPath(replacement.path()))))
+        return false;
+    replacement.write(bytes);
+    m_stripWritten = true;
+    m_stripBytes = m_stripFile.readBytes();
+    m_images->markWritten();
+    return true;
+}
+
+// A bitmap keeps its bytes where it can; a strip in another format is written anew in it.
+QByteArray ToolbarEditor::changedStripBytes(bool& formatKept) const
+{
+    if (m_stripFormat == "bmp") {
+        if (const std::optional<WrittenBitmap> bitmap =
+                writeBitmapSquares(m_stripBytes, m_images->changes())) {
+            formatKept = bitmap->formatKept;
+            return bitmap->bytes;
+        }
+    } else {
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        QImageWriter writer(&buffer, m_stripFormat);
+        if (writer.write(m_images->strip()))
+            return buffer.data();
+    }
+    throw AppError(tr("Cannot write the image strip \"%1\": this program cannot write a "
+                      "picture of its kind (%2).")
+                       .arg(displayPath(m_stripPath), QString::fromLatin1(m_stripFormat)));
 }
 
 QString ToolbarEditor::removeQuestion() const

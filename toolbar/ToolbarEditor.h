@@ -32,6 +32,8 @@ public slots:
     // user says it was saved there.
     void editImages();
     void viewImages();
+    // OK: the strip first, when images were added or replaced, then the toolbar file.
+    void accept() override;
 
 protected:
     QString removeQuestion() const override;
@@ -47,10 +49,17 @@ private:
     void setUpTree();
     void setUpCommands();
     void loadImageStrip();
+    bool writeChangedStrip();
+    QByteArray changedStripBytes(bool& formatKept) const;
 
     std::unique_ptr<Ui::ToolbarEditor> ui;
     const HostOptions& m_options;
     ImageList* m_images;
+    EditedFile m_stripFile;
+    // The strip's file as read, and the format Qt found in it.
+    QByteArray m_stripBytes;
+    QByteArray m_stripFormat;
     // The strip's path as the last loadImageStrip read it, also when that load failed.
     QString m_stripPath;
+    bool m_stripWritten = false;
 };

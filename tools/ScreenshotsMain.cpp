@@ -13,6 +13,8 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
+#include <QIcon>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
@@ -21,6 +23,7 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QTableView>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTreeView>
 
@@ -193,13 +196,33 @@ void findTour(Tour& tour, QDialog& editor, const QString& text, const char* name
     QCoreApplication::sendEvent(field, &escape);
 }
 
+// The window that adds images, on its icon theme's page, a few icons chosen.
+void addImagesTour(Tour& tour, QDialog& add)
+{
+    auto* tabs = tour.control<QTabWidget>(add, "sourceTabs");
+    auto* search = tour.control<QLineEdit>(add, "themeSearchEdit");
+    auto* icons = tour.control<QAbstractItemView>(add, "themeIconsView");
+    if (!tabs || !search || !icons)
+        return;
+    tabs->setCurrentIndex(1);
+    search->setText(QStringLiteral("document"));
+    for (int row = 0; row < std::min(3, icons->model()->rowCount()); ++row)
+        icons->selectionModel()->select(icons->model()->index(row, 0), QItemSelectionModel::Select);
+    icons->setCurrentIndex(icons->model()->index(0, 0));
+    tour.picture(add, "add-images");
+}
+
 // F4 in the image index opens the picker over the tag's dialog.
 void pickerTour(Tour& tour, QDialog& tag)
 {
     auto* spin = tour.control<QWidget>(tag, "imageIndexSpin");
     if (!spin)
         return;
-    tour.then([&](QDialog& picker) { tour.picture(picker, "image-picker"); });
+    tour.then([&](QDialog& picker) {
+        tour.picture(picker, "image-picker");
+        tour.then([&](QDialog& add) { addImagesTour(tour, add); });
+        tour.click(picker, "addImagesButton");
+    });
     QKeyEvent f4(QEvent::KeyPress, Qt::Key_F4, Qt::NoModifier);
     QCoreApplication::sendEvent(spin, &f4);
 }
@@ -322,13 +345,23 @@ void tourEveryWindow(Tour& tour)
     darkTour(tour, start);
 }
 
-const QStringList everyPicture = {
-    "start-window",         "toolbar-editor",       "find-bar",
-    "toolbar-context-menu", "tag-properties",       "image-picker",
-    "category-properties",  "view-image",           "update-images",
-    "procedures-editor",    "procedure-properties", "mime-types-editor",
-    "mime-type-properties", "additional",           "about",
-    "toolbar-editor-dark"};
+const QStringList everyPicture = {"start-window",
+                                  "toolbar-editor",
+                                  "find-bar",
+                                  "toolbar-context-menu",
+                                  "tag-properties",
+                                  "image-picker",
+                                  "category-properties",
+                                  "view-image",
+                                  "update-images",
+                                  "procedures-editor",
+                                  "procedure-properties",
+                                  "mime-types-editor",
+                                  "mime-type-properties",
+                                  "additional",
+                                  "about",
+                                  "toolbar-editor-dark",
+                                  "add-images"};
 
 } // namespace
 
@@ -357,6 +390,11 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "%s\n", error.what());
         return 1;
     }
+    // Offscreen there is no desktop to name an icon theme: the pictures show Adwaita's icons
+    // where it is installed, as a GNOME desktop would.
+    if (QIcon::themeName().isEmpty() &&
+        QFileInfo::exists(QStringLiteral("/usr/share/icons/Adwaita/index.theme")))
+        QIcon::setThemeName(QStringLiteral("Adwaita"));
     Tour tour(folder);
     tourEveryWindow(tour);
     const QStringList problems = tour.problems(everyPicture);

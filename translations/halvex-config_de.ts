@@ -31,6 +31,113 @@ von Tarvel Halvex.</translation>
     </message>
 </context>
 <context>
+    <name>AddImagesDialog</name>
+    <message>
+        <source>Add images</source>
+        <translation>Bilder hinzufügen</translation>
+    </message>
+    <message>
+        <source>Picture files</source>
+        <translation>Bilddateien</translation>
+    </message>
+    <message>
+        <source>Choose files…</source>
+        <translation>Dateien wählen…</translation>
+    </message>
+    <message>
+        <source>PNG, BMP, ICO, XPM, JPEG, SVG and every other kind this system reads. A picture 16 pixels high and a multiple of 16 wide gives one image per square.</source>
+        <translation>PNG, BMP, ICO, XPM, JPEG, SVG und jede andere Art, die dieses System liest. Ein Bild von 16 Pixeln Höhe und einem Vielfachen von 16 Breite ergibt ein Bild je Quadrat.</translation>
+    </message>
+    <message>
+        <source>Images of the chosen files</source>
+        <translation>Bilder der gewählten Dateien</translation>
+    </message>
+    <message>
+        <source>Icon theme</source>
+        <translation>Symbolthema</translation>
+    </message>
+    <message>
+        <source>Icons of the desktop&apos;s theme</source>
+        <translation>Symbole des Themas der Arbeitsfläche</translation>
+    </message>
+    <message>
+        <source>Search by name</source>
+        <translation>Nach Namen suchen</translation>
+    </message>
+    <message>
+        <source>Search icons by name</source>
+        <translation>Symbole nach Namen suchen</translation>
+    </message>
+    <message>
+        <source>Icons of the theme</source>
+        <translation>Symbole des Themas</translation>
+    </message>
+    <message>
+        <source>The image:</source>
+        <translation>Das Bild:</translation>
+    </message>
+    <message>
+        <source>The image as the strip will hold it</source>
+        <translation>Das Bild, wie der Bildstreifen es enthalten wird</translation>
+    </message>
+    <message>
+        <source>The image enlarged</source>
+        <translation>Das Bild vergrößert</translation>
+    </message>
+    <message>
+        <source>&amp;Background:</source>
+        <translation>&amp;Hintergrund:</translation>
+    </message>
+    <message>
+        <source>Change…</source>
+        <translation>Ändern…</translation>
+    </message>
+    <message>
+        <source>The colour that a picture&apos;s transparent parts show, since the strip has none</source>
+        <translation>Die Farbe, die durchsichtige Teile eines Bildes zeigen, da der Bildstreifen keine Durchsichtigkeit kennt</translation>
+    </message>
+    <message>
+        <source>Pictures (%1)</source>
+        <extracomment>A file dialog&apos;s filter; %1 is a list of patterns.</extracomment>
+        <translation>Bilder (%1)</translation>
+    </message>
+    <message>
+        <source>Replace image %1</source>
+        <extracomment>The window&apos;s title; %1 is the image&apos;s number.</extracomment>
+        <translation>Bild %1 ersetzen</translation>
+    </message>
+    <message>
+        <source>Every tag and category that shows image %1 will show the image chosen here; no number changes.</source>
+        <translation>Jedes Tag und jede Kategorie, die Bild %1 zeigt, zeigt dann das hier gewählte Bild; keine Nummer ändert sich.</translation>
+    </message>
+    <message>
+        <source>Icons of the desktop&apos;s theme &quot;%1&quot;, of the themes it takes icons from and of hicolor: %2 icons.</source>
+        <extracomment>%1 is the name of the desktop&apos;s icon theme.</extracomment>
+        <translation>Symbole des Themas &quot;%1&quot; der Arbeitsfläche, der Themen, von denen es Symbole übernimmt, und von hicolor: %2 Symbole.</translation>
+    </message>
+    <message>
+        <source>Choose pictures</source>
+        <translation>Bilder wählen</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>%1, image %2 of %3</source>
+        <extracomment>%1 is a file&apos;s name; %2 and %3 count its images.</extracomment>
+        <translation>%1, Bild %2 von %3</translation>
+    </message>
+    <message>
+        <source>Choose a picture file or an icon first.</source>
+        <translation>Wählen Sie zuerst eine Bilddatei oder ein Symbol.</translation>
+    </message>
+    <message>
+        <source>Choose one picture: one image is replaced.</source>
+        <translation>Wählen Sie ein Bild: Es wird ein Bild ersetzt.</translation>
+    </message>
+</context>
+<context>
     <name>AdditionalFunctionsDialog</name>
     <message>
         <source>Additional</source>
@@ -514,6 +621,23 @@ Diese Kopie zurückholen? Das wird ein Schritt, den Sie rückgängig machen kön
     </message>
 </context>
 <context>
+    <name>ImageList</name>
+    <message>
+        <source>Add an image</source>
+        <extracomment>An undo step.</extracomment>
+        <translation>Ein Bild hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add %1 images</source>
+        <translation>%1 Bilder hinzufügen</translation>
+    </message>
+    <message>
+        <source>Replace image %1</source>
+        <extracomment>An undo step; %1 is the image&apos;s number, counted from 1.</extracomment>
+        <translation>Bild %1 ersetzen</translation>
+    </message>
+</context>
+<context>
     <name>ImagePicker</name>
     <message>
         <source>Image %1</source>
@@ -527,6 +651,14 @@ Diese Kopie zurückholen? Das wird ein Schritt, den Sie rückgängig machen kön
     <message>
         <source>Images</source>
         <translation>Bilder</translation>
+    </message>
+    <message>
+        <source>Add images…</source>
+        <translation>Bilder hinzufügen…</translation>
+    </message>
+    <message>
+        <source>Replace image…</source>
+        <translation>Bild ersetzen…</translation>
     </message>
 </context>
 <context>
@@ -750,6 +882,15 @@ Diese Kopie zurückholen? Das wird ein Schritt, den Sie rückgängig machen kön
     <message>
         <source>Cannot load the %1 &quot;%2&quot;: the file is cut short: it holds %3 bytes, and its header calls for %4.</source>
         <translation>%1 &quot;%2&quot; kann nicht geladen werden: Die Datei ist abgeschnitten: Sie enthält %3 Bytes, und ihr Kopf verlangt %4.</translation>
+    </message>
+    <message>
+        <source>it is not an SVG picture that this program can draw</source>
+        <translation>es ist kein SVG-Bild, das dieses Programm zeichnen kann</translation>
+    </message>
+    <message>
+        <source>Cannot read the picture &quot;%1&quot;: %2.</source>
+        <extracomment>%1 is a path, %2 the cause.</extracomment>
+        <translation>Das Bild &quot;%1&quot; kann nicht gelesen werden: %2.</translation>
     </message>
 </context>
 <context>
@@ -1078,6 +1219,26 @@ Diese Kopie zurückholen? Das wird ein Schritt, den Sie rückgängig machen kön
     <message>
         <source>A tag line that stands before the first category holds no tags: select a category or a tag to paste tags. Nothing was pasted.</source>
         <translation>Eine Tag-Zeile vor der ersten Kategorie enthält keine Tags: Wählen Sie eine Kategorie oder ein Tag, um Tags einzufügen. Es wurde nichts eingefügt.</translation>
+    </message>
+    <message>
+        <source>The images added or replaced here are not written to the strip yet. Read the strip again and drop them?</source>
+        <translation>Die hier hinzugefügten oder ersetzten Bilder sind noch nicht in den Bildstreifen geschrieben. Den Bildstreifen neu lesen und sie verwerfen?</translation>
+    </message>
+    <message>
+        <source>The image strip &quot;%1&quot; was written: it holds the new images, with the numbers shown here.</source>
+        <translation>Der Bildstreifen &quot;%1&quot; wurde geschrieben: Er enthält die neuen Bilder, mit den hier gezeigten Nummern.</translation>
+    </message>
+    <message>
+        <source>The image strip &quot;%1&quot; cannot hold the new images&apos; colours in its own kind of bitmap. OK writes it as a bitmap of 24 bits per pixel, its images as they look now.
+
+Write it so?</source>
+        <translation>Der Bildstreifen &quot;%1&quot; kann die Farben der neuen Bilder in seiner Art Bitmap nicht halten. OK schreibt ihn als Bitmap mit 24 Bit je Pixel, seine Bilder so, wie sie jetzt aussehen.
+
+So schreiben?</translation>
+    </message>
+    <message>
+        <source>Cannot write the image strip &quot;%1&quot;: this program cannot write a picture of its kind (%2).</source>
+        <translation>Der Bildstreifen &quot;%1&quot; kann nicht geschrieben werden: Dieses Programm kann ein Bild dieser Art (%2) nicht schreiben.</translation>
     </message>
 </context>
 <context>

@@ -208,6 +208,8 @@ void TestKeyboardAndNames::designedSizeHoldsEveryCaption_data()
         {"AboutDialog", {298, 213}},
         // The viewer fits its picture; the demo strip takes its smallest size.
         {"ImageViewer", {200, 200}},
+        {"ImagePicker", {392, 241}},
+        {"AddImagesDialog", {436, 400}},
     };
     for (const int font : {11, 14, 20}) {
         for (const QString& window : everyWindow)
@@ -285,6 +287,11 @@ void TestKeyboardAndNames::tabVisitsTheControlsInOrder_data()
          {"resetToolbarButton", "resetProceduresButton", "resetMimeTypesButton", "aboutButton",
           "closeButton"}},
         {"AboutDialog", {"buttonBox"}},
+        {"ImagePicker", {"imageGrid", "addImagesButton", "replaceImageButton"}},
+        // The page of picture files first; the theme's page is the tab bar's.
+        {"AddImagesDialog",
+         {"qt_tabwidget_tabbar", "chooseFilesButton", "fileImagesView", "backgroundButton",
+          "buttonBox"}},
     };
     for (const QString& window : everyWindow)
         QTest::newRow(qPrintable(window)) << window << orders.value(window);

@@ -7,7 +7,9 @@
 #include "mime/MimeTypesEditor.h"
 #include "procedures/ProcedureDialog.h"
 #include "procedures/ProceduresEditor.h"
+#include "toolbar/AddImagesDialog.h"
 #include "toolbar/CategoryDialog.h"
+#include "toolbar/ImagePicker.h"
 #include "toolbar/ImageViewer.h"
 #include "toolbar/TagDialog.h"
 #include "toolbar/ToolbarEditor.h"
@@ -29,10 +31,20 @@ DemoHost::DemoHost()
     images.addStrip(drawDemoStrip());
 }
 
-const QStringList everyWindow = {"StartWindow",    "ToolbarEditor",     "TagDialog",
-                                 "CategoryDialog", "UpdateImagesPrompt", "ImageViewer",
-                                 "ProceduresEditor", "ProcedureDialog", "MimeTypesEditor",
-                                 "MimeTypeDialog", "AdditionalFunctionsDialog", "AboutDialog"};
+const QStringList everyWindow = {"StartWindow",
+                                 "ToolbarEditor",
+                                 "TagDialog",
+                                 "CategoryDialog",
+                                 "UpdateImagesPrompt",
+                                 "ImageViewer",
+                                 "ProceduresEditor",
+                                 "ProcedureDialog",
+                                 "MimeTypesEditor",
+                                 "MimeTypeDialog",
+                                 "AdditionalFunctionsDialog",
+                                 "AboutDialog",
+                                 "ImagePicker",
+                                 "AddImagesDialog"};
 
 std::unique_ptr<QDialog> makeWindow(const QString& name, DemoHost& host)
 {
@@ -45,8 +57,7 @@ std::unique_ptr<QDialog> makeWindow(const QString& name, DemoHost& host)
         {"CategoryDialog",
          [&] { return std::make_unique<CategoryDialog>(nullptr, ToolbarCategory(), host.images); }},
         {"UpdateImagesPrompt", [] { return std::make_unique<UpdateImagesPrompt>(nullptr); }},
-        {"ImageViewer",
-         [] { return std::make_unique<ImageViewer>(nullptr, drawDemoStrip()); }},
+        {"ImageViewer", [] { return std::make_unique<ImageViewer>(nullptr, drawDemoStrip()); }},
         {"ProceduresEditor",
          [&] { return std::make_unique<ProceduresEditor>(nullptr, host.options); }},
         {"ProcedureDialog", [] { return std::make_unique<ProcedureDialog>(nullptr, Procedure()); }},
@@ -56,6 +67,9 @@ std::unique_ptr<QDialog> makeWindow(const QString& name, DemoHost& host)
         {"AdditionalFunctionsDialog",
          [&] { return std::make_unique<AdditionalFunctionsDialog>(nullptr, host.options); }},
         {"AboutDialog", [] { return std::make_unique<AboutDialog>(nullptr); }},
+        {"ImagePicker", [&] { return std::make_unique<ImagePicker>(nullptr, host.images, 0); }},
+        {"AddImagesDialog",
+         [] { return std::make_unique<AddImagesDialog>(nullptr, QColor(0xf4, 0xf4, 0xf0)); }},
     };
     const auto make = makers.constFind(name);
     return make == makers.constEnd() ? nullptr : (*make)();
