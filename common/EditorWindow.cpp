@@ -2,10 +2,8 @@
 
 #include "common/ErrorGuard.h"
 #include "common/FileNote.h"
-#include "common/FindBar.h"
+#include "common/FindFilter.h"
 #include "common/Modal.h"
-#include "common/NodeFilterModel.h"
-#include "common/TextMatch.h"
 #include "common/WindowPlacement.h"
 
 #include <QAbstractButton>
@@ -18,7 +16,6 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMimeData>
-#include <QScrollBar>
 #include <QTreeView>
 #include <QUndoStack>
 
@@ -50,14 +47,14 @@ void EditorWindow::setView(QAbstractItemView* view, NodeModel* model)
 {
     m_view = view;
     m_model = model;
-    showModel(model);
+    m_find = new FindFilter(*view, *model, this);
     view->setDefaultDropAction(Qt::MoveAction);
-    m_findBar = new FindBar(view->parentWidget());
-    if (auto* pane = qobject_cast<QBoxLayout*>(view->parentWidget()->layout()))
-        pane->addWidget(m_findBar);
-    connect(m_findBar, &FindBar::textChanged, this, &EditorWindow::setFilterText);
-    connect(m_findBar, &FindBar::closed, this, [this] { m_view->setFocus(); });
-    connect(m_findBar, &FindBar::toFirstMatch, this, [this] { selectFirstMatch(true); });
+    view->viewport()->setAttribute(Qt::WA_Hover);
+    connect(view->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+        updateCommands();
+        emit selectedNodeChanged();
+    });
+    connect(m_find, &FindFilter::filterChanged, this, &EditorWindow::updateCommands);
     auto* find = new QAction(this);
     find->setShortcuts(QKeySequence::keyBindings(QKeySequence::Find));
     find->setShortcutContext(Qt::WindowShortcut);
@@ -84,14 +81,11 @@ void EditorWindow::setView(QAbstractItemView* view, NodeModel* model)
         });
     });
     connect(view, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex& node) {
-        if (positionOfViewIndex(node) == selectedPosition())
+        if (m_find->positionOf(node) == selectedPosition())
             runGuarded(this, [this] { editSelected(); });
     });
-    if (auto* tree = qobject_cast<QTreeView*>(view)) {
+    if (auto* tree = qobject_cast<QTreeView*>(view))
         connect(tree, &QTreeView::collapsed, this, &EditorWindow::collapsed);
-        connect(tree->verticalScrollBar(), &QScrollBar::valueChanged, this,
-                &EditorWindow::openShownParentsInView);
-    }
 }
 
 QAction* EditorWindow::newAction(const QString& text, const QList<QKeySequence>& keys,
@@ -159,13 +153,12 @@ void EditorWindow::addEditingCommands(QAbstractButton* editButton, QAbstractButt
         tr("Paste"), QKeySequence::Paste, [this] { paste(); },
         [this] { return canPaste(clipboardText(), selectedPosition()); });
     addSeparator();
-    m_moveActions = {
-        addCommand(
-            tr("Move up"), EditKeys::moveUp(), [this] { moveSelectedUp(); },
-            [this] { return !isFiltering() && m_model->canMove(selectedPosition(), -1); }),
-        addCommand(
-            tr("Move down"), EditKeys::moveDown(), [this] { moveSelectedDown(); },
-            [this] { return !isFiltering() && m_model->canMove(selectedPosition(), +1); })};
+    m_moveActions = {addCommand(
+                         tr("Move up"), EditKeys::moveUp(), [this] { moveSelectedUp(); },
+                         [this] { return canMoveSelected(-1); }),
+                     addCommand(
+                         tr("Move down"), EditKeys::moveDown(), [this] { moveSelectedDown(); },
+                         [this] { return canMoveSelected(+1); })};
     addSeparator();
     addUndoAndRedo();
 }
@@ -221,11 +214,8 @@ void EditorWindow::explainMoves()
     const TreePosition at = selectedPosition();
     for (int i = 0; i < m_moveActions.size(); ++i) {
         const TreePosition to = shifted(at, i == 0 ? -1 : +1);
-        QString why;
-        if (isFiltering())
-            why = tr("Moving is off while the find bar filters the list: close the find bar to "
-                     "move.");
-        else if (at.isValid() && m_model->contains(to))
+        QString why = m_find->moveRefusal();
+        if (why.isEmpty() && at.isValid() && m_model->contains(to))
             why = m_model->moveRefusal(at, to);
         m_moveActions[i]->setToolTip(why);
     }
@@ -236,39 +226,19 @@ TreePosition EditorWindow::selectedPosition() const
     if (!m_view)
         return {};
     const QModelIndexList selected = m_view->selectionModel()->selectedIndexes();
-    return selected.isEmpty() ? TreePosition() : positionOfViewIndex(selected.first());
+    return selected.isEmpty() ? TreePosition() : m_find->positionOf(selected.first());
 }
 
-bool EditorWindow::isFiltering() const
+bool EditorWindow::canMoveSelected(int by) const
 {
-    return m_filter && m_view->model() == m_filter;
-}
-
-// Commands act on the document's nodes, never on a row of what the view shows.
-TreePosition EditorWindow::positionOfViewIndex(const QModelIndex& index) const
-{
-    return m_model->positionOf(isFiltering() ? m_filter->mapToSource(index) : index);
-}
-
-// A node the filter hides, the step's own, is shown all the same.
-QModelIndex EditorWindow::viewIndexOf(TreePosition at)
-{
-    const QModelIndex node = m_model->indexOf(at);
-    if (!isFiltering() || !node.isValid())
-        return node;
-    QModelIndex shown = m_filter->mapFromSource(node);
-    if (!shown.isValid()) {
-        m_filter->keepShown(at);
-        shown = m_filter->mapFromSource(node);
-    }
-    return shown;
+    return m_find->moveRefusal().isEmpty() && m_model->canMove(selectedPosition(), by);
 }
 
 // The node's parent is opened first: a node moved into a closed category (a drop) would stay
 // selected but hidden, and the keys would act on a node the user cannot see.
 void EditorWindow::showNode(TreePosition at)
 {
-    const QModelIndex node = viewIndexOf(at);
+    const QModelIndex node = m_find->show(at);
     if (!node.isValid()) {
         m_view->selectionModel()->clear();
         return;
@@ -286,33 +256,7 @@ SelectNode EditorWindow::selector()
 
 void EditorWindow::select(TreePosition at, bool removed)
 {
-    if (!removed)
-        showNode(at);
-    else
-        showNode(isFiltering() ? shownAfterRemoval(at) : m_model->afterRemoval(at));
-}
-
-// While filtering, what took a removed node's place is the next node shown, else the one before,
-// else the parent: a step never brings back a node that the filter hides.
-TreePosition EditorWindow::shownAfterRemoval(TreePosition removed) const
-{
-    const QModelIndex parent = removed.isTop() ? QModelIndex() : m_model->indexOf(removed.parent());
-    const int row = removed.isTop() ? removed.top : removed.child;
-    const int rows = m_model->rowCount(parent);
-    const auto isShown = [&](int at) {
-        return m_filter->mapFromSource(m_model->index(at, 0, parent)).isValid();
-    };
-    for (int at = row; at < rows; ++at) {
-        if (isShown(at))
-            return shifted(removed, at - row);
-    }
-    for (int at = std::min(row, rows) - 1; at >= 0; --at) {
-        if (isShown(at))
-            return shifted(removed, at - row);
-    }
-    if (!removed.isTop() && m_filter->mapFromSource(parent).isValid())
-        return removed.parent();
-    return {};
+    showNode(removed ? m_find->afterRemoval(at) : at);
 }
 
 // A step that fails in its first run is not on the stack: it is ours to free.
@@ -407,7 +351,7 @@ void EditorWindow::moveSelectedDown()
 void EditorWindow::moveSelected(int by)
 {
     const TreePosition from = selectedPosition();
-    if (isFiltering() || !m_model->canMove(from, by))
+    if (!canMoveSelected(by))
         return;
     const QString title = nodeTitle(from);
     //: An undo step. %1 is "category "Lists"" or the like.
@@ -437,119 +381,7 @@ bool EditorWindow::writeEditedFile()
 
 void EditorWindow::openFindBar()
 {
-    m_findBar->open();
-}
-
-// The view shows the document itself while nothing is looked for, so that a large file costs
-// nothing more. While something is, moving is off: a node would land among nodes that are not
-// shown.
-void EditorWindow::setFilterText(const QString& text)
-{
-    const TreePosition selected = selectedPosition();
-    if (!m_filter) {
-        m_filter = new NodeFilterModel(*m_model, this);
-        connect(m_filter, &NodeFilterModel::countsChanged, this, &EditorWindow::showFindCounts);
-        // The proxy is reset by every change while filtering: the view opens its parents again.
-        connect(m_filter, &NodeFilterModel::shownAnew, this, &EditorWindow::openShownParents);
-    }
-    if (!text.isEmpty())
-        showModel(m_filter);
-    m_filter->setText(text);
-    if (text.isEmpty()) {
-        showModel(m_model);
-        showNode(selected);
-    } else {
-        // The selection stays where it was when the filter shows it; else the first match
-        // takes it, rather than a node that does not match being kept on show.
-        const QModelIndex kept = m_filter->mapFromSource(m_model->indexOf(selected));
-        if (kept.isValid()) {
-            m_view->setCurrentIndex(kept);
-            m_view->scrollTo(kept);
-        } else {
-            selectFirstMatch(false);
-        }
-    }
-    showFindCounts();
-    updateCommands();
-}
-
-// Opening a parent costs the view a pass over its children: with many nodes shown, the parents
-// open as they come into view, so that a letter typed into the find bar never stalls the window.
-void EditorWindow::openShownParents()
-{
-    constexpr qsizetype openAtOnce = 20000;
-    auto* tree = qobject_cast<QTreeView*>(m_view);
-    if (!tree || !isFiltering())
-        return;
-    m_openShownInView = m_filter->shownCount() > openAtOnce;
-    if (m_openShownInView)
-        openParentsFrom(0); // before the view lays out its rows, which then need no second pass
-    else
-        tree->expandAll();
-}
-
-void EditorWindow::openShownParentsInView()
-{
-    if (!isFiltering() || !m_openShownInView)
-        return;
-    const QModelIndex first = m_view->indexAt(QPoint(0, 0));
-    openParentsFrom(first.parent().isValid() ? first.parent().row() : std::max(first.row(), 0));
-}
-
-// The parents from that top-level row on, as many as fill two screens.
-void EditorWindow::openParentsFrom(int top)
-{
-    auto* tree = static_cast<QTreeView*>(m_view);
-    const QAbstractItemModel& shown = *tree->model();
-    int rowsLeft = 2 * tree->viewport()->height() / std::max(1, tree->fontMetrics().height());
-    for (; top < shown.rowCount() && rowsLeft > 0; ++top) {
-        const QModelIndex parent = shown.index(top, 0);
-        tree->expand(parent);
-        rowsLeft -= 1 + shown.rowCount(parent);
-    }
-}
-
-void EditorWindow::showModel(QAbstractItemModel* shown)
-{
-    if (m_view->model() == shown)
-        return;
-    m_view->setModel(shown);
-    m_view->setDragDropMode(shown == m_model ? QAbstractItemView::InternalMove
-                                             : QAbstractItemView::NoDragDrop);
-    connect(m_view->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
-        updateCommands();
-        emit selectedNodeChanged();
-    });
-}
-
-void EditorWindow::showFindCounts()
-{
-    if (m_filter)
-        m_findBar->showCounts(m_filter->matchCount(), m_filter->nodeCount());
-}
-
-// The first node, in the view's order, that holds the text itself: not a category shown only
-// for its tags.
-void EditorWindow::selectFirstMatch(bool focusView)
-{
-    const TextMatch match(m_findBar->text());
-    QAbstractItemModel* shown = m_view->model();
-    for (int top = 0; top < shown->rowCount(); ++top) {
-        const QModelIndex parent = shown->index(top, 0);
-        for (int child = -1; child < shown->rowCount(parent); ++child) {
-            const QModelIndex node = child < 0 ? parent : shown->index(child, 0, parent);
-            if (m_model->nodeMatches(positionOfViewIndex(node), match)) {
-                m_view->setCurrentIndex(node);
-                m_view->scrollTo(node);
-                if (focusView)
-                    m_view->setFocus();
-                return;
-            }
-        }
-    }
-    m_view->selectionModel()->clear();
-    if (focusView)
-        m_view->setFocus();
+    m_find->open();
 }
 
 bool EditorWindow::canPaste(const QString& text, TreePosition) const
@@ -637,7 +469,7 @@ const QString& EditorWindow::clipboardText()
 void EditorWindow::collapsed(const QModelIndex& parent)
 {
     const TreePosition selected = selectedPosition();
-    if (selected.isValid() && !selected.isTop() && selected.top == positionOfViewIndex(parent).top)
+    if (selected.isValid() && !selected.isTop() && selected.top == m_find->positionOf(parent).top)
         m_view->setCurrentIndex(parent);
 }
 
@@ -663,8 +495,8 @@ bool EditorWindow::eventFilter(QObject* watched, QEvent* event)
 void EditorWindow::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier &&
-        m_findBar->isVisible()) {
-        m_findBar->close();
+        m_find->isOpen()) {
+        m_find->close();
         return;
     }
     QDialog::keyPressEvent(event);

@@ -12,10 +12,9 @@
 #include <functional>
 #include <optional>
 
-class FindBar;
+class FindFilter;
 class HostOptions;
 class LineSink;
-class NodeFilterModel;
 class QAbstractButton;
 class QAbstractItemView;
 class QAction;
@@ -48,9 +47,6 @@ public slots:
     void moveSelectedDown();
     // Ctrl+F: the find bar under the view, the focus in its field.
     void openFindBar();
-    // Shows the nodes that hold the text, or all of them for an empty text; the document stays
-    // as it is.
-    void setFilterText(const QString& text);
     // OK: replaces the file with what the editor shows, after the question the file calls for.
     // The window stays open when the answer was No or the file could not be written, so that
     // nothing the user did is lost.
@@ -83,7 +79,6 @@ protected:
     void updateCommands();
 
     QAbstractItemView* view() const { return m_view; }
-    bool isFiltering() const;
     EditedFile& editedFile() { return m_file; }
     TreePosition selectedPosition() const;
     // The node current, selected and in view; none selected for an invalid position.
@@ -136,16 +131,8 @@ private:
     void moveSelected(int by);
     void explainMoves();
     void select(TreePosition at, bool removed);
-    TreePosition shownAfterRemoval(TreePosition removed) const;
+    bool canMoveSelected(int by) const;
     void collapsed(const QModelIndex& parent);
-    void showModel(QAbstractItemModel* shown);
-    void openShownParents();
-    void openShownParentsInView();
-    void openParentsFrom(int top);
-    QModelIndex viewIndexOf(TreePosition at);
-    TreePosition positionOfViewIndex(const QModelIndex& index) const;
-    void selectFirstMatch(bool focusView);
-    void showFindCounts();
     void showMenu(const QPoint& at);
     bool isKeyOfDisabledCommand(const QKeyEvent& key) const;
     const QString& clipboardText();
@@ -157,9 +144,7 @@ private:
     QUndoStack* m_undoStack;
     QAbstractItemView* m_view = nullptr;
     NodeModel* m_model = nullptr;
-    NodeFilterModel* m_filter = nullptr;
-    FindBar* m_findBar = nullptr;
-    bool m_openShownInView = false;
+    FindFilter* m_find = nullptr;
     QList<QAction*> m_moveActions;
     QList<Command> m_commands;
     // The clipboard's text, read once after each change of the clipboard: commands ask for it

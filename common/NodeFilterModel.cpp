@@ -10,18 +10,53 @@ NodeFilterModel::NodeFilterModel(NodeModel& nodes, QObject* parent)
     : QAbstractProxyModel(parent), m_nodes(nodes)
 {
     setSourceModel(&nodes);
-    // A change beneath resets the proxy: what shows is worked out anew in one pass anyway, and a
-    // view lays out the rows shown again either way.
+    // While nothing is looked for, every change beneath is passed on as it is, so that a view
+    // keeps its open parents and its place. While something is, a change resets the proxy: what
+    // shows is worked out anew in one pass anyway, and a view lays out the rows shown again.
     connect(&nodes, &QAbstractItemModel::rowsAboutToBeInserted, this,
-            &NodeFilterModel::beginChange);
-    connect(&nodes, &QAbstractItemModel::rowsAboutToBeRemoved, this, &NodeFilterModel::beginChange);
-    connect(&nodes, &QAbstractItemModel::rowsAboutToBeMoved, this, &NodeFilterModel::beginChange);
+            [this](const QModelIndex& parent, int first, int last) {
+                passing() ? beginInsertRows(mapFromSource(parent), first, last) : beginChange();
+            });
+    connect(&nodes, &QAbstractItemModel::rowsInserted, this,
+            [this](const QModelIndex& parent, int first, int last) {
+                if (!passing())
+                    return keepInsertedShown(parent, first, last);
+                if (!parent.isValid())
+                    moveChildIndexes(
+                        [=](int top) { return TwoLevelId::afterInsert(top, first, last); });
+                endInsertRows();
+            });
+    connect(&nodes, &QAbstractItemModel::rowsAboutToBeRemoved, this,
+            [this](const QModelIndex& parent, int first, int last) {
+                passing() ? beginRemoveRows(mapFromSource(parent), first, last) : beginChange();
+            });
+    connect(&nodes, &QAbstractItemModel::rowsRemoved, this,
+            [this](const QModelIndex& parent, int first, int last) {
+                if (!passing())
+                    return endChange();
+                if (!parent.isValid())
+                    moveChildIndexes(
+                        [=](int top) { return TwoLevelId::afterRemove(top, first, last); });
+                endRemoveRows();
+            });
+    connect(&nodes, &QAbstractItemModel::rowsAboutToBeMoved, this,
+            [this](const QModelIndex& from, int first, int last, const QModelIndex& to, int row) {
+                passing()
+                    ? void(beginMoveRows(mapFromSource(from), first, last, mapFromSource(to), row))
+                    : beginChange();
+            });
+    connect(&nodes, &QAbstractItemModel::rowsMoved, this,
+            [this](const QModelIndex& from, int first, int, const QModelIndex& to, int row) {
+                if (!passing())
+                    return endChange();
+                if (!from.isValid() && !to.isValid())
+                    moveChildIndexes(
+                        [=](int top) { return TwoLevelId::afterMove(top, first, row); });
+                endMoveRows();
+            });
     connect(&nodes, &QAbstractItemModel::modelAboutToBeReset, this, &NodeFilterModel::beginChange);
     connect(&nodes, &QAbstractItemModel::layoutAboutToBeChanged, this,
             &NodeFilterModel::beginChange);
-    connect(&nodes, &QAbstractItemModel::rowsInserted, this, &NodeFilterModel::keepInsertedShown);
-    connect(&nodes, &QAbstractItemModel::rowsRemoved, this, &NodeFilterModel::endChange);
-    connect(&nodes, &QAbstractItemModel::rowsMoved, this, &NodeFilterModel::endChange);
     connect(&nodes, &QAbstractItemModel::modelReset, this, &NodeFilterModel::endChange);
     connect(&nodes, &QAbstractItemModel::layoutChanged, this, &NodeFilterModel::endChange);
     connect(&nodes, &QAbstractItemModel::dataChanged, this, &NodeFilterModel::dataChangedBeneath);
@@ -38,7 +73,7 @@ void NodeFilterModel::setText(const QString& text)
 void NodeFilterModel::keepShown(TreePosition at)
 {
     const QModelIndex node = m_nodes.indexOf(at);
-    if (!node.isValid() || isKeptShown(at))
+    if (passing() || !node.isValid() || isKeptShown(at))
         return;
     beginChange();
     m_keptShown.append(node);
@@ -75,9 +110,11 @@ void NodeFilterModel::keepInsertedShown(const QModelIndex& parent, int first, in
 }
 
 // A changed text may show or hide nodes; when it does not, the rows shown are only repainted.
-void NodeFilterModel::dataChangedBeneath()
+void NodeFilterModel::dataChangedBeneath(const QModelIndex& first, const QModelIndex& last)
 {
-    if (m_changing || m_match.isEmpty())
+    if (passing())
+        return emit dataChanged(mapFromSource(first), mapFromSource(last));
+    if (m_changing)
         return;
     Shown before = std::move(m_shown);
     findMatches();
@@ -101,6 +138,20 @@ bool NodeFilterModel::Shown::showsTheSameRows(const Shown& other) const
 {
     return shownTops == other.shownTops && shownChildren == other.shownChildren &&
            shownChildStart == other.shownChildStart;
+}
+
+// The children of top-level rows that moved carry their parent's row in their ids: the views'
+// indexes of them follow, as the model beneath does with its own.
+void NodeFilterModel::moveChildIndexes(const std::function<int(int)>& newTop)
+{
+    for (const QModelIndex& index : persistentIndexList()) {
+        if (index.internalId() == TwoLevelId::top)
+            continue;
+        const int top = TwoLevelId::parentRow(index.internalId());
+        if (const int moved = newTop(top); moved != top)
+            changePersistentIndex(
+                index, createIndex(index.row(), index.column(), TwoLevelId::childOf(moved)));
+    }
 }
 
 bool NodeFilterModel::isKeptShown(TreePosition at) const
@@ -249,6 +300,8 @@ QModelIndex NodeFilterModel::parent(const QModelIndex& child) const
 
 int NodeFilterModel::rowCount(const QModelIndex& parent) const
 {
+    if (passing())
+        return parent.column() > 0 ? 0 : m_nodes.rowCount(mapToSource(parent));
     if (!parent.isValid())
         return int(m_shown.shownTops.size());
     if (parent.internalId() != TwoLevelId::top || parent.column() != 0 ||
@@ -268,10 +321,29 @@ bool NodeFilterModel::hasChildren(const QModelIndex& parent) const
     return rowCount(parent) > 0;
 }
 
+QModelIndex NodeFilterModel::passedToSource(const QModelIndex& proxyIndex) const
+{
+    if (proxyIndex.internalId() == TwoLevelId::top)
+        return m_nodes.index(proxyIndex.row(), proxyIndex.column());
+    return m_nodes.index(proxyIndex.row(), proxyIndex.column(),
+                         m_nodes.index(TwoLevelId::parentRow(proxyIndex.internalId()), 0));
+}
+
+QModelIndex NodeFilterModel::passedFromSource(const QModelIndex& sourceIndex) const
+{
+    const TreePosition at = m_nodes.positionOf(sourceIndex);
+    if (!at.isValid())
+        return {};
+    return at.isTop() ? createIndex(at.top, sourceIndex.column(), TwoLevelId::top)
+                      : createIndex(at.child, sourceIndex.column(), TwoLevelId::childOf(at.top));
+}
+
 QModelIndex NodeFilterModel::mapToSource(const QModelIndex& proxyIndex) const
 {
     if (!proxyIndex.isValid() || proxyIndex.model() != this)
         return {};
+    if (passing())
+        return passedToSource(proxyIndex);
     if (proxyIndex.internalId() == TwoLevelId::top) {
         if (size_t(proxyIndex.row()) >= m_shown.shownTops.size())
             return {};
@@ -289,6 +361,8 @@ QModelIndex NodeFilterModel::mapToSource(const QModelIndex& proxyIndex) const
 
 QModelIndex NodeFilterModel::mapFromSource(const QModelIndex& sourceIndex) const
 {
+    if (passing())
+        return passedFromSource(sourceIndex);
     const TreePosition at = m_nodes.positionOf(sourceIndex);
     if (!at.isValid() || size_t(at.top) >= m_shown.shownTopOf.size() ||
         m_shown.shownTopOf[size_t(at.top)] < 0)
@@ -307,4 +381,16 @@ QModelIndex NodeFilterModel::mapFromSource(const QModelIndex& sourceIndex) const
 QVariant NodeFilterModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
     return m_nodes.headerData(section, orientation, role);
+}
+
+bool NodeFilterModel::canDropMimeData(const QMimeData* data, Qt::DropAction action, int row,
+                                      int column, const QModelIndex& parent) const
+{
+    return passing() && m_nodes.canDropMimeData(data, action, row, column, mapToSource(parent));
+}
+
+bool NodeFilterModel::dropMimeData(const QMimeData* data, Qt::DropAction action, int row,
+                                   int column, const QModelIndex& parent)
+{
+    return passing() && m_nodes.dropMimeData(data, action, row, column, mapToSource(parent));
 }

@@ -7,6 +7,7 @@
 #include <QList>
 #include <QPersistentModelIndex>
 
+#include <functional>
 #include <vector>
 
 // An editor's nodes while the find bar filters them: the nodes whose own texts hold what is
@@ -14,7 +15,7 @@
 // meanwhile, which stay where the user can see them. Which nodes match is worked out in one pass
 // over the document when the text changes or the document does; the rows shown are then kept in
 // flat arrays, so that a view laying out a hundred thousand rows asks nothing that searches.
-// With no text the proxy shows nothing: the editor then shows its model itself.
+// With no text it passes every node and every change beneath through as they are.
 class NodeFilterModel : public QAbstractProxyModel
 {
     Q_OBJECT
@@ -24,6 +25,8 @@ public:
 
     void setText(const QString& text);
     const QString& text() const { return m_match.text(); }
+    // Whether every node shows, nothing being looked for.
+    bool passing() const { return m_match.isEmpty(); }
     // The nodes whose own texts match, and all nodes.
     qsizetype matchCount() const { return m_shown.matchCount; }
     qsizetype nodeCount() const { return m_shown.nodeCount; }
@@ -40,6 +43,11 @@ public:
     QModelIndex mapToSource(const QModelIndex& proxyIndex) const override;
     QModelIndex mapFromSource(const QModelIndex& sourceIndex) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    // Nodes are dropped only while every node shows, on the rows the model itself has.
+    bool canDropMimeData(const QMimeData* data, Qt::DropAction action, int row, int column,
+                         const QModelIndex& parent) const override;
+    bool dropMimeData(const QMimeData* data, Qt::DropAction action, int row, int column,
+                      const QModelIndex& parent) override;
 
 signals:
     void countsChanged();
@@ -50,7 +58,10 @@ private:
     void beginChange();
     void endChange();
     void keepInsertedShown(const QModelIndex& parent, int first, int last);
-    void dataChangedBeneath();
+    void dataChangedBeneath(const QModelIndex& first, const QModelIndex& last);
+    void moveChildIndexes(const std::function<int(int)>& newTop);
+    QModelIndex passedToSource(const QModelIndex& proxyIndex) const;
+    QModelIndex passedFromSource(const QModelIndex& sourceIndex) const;
     void findMatches();
     void mapShownNodes();
     bool isKeptShown(TreePosition at) const;

@@ -27,9 +27,6 @@ inline TreePosition shifted(TreePosition at, int count)
     return at.isTop() ? TreePosition{at.top + count, -1} : TreePosition{at.top, at.child + count};
 }
 
-// The model of an editor's view: its nodes stand at tree positions, and moving one is a step
-// that the editor takes, so that it can be undone: a node dropped in the view is not moved by
-// the model, which asks for the move instead.
 // How the indexes of two levels name their rows, in the models and in the find bar's proxy over
 // them: a top-level row carries 0 as its internal id, a child its parent's row plus one, so that
 // no node needs an object of its own.
@@ -47,8 +44,35 @@ constexpr int parentRow(quintptr childId)
     return int(childId - 1);
 }
 
+// Where a top-level row goes when rows first to last are inserted before it, removed before it,
+// or when the row from moves before the row that was at destination (as Qt counts a move).
+constexpr int afterInsert(int top, int first, int last)
+{
+    return top >= first ? top + (last - first + 1) : top;
+}
+
+constexpr int afterRemove(int top, int first, int last)
+{
+    return top > last ? top - (last - first + 1) : top;
+}
+
+constexpr int afterMove(int top, int from, int destination)
+{
+    const int to = destination > from ? destination - 1 : destination;
+    if (top == from)
+        return to;
+    if (from < to && top > from && top <= to)
+        return top - 1;
+    if (to < from && top >= to && top < from)
+        return top + 1;
+    return top;
+}
+
 } // namespace TwoLevelId
 
+// The model of an editor's view: its nodes stand at tree positions, and moving one is a step
+// that the editor takes, so that it can be undone: a node dropped in the view is not moved by
+// the model, which asks for the move instead.
 class NodeModel : public QAbstractItemModel
 {
     Q_OBJECT

@@ -139,7 +139,8 @@ void TwoLevelModel::insertTops(int first, int count, const std::function<void()>
 {
     beginInsertRows({}, first, first + count - 1);
     change();
-    moveChildIndexes([=](int top) { return top >= first ? top + count : top; });
+    moveChildIndexes(
+        [=](int top) { return TwoLevelId::afterInsert(top, first, first + count - 1); });
     endInsertRows();
 }
 
@@ -148,24 +149,18 @@ void TwoLevelModel::removeTops(int first, int count, const std::function<void()>
 {
     beginRemoveRows({}, first, first + count - 1);
     change();
-    moveChildIndexes([=](int top) { return top >= first + count ? top - count : top; });
+    moveChildIndexes(
+        [=](int top) { return TwoLevelId::afterRemove(top, first, first + count - 1); });
     endRemoveRows();
 }
 
 void TwoLevelModel::moveTop(int from, int to, const std::function<void()>& change)
 {
     // Qt counts the destination as before the move: the row that the moved one goes before.
-    beginMoveRows({}, from, from, {}, to > from ? to + 1 : to);
+    const int destination = to > from ? to + 1 : to;
+    beginMoveRows({}, from, from, {}, destination);
     change();
-    moveChildIndexes([=](int top) {
-        if (top == from)
-            return to;
-        if (from < to && top > from && top <= to)
-            return top - 1;
-        if (to < from && top >= to && top < from)
-            return top + 1;
-        return top;
-    });
+    moveChildIndexes([=](int top) { return TwoLevelId::afterMove(top, from, destination); });
     endMoveRows();
 }
 
@@ -210,7 +205,7 @@ void TwoLevelModel::moveChildIndexes(const std::function<int(int)>& newTop)
         const int top = TwoLevelId::parentRow(index.internalId());
         const int moved = newTop(top);
         if (moved != top)
-            changePersistentIndex(index,
-                                  createIndex(index.row(), index.column(), quintptr(moved) + 1));
+            changePersistentIndex(
+                index, createIndex(index.row(), index.column(), TwoLevelId::childOf(moved)));
     }
 }

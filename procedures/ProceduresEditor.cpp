@@ -16,7 +16,6 @@ ProceduresEditor::ProceduresEditor(QWidget* parent, const HostOptions& options)
     WindowSizing::fitToFont(*this);
     WindowSizing::letGrow(*this);
     setView(ui->itemsView, model());
-    ui->itemsView->viewport()->setAttribute(Qt::WA_Hover);
     ui->itemsView->setItemDelegate(new WholeTextDelegate(ui->itemsView));
     setUpCodeField(*ui->codePreview);
     bindButton(ui->newCodeButton,

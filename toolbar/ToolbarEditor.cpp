@@ -45,7 +45,6 @@ void ToolbarEditor::setUpTree()
     QTreeView& tree = *ui->itemsView;
     setView(&tree, model());
     tree.setItemDelegate(new ToolbarItemDelegate(*m_images, &tree));
-    tree.viewport()->setAttribute(Qt::WA_Hover);
     // A long tag ends in "…" where the window is narrower than it, and its tooltip shows it.
     tree.header()->setStretchLastSection(true);
     connect(m_images, &ImageList::changed, tree.viewport(), qOverload<>(&QWidget::update));

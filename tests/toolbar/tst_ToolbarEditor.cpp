@@ -15,6 +15,7 @@
 #include "toolbar/ToolbarEditor.h"
 #include "toolbar/ToolbarModel.h"
 
+#include <QAbstractProxyModel>
 #include <QAction>
 #include <QClipboard>
 #include <QDir>
@@ -72,6 +73,13 @@ int runEditor(const HostOptions& options, DialogAnswerer& answerer,
 QTreeView& tree(const QWidget& editor)
 {
     return *control<QTreeView>(editor, QStringLiteral("itemsView"));
+}
+
+// The model beneath the find bar's proxy.
+const ToolbarModel& toolbarModel(const QWidget& editor)
+{
+    return static_cast<const ToolbarModel&>(
+        *static_cast<QAbstractProxyModel*>(tree(editor).model())->sourceModel());
 }
 
 const ImageList& images(const QWidget& editor)
@@ -403,7 +411,7 @@ void TestToolbarEditor::commands()
         else
             answerer.expect(fillIn(answer));
         const UndoStepCheck undoable(tree(editor), [&editor] {
-            const auto& model = dynamic_cast<const ToolbarModel&>(*tree(editor).model());
+            const auto& model = toolbarModel(editor);
             return writeToolbar(model.document(), QStringLiteral("t.cfg"));
         });
         runCommand(editor, command);
@@ -543,7 +551,7 @@ void TestToolbarEditor::tagLinesBeforeTheFirstCategoryStayThere()
         const auto enabled = [&](const char* command) {
             return editor.command(QString::fromLatin1(command))->isEnabled();
         };
-        const auto& model = dynamic_cast<const ToolbarModel&>(*tree(editor).model());
+        const auto& model = toolbarModel(editor);
         select(tree(editor), QStringLiteral("1"));
         QVERIFY(!enabled("Move down") && !enabled("New tag..."));
         QVERIFY(editor.command(QStringLiteral("Move down"))->toolTip().contains(u"stays above"));
