@@ -21,6 +21,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <utility>
 
 EditorWindow::EditorWindow(QWidget* parent, HostFile file, const HostOptions& options,
                            const QString& placementKey)
@@ -48,6 +49,10 @@ void EditorWindow::setView(QAbstractItemView* view, NodeModel* model)
     m_view = view;
     m_model = model;
     m_find = new FindFilter(*view, *model, this);
+    for (const auto& [name, glyph] :
+         {std::pair{"okButton", Glyph::Ok}, {"cancelButton", Glyph::Cancel}})
+        if (auto* button = findChild<QAbstractButton*>(QLatin1String(name)))
+            button->setIcon(glyphIcon(glyph));
     view->setDefaultDropAction(Qt::MoveAction);
     view->viewport()->setAttribute(Qt::WA_Hover);
     connect(view->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
@@ -127,7 +132,7 @@ void EditorWindow::addSeparator()
 
 void EditorWindow::addEditingCommands(QAbstractButton* editButton, QAbstractButton* removeButton)
 {
-    const auto editable = [this] { return isEditable(selectedPosition()); };
+    const auto editable = [this] { return isEditableNode(selectedPosition()); };
     const auto keys = [](QKeySequence::StandardKey key) { return QKeySequence::keyBindings(key); };
     bindButton(editButton,
                addCommand(
@@ -151,7 +156,7 @@ void EditorWindow::addEditingCommands(QAbstractButton* editButton, QAbstractButt
         tr("Copy"), QKeySequence::Copy, [this] { copySelected(); }, editable);
     clipboardCommand(
         tr("Paste"), QKeySequence::Paste, [this] { paste(); },
-        [this] { return canPaste(clipboardText(), selectedPosition()); });
+        [this] { return canPasteText(clipboardText(), selectedPosition()); });
     addSeparator();
     m_moveActions = {addCommand(
                          tr("Move up"), EditKeys::moveUp(), [this] { moveSelectedUp(); },
@@ -270,14 +275,14 @@ void EditorWindow::push(QUndoCommand* step)
 void EditorWindow::editSelected()
 {
     const TreePosition at = selectedPosition();
-    if (isEditable(at))
+    if (isEditableNode(at))
         editNode(at);
 }
 
 void EditorWindow::removeSelected()
 {
     const TreePosition at = selectedPosition();
-    if (!isEditable(at) || !Modal::confirm(this, removeQuestion()))
+    if (!isEditableNode(at) || !Modal::confirm(this, removeQuestionText()))
         return;
     //: An undo step. %1 is "tag "Bold"" or the like.
     removeNode(at, tr("Remove %1").arg(nodeTitle(at)));
@@ -287,7 +292,7 @@ void EditorWindow::removeSelected()
 void EditorWindow::cutSelected()
 {
     const TreePosition at = selectedPosition();
-    if (!isEditable(at))
+    if (!isEditableNode(at))
         return;
     copySelected();
     //: An undo step. %1 is "tag "Bold"" or the like.
@@ -299,7 +304,7 @@ void EditorWindow::cutSelected()
 void EditorWindow::copySelected()
 {
     const TreePosition at = selectedPosition();
-    if (!isEditable(at))
+    if (!isEditableNode(at))
         return;
     const QString text = nodeText(at);
     auto* data = new QMimeData;
@@ -382,11 +387,6 @@ bool EditorWindow::writeEditedFile()
 void EditorWindow::openFindBar()
 {
     m_find->open();
-}
-
-bool EditorWindow::canPaste(const QString& text, TreePosition) const
-{
-    return !text.isEmpty();
 }
 
 QString EditorWindow::addStepText(const QString& title)

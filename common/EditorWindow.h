@@ -21,11 +21,12 @@ class QAction;
 class QKeyEvent;
 class QUndoStack;
 
-// What the three editors share: a view over the editor's model; commands as actions, on buttons,
-// keys and a context menu alike, each enabled exactly when it can act; an undo stack that every
-// change goes through, each step named; and the file that the editor read, which OK replaces.
-// The typed part, NodeEditor, knows the model's nodes; an editor gives its model and view, the
-// dialog for a node, and where a paste goes.
+// What the three editors share: a view over the editor's model, with the find bar under it;
+// commands as actions, on buttons, keys and a context menu alike, each enabled exactly when it
+// can act; an undo stack that every change goes through, each step named; the OK and Cancel
+// buttons; and the file that the editor read, which OK replaces. The typed part, NodeEditor,
+// knows the model's nodes: an editor gives only its model and view, the dialog for a node, where
+// a paste goes and how a node is named and copied.
 class EditorWindow : public QDialog
 {
     Q_OBJECT
@@ -61,7 +62,8 @@ protected:
                  const QString& placementKey);
 
     // Once the editor's form is set up: the view and the model it shows. The view stands alone
-    // in a box layout, which the find bar joins under it.
+    // in a box layout, which the find bar joins under it; the form's okButton and cancelButton
+    // get their pictures.
     void setView(QAbstractItemView* view, NodeModel* model);
     // A command of the editor's own, in the context menu in the order added; its keys work
     // while the view has the focus.
@@ -92,18 +94,6 @@ protected:
     // was No. Throws when the file cannot be written.
     bool writeEditedFile();
 
-    // The typed part of the editor.
-    virtual bool isEditable(TreePosition at) const { return at.isValid(); }
-    virtual QString removeQuestion() const = 0;
-    virtual void writeDocument(LineSink& lines) const = 0;
-    // The node as an undo step names it: tag "Bold".
-    virtual QString nodeTitle(TreePosition at) const = 0;
-    virtual void editNode(TreePosition at) = 0;
-    virtual void removeNode(TreePosition at, const QString& stepText) = 0;
-    virtual QString nodeText(TreePosition at) const = 0;
-    virtual void pasteText(const QString& text, TreePosition selected) = 0;
-    virtual bool canPaste(const QString& text, TreePosition selected) const;
-
     // The texts of the steps, for the typed part.
     static QString addStepText(const QString& title);
     static QString changeStepText(const QString& title);
@@ -119,6 +109,19 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // What the typed part, NodeEditor, answers for the model's nodes; an editor itself answers
+    // at that level only.
+    virtual bool isEditableNode(TreePosition at) const = 0;
+    virtual QString removeQuestionText() const = 0;
+    virtual void writeDocument(LineSink& lines) const = 0;
+    // The node as an undo step names it: tag "Bold".
+    virtual QString nodeTitle(TreePosition at) const = 0;
+    virtual void editNode(TreePosition at) = 0;
+    virtual void removeNode(TreePosition at, const QString& stepText) = 0;
+    virtual QString nodeText(TreePosition at) const = 0;
+    virtual void pasteText(const QString& text, TreePosition selected) = 0;
+    virtual bool canPasteText(const QString& text, TreePosition selected) const = 0;
+
     struct Command
     {
         QAction* action; // nullptr for a separator

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/TwoLevelModel.h"
+#include "common/NodeModel.h"
 
 #include <QStringList>
 

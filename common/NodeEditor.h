@@ -5,13 +5,16 @@
 #include "common/Modal.h"
 
 // The part of an editor that knows its model's nodes: every change of a node is a step on the
-// undo stack, named after the node. An editor gives what is its own: the dialog for a node,
-// where a paste goes, and how a node is named and copied.
+// undo stack, named after the node. An editor gives what is its own, at this level alone: the
+// dialog for a node, where a paste goes, how a node is named and copied, and which nodes the
+// commands act on.
 template <class Model> class NodeEditor : public EditorWindow
 {
 public:
     using Node = typename Model::Node;
     using Document = typename Model::Document;
+    using Reader = LineFileRead<Document> (*)(LineSource&);
+    using Writer = void (*)(LineSink&, const Document&);
 
 protected:
     // Nodes to paste, and where the first of them goes; or why nothing can be pasted.
@@ -23,8 +26,9 @@ protected:
     };
 
     NodeEditor(QWidget* parent, HostFile file, const HostOptions& options,
-               const QString& placementKey)
-        : EditorWindow(parent, file, options, placementKey), m_model(new Model(this))
+               const QString& placementKey, Reader reader, Writer writer)
+        : EditorWindow(parent, file, options, placementKey), m_model(new Model(this)),
+          m_reader(reader), m_writer(writer)
     {
     }
 
@@ -32,8 +36,9 @@ protected:
 
     // Reads the editor's file into the model, shows what stopped the reader, and selects the
     // first node, so that the commands act on what the view shows as current.
-    void load(LineFileRead<Document> (*reader)(LineSource&))
+    void load()
     {
+        const Reader reader = m_reader;
         runGuarded(this, [&] {
             LineFileRead<Document> read = editedFile().read(reader);
             m_model->setDocument(std::move(read.document));
@@ -48,7 +53,7 @@ protected:
 
     // A copy of the file from before a save that was cut short can become the document, as a
     // step: the user sees it and decides at OK.
-    void offerLeftCopy(LineFileRead<Document> (*reader)(LineSource&))
+    void offerLeftCopy(Reader reader)
     {
         const QString copy = editedFile().leftCopy();
         if (copy.isEmpty() || !Modal::confirm(this, leftCopyQuestion(copy)))
@@ -72,6 +77,12 @@ protected:
 
     // The dialog for a node: the node as the user left it on OK, nothing on Cancel.
     virtual std::optional<Node> askNode(const Node& node) = 0;
+    // The question before Remove.
+    virtual QString removeQuestion() const = 0;
+    // Whether Edit, Remove and the clipboard act on the node: any node, unless an editor says.
+    virtual bool isEditable(TreePosition at) const { return at.isValid(); }
+    // Whether a paste of the text could go anywhere with that node selected.
+    virtual bool canPaste(const QString& text, TreePosition) const { return !text.isEmpty(); }
     // What the clipboard's text holds, and where it goes with that node selected.
     virtual Paste readPaste(const QString& text, TreePosition selected) const = 0;
     // A node as an undo step names it (tag "Bold"), and several (3 tags).
@@ -80,9 +91,18 @@ protected:
     // A node as the file's lines, for the clipboard.
     virtual QString clipboardText(const Node& node) const = 0;
 
-    QString nodeTitle(TreePosition at) const override { return title(m_model->node(at)); }
+private:
+    bool isEditableNode(TreePosition at) const final { return isEditable(at); }
+    QString removeQuestionText() const final { return removeQuestion(); }
+    bool canPasteText(const QString& text, TreePosition selected) const final
+    {
+        return canPaste(text, selected);
+    }
+    void writeDocument(LineSink& lines) const final { m_writer(lines, m_model->document()); }
 
-    void editNode(TreePosition at) override
+    QString nodeTitle(TreePosition at) const final { return title(m_model->node(at)); }
+
+    void editNode(TreePosition at) final
     {
         const Node node = m_model->node(at);
         const std::optional<Node> edited = askNode(node);
@@ -91,17 +111,17 @@ protected:
                                         selector()));
     }
 
-    void removeNode(TreePosition at, const QString& stepText) override
+    void removeNode(TreePosition at, const QString& stepText) final
     {
         push(new RemoveNode<Model>(*m_model, at, stepText, selector()));
     }
 
-    QString nodeText(TreePosition at) const override { return clipboardText(m_model->node(at)); }
+    QString nodeText(TreePosition at) const final { return clipboardText(m_model->node(at)); }
 
     // The nodes are all made before the model is touched, and the model makes room for them
     // before it changes: running out of memory leaves the document and the undo stack as they
     // were.
-    void pasteText(const QString& text, TreePosition selected) override
+    void pasteText(const QString& text, TreePosition selected) final
     {
         try {
             Paste paste = readPaste(text, selected);
@@ -118,6 +138,7 @@ protected:
         }
     }
 
-private:
     Model* m_model;
+    Reader m_reader;
+    Writer m_writer;
 };

@@ -2,6 +2,7 @@
 
 #include <QAbstractItemModel>
 
+#include <optional>
 #include <vector>
 
 class TextMatch;
@@ -103,10 +104,30 @@ public:
     virtual void appendChildMatches(int top, const TextMatch& match,
                                     std::vector<char>& matches) const;
 
+    // Dragging and dropping moves a node: the model does not move it itself, it asks, so that
+    // the move is a step that can be undone. A drag from another model, window or program is
+    // never taken for a move.
+    Qt::DropActions supportedDropActions() const override;
+    QStringList mimeTypes() const override;
+    QMimeData* mimeData(const QModelIndexList& indexes) const override;
+    bool canDropMimeData(const QMimeData* data, Qt::DropAction action, int row, int column,
+                         const QModelIndex& parent) const override;
+    bool dropMimeData(const QMimeData* data, Qt::DropAction action, int row, int column,
+                      const QModelIndex& parent) override;
+
 signals:
     void moveRequested(TreePosition from, TreePosition to);
 
 protected:
     // Whether the node may move at all (sections of the procedures panel do not).
     virtual bool isMovable(TreePosition at) const { return at.isValid(); }
+    // Where a node dropped at row under parent goes, counted as after the move, as the view
+    // says it (rows counted before the move, -1 for a drop on parent itself); nothing where it
+    // cannot go.
+    virtual std::optional<TreePosition> dropTarget(TreePosition from, int row,
+                                                   const QModelIndex& parent) const = 0;
+
+private:
+    std::optional<TreePosition> droppedAt(const QMimeData* data, int row,
+                                          const QModelIndex& parent) const;
 };

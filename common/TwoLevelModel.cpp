@@ -1,7 +1,5 @@
 #include "common/TwoLevelModel.h"
 
-#include "common/NodeDrag.h"
-
 // Asked for every row a view lays out: the bounds are checked here, where hasIndex() would ask
 // the row and the column counts through the model's virtual functions again.
 QModelIndex TwoLevelModel::index(int row, int column, const QModelIndex& parent) const
@@ -71,52 +69,6 @@ Qt::ItemFlags TwoLevelModel::flags(const QModelIndex& index) const
     return flags;
 }
 
-Qt::DropActions TwoLevelModel::supportedDropActions() const
-{
-    return Qt::MoveAction;
-}
-
-QStringList TwoLevelModel::mimeTypes() const
-{
-    return NodeDrag::mimeTypes();
-}
-
-QMimeData* TwoLevelModel::mimeData(const QModelIndexList& indexes) const
-{
-    if (indexes.size() != 1)
-        return nullptr;
-    return NodeDrag::mimeData(*this, positionOf(indexes.first()));
-}
-
-bool TwoLevelModel::canDropMimeData(const QMimeData* data, Qt::DropAction action, int row, int,
-                                    const QModelIndex& parent) const
-{
-    const std::optional<TreePosition> from = NodeDrag::draggedFrom(*this, data);
-    return action == Qt::MoveAction && from && contains(*from) &&
-           dropTarget(*from, row, parent).has_value();
-}
-
-// The view then asks to remove the dragged rows, as after a drag to another place; the models
-// keep QAbstractItemModel's removeRows, which removes nothing, so the move is the only change.
-bool TwoLevelModel::dropMimeData(const QMimeData* data, Qt::DropAction action, int row, int column,
-                                 const QModelIndex& parent)
-{
-    if (!canDropMimeData(data, action, row, column, parent))
-        return false;
-    const TreePosition from = *NodeDrag::draggedFrom(*this, data);
-    const TreePosition to = *dropTarget(from, row, parent);
-    if (to != from)
-        emit moveRequested(from, to);
-    return true;
-}
-
-std::optional<TreePosition> TwoLevelModel::placeFor(TreePosition from, TreePosition to) const
-{
-    if (!moveRefusal(from, to).isEmpty())
-        return std::nullopt;
-    return to;
-}
-
 // A drop on a top-level node makes the child its last; a drop between two nodes puts the node
 // there. Rows count as before the move, so a node that goes down lands one row higher.
 std::optional<TreePosition> TwoLevelModel::dropTarget(TreePosition from, int row,
@@ -127,12 +79,12 @@ std::optional<TreePosition> TwoLevelModel::dropTarget(TreePosition from, int row
         if (!topsMove() || into.isValid())
             return std::nullopt;
         const int to = row < 0 ? topCount() : row;
-        return placeFor(from, {to > from.top ? to - 1 : to, -1});
+        return TreePosition{to > from.top ? to - 1 : to, -1};
     }
     if (!into.isValid() || !into.isTop())
         return std::nullopt;
     const int to = row < 0 ? childCount(into.top) : row;
-    return placeFor(from, {into.top, into.top == from.top && to > from.child ? to - 1 : to});
+    return TreePosition{into.top, into.top == from.top && to > from.child ? to - 1 : to};
 }
 
 void TwoLevelModel::insertTops(int first, int count, const std::function<void()>& change)

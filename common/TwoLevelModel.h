@@ -27,21 +27,11 @@ public:
     // Faster than the index's validity, for the many calls of a large paste.
     bool contains(TreePosition position) const;
 
-    // Dragging and dropping moves a node: a top-level node among the top level (where the model
-    // lets them move), a child to any place under any top-level node. The model does not move
-    // it itself: it asks, so that the move is a step that can be undone.
     Qt::ItemFlags flags(const QModelIndex& index) const override;
-    Qt::DropActions supportedDropActions() const override;
-    QStringList mimeTypes() const override;
-    QMimeData* mimeData(const QModelIndexList& indexes) const override;
-    bool canDropMimeData(const QMimeData* data, Qt::DropAction action, int row, int column,
-                         const QModelIndex& parent) const override;
-    bool dropMimeData(const QMimeData* data, Qt::DropAction action, int row, int column,
-                      const QModelIndex& parent) override;
-    // Where a node dropped at row under parent goes, counted as after the move; nothing where
-    // the file could not hold it there.
+    // A top-level node goes among the top level (where the model lets them move), a child to any
+    // place under any top-level node.
     std::optional<TreePosition> dropTarget(TreePosition from, int row,
-                                           const QModelIndex& parent) const;
+                                           const QModelIndex& parent) const override;
 
 protected:
     virtual int topCount() const = 0;
@@ -64,6 +54,5 @@ protected:
     void changed(TreePosition at);
 
 private:
-    std::optional<TreePosition> placeFor(TreePosition from, TreePosition to) const;
     void moveChildIndexes(const std::function<int(int)>& newTop);
 };

@@ -10,7 +10,8 @@
 #include <QHeaderView>
 
 MimeTypesEditor::MimeTypesEditor(QWidget* parent, const HostOptions& options)
-    : NodeEditor(parent, HostFile::MimeTypes, options, PlacementKey::mimeTypesEditor),
+    : NodeEditor(parent, HostFile::MimeTypes, options, PlacementKey::mimeTypesEditor, readMimeTypes,
+                 writeMimeTypes),
       ui(std::make_unique<Ui::MimeTypesEditor>())
 {
     ui->setupUi(this);
@@ -23,11 +24,9 @@ MimeTypesEditor::MimeTypesEditor(QWidget* parent, const HostOptions& options)
             tr("New type..."), EditKeys::newNode(), [this] { addType(); }, [] { return true; }),
         Glyph::NewType);
     addEditingCommands(ui->editButton, ui->removeButton);
-    ui->okButton->setIcon(glyphIcon(Glyph::Ok));
-    ui->cancelButton->setIcon(glyphIcon(Glyph::Cancel));
     // OK comes first in the tab order, and takes the focus first, as it always did here.
     ui->okButton->setFocus();
-    load(readMimeTypes);
+    load();
 }
 
 MimeTypesEditor::~MimeTypesEditor() = default;
@@ -64,11 +63,6 @@ void MimeTypesEditor::addType()
 QString MimeTypesEditor::removeQuestion() const
 {
     return tr("Remove selected type?");
-}
-
-void MimeTypesEditor::writeDocument(LineSink& lines) const
-{
-    writeMimeTypes(lines, model()->document());
 }
 
 std::optional<MimeType> MimeTypesEditor::askNode(const MimeType& type)

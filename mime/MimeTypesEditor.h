@@ -25,7 +25,6 @@ public slots:
 
 protected:
     QString removeQuestion() const override;
-    void writeDocument(LineSink& lines) const override;
     std::optional<MimeType> askNode(const MimeType& type) override;
     Paste readPaste(const QString& text, TreePosition selected) const override;
     QString title(const MimeType& type) const override;

@@ -1,7 +1,6 @@
 #include "mime/MimeTypesModel.h"
 
 #include "common/ListRoom.h"
-#include "common/NodeDrag.h"
 #include "common/RowRoom.h"
 #include "common/TextMatch.h"
 
@@ -187,51 +186,13 @@ Qt::ItemFlags MimeTypesModel::flags(const QModelIndex& index) const
     return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsDragEnabled;
 }
 
-Qt::DropActions MimeTypesModel::supportedDropActions() const
-{
-    return Qt::MoveAction;
-}
-
-QStringList MimeTypesModel::mimeTypes() const
-{
-    return NodeDrag::mimeTypes();
-}
-
-// A row is dragged whole: the view hands in one index per cell.
-QMimeData* MimeTypesModel::mimeData(const QModelIndexList& indexes) const
-{
-    if (indexes.isEmpty())
-        return nullptr;
-    return NodeDrag::mimeData(*this, {indexes.first().row(), -1});
-}
-
-bool MimeTypesModel::canDropMimeData(const QMimeData* data, Qt::DropAction action, int row, int,
-                                     const QModelIndex&) const
-{
-    return action == Qt::MoveAction && dropTarget(data, row).has_value();
-}
-
-bool MimeTypesModel::dropMimeData(const QMimeData* data, Qt::DropAction action, int row, int column,
-                                  const QModelIndex& parent)
-{
-    if (!canDropMimeData(data, action, row, column, parent))
-        return false;
-    const TreePosition from = *NodeDrag::draggedFrom(*this, data);
-    const TreePosition to = *dropTarget(data, row);
-    if (to != from)
-        emit moveRequested(from, to);
-    return true;
-}
-
 // Rows count as before the move, so a row that goes down lands one row higher; a drop past the
 // last row, or beside the list's rows, puts it last.
-std::optional<TreePosition> MimeTypesModel::dropTarget(const QMimeData* data, int row) const
+std::optional<TreePosition> MimeTypesModel::dropTarget(TreePosition from, int row,
+                                                       const QModelIndex&) const
 {
-    const std::optional<TreePosition> from = NodeDrag::draggedFrom(*this, data);
-    if (!from || !contains(*from))
-        return std::nullopt;
     const int to = row < 0 ? rowCount() : row;
-    return TreePosition{to > from->top ? to - 1 : to, -1};
+    return TreePosition{to > from.top ? to - 1 : to, -1};
 }
 
 QByteArray MimeTypesModel::key(const MimeType& type, int column)

@@ -37,16 +37,6 @@ public:
     QModelIndex indexOf(TreePosition at) const override;
     TreePosition positionOf(const QModelIndex& index) const override;
 
-    // Dragging and dropping a row moves it; the model asks for the move, so that it is a step
-    // that can be undone.
-    Qt::DropActions supportedDropActions() const override;
-    QStringList mimeTypes() const override;
-    QMimeData* mimeData(const QModelIndexList& indexes) const override;
-    bool canDropMimeData(const QMimeData* data, Qt::DropAction action, int row, int column,
-                         const QModelIndex& parent) const override;
-    bool dropMimeData(const QMimeData* data, Qt::DropAction action, int row, int column,
-                      const QModelIndex& parent) override;
-
     // Whether the cell's text also stands on another row.
     bool isDuplicate(int row, int column) const;
     // The first other row, counted from 0, whose cell holds the same text.
@@ -64,7 +54,9 @@ public:
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
 private:
-    std::optional<TreePosition> dropTarget(const QMimeData* data, int row) const;
+    // A row dropped goes where it was dropped, or last.
+    std::optional<TreePosition> dropTarget(TreePosition from, int row,
+                                           const QModelIndex& parent) const override;
     static QByteArray key(const MimeType& type, int column);
     void count(const MimeType& type, int change);
     void countAll();

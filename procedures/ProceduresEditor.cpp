@@ -8,8 +8,13 @@
 #include "procedures/ProcedureDialog.h"
 #include "ui_ProceduresEditor.h"
 
+#include <QUndoStack>
+
+#include <utility>
+
 ProceduresEditor::ProceduresEditor(QWidget* parent, const HostOptions& options)
-    : NodeEditor(parent, HostFile::Procedures, options, PlacementKey::proceduresEditor),
+    : NodeEditor(parent, HostFile::Procedures, options, PlacementKey::proceduresEditor,
+                 readProcedures, writeProcedures),
       ui(std::make_unique<Ui::ProceduresEditor>())
 {
     ui->setupUi(this);
@@ -24,12 +29,11 @@ ProceduresEditor::ProceduresEditor(QWidget* parent, const HostOptions& options)
                    [this] { return selectedPosition().isValid(); }),
                Glyph::NewCode);
     addEditingCommands(ui->editButton, ui->removeButton);
-    ui->okButton->setIcon(glyphIcon(Glyph::Ok));
-    ui->cancelButton->setIcon(glyphIcon(Glyph::Cancel));
     // The preview follows the selection, and a change of the selected procedure.
     connect(this, &EditorWindow::selectedNodeChanged, this, &ProceduresEditor::showSelectedCode);
     connect(model(), &QAbstractItemModel::dataChanged, this, &ProceduresEditor::showSelectedCode);
-    load(readProcedures);
+    connect(undoStack(), &QUndoStack::indexChanged, this, &ProceduresEditor::showTypedCode);
+    load();
 }
 
 ProceduresEditor::~ProceduresEditor() = default;
@@ -41,19 +45,13 @@ void ProceduresEditor::addProcedure()
         return;
     const int section = selected.top;
     addNode({section, int(model()->section(section).procedures.size())}, Procedure());
-    showTypedCode();
 }
 
-void ProceduresEditor::editNode(TreePosition at)
-{
-    NodeEditor::editNode(at);
-    showTypedCode();
-}
-
+// Once the step of New or Edit is taken, the preview shows the code as it was typed.
 void ProceduresEditor::showTypedCode()
 {
     if (m_typedCode)
-        ui->codePreview->setPlainText(*m_typedCode);
+        ui->codePreview->setPlainText(*std::exchange(m_typedCode, std::nullopt));
 }
 
 // The view moves its selection while a removed node is still in the model, so the preview
@@ -77,16 +75,12 @@ QString ProceduresEditor::removeQuestion() const
     return tr("Remove selected code?");
 }
 
-void ProceduresEditor::writeDocument(LineSink& lines) const
-{
-    writeProcedures(lines, model()->document());
-}
-
 std::optional<Procedure> ProceduresEditor::askNode(const Procedure& procedure)
 {
     QString typedCode;
     std::optional<Procedure> edited = ProcedureDialog::edit(this, procedure, &typedCode);
-    m_typedCode = edited ? std::optional(typedCode) : std::nullopt;
+    if (edited && *edited != procedure)
+        m_typedCode = typedCode;
     return edited;
 }
 

@@ -27,10 +27,8 @@ public slots:
     void addProcedure();
 
 protected:
-    void editNode(TreePosition at) override;
     bool isEditable(TreePosition at) const override;
     QString removeQuestion() const override;
-    void writeDocument(LineSink& lines) const override;
     std::optional<Procedure> askNode(const Procedure& procedure) override;
     Paste readPaste(const QString& text, TreePosition selected) const override;
     bool canPaste(const QString& text, TreePosition selected) const override;
@@ -43,7 +41,7 @@ private:
     void showTypedCode();
 
     std::unique_ptr<Ui::ProceduresEditor> ui;
-    // The code as typed into the dialog last confirmed, which the preview shows after New and
-    // Edit until the selection moves: "%2" typed there is still "%2".
+    // The code as typed into the dialog last confirmed with a change, which the preview shows
+    // once its step is taken, until the selection moves: "%2" typed there is still "%2".
     std::optional<QString> m_typedCode;
 };

@@ -23,7 +23,8 @@
 // The strip is loaded before the toolbar, and the toolbar is read even when the strip fails, so
 // that OK never replaces the file with a tree that was not filled from it.
 ToolbarEditor::ToolbarEditor(QWidget* parent, const HostOptions& options)
-    : NodeEditor(parent, HostFile::Toolbar, options, PlacementKey::toolbarEditor),
+    : NodeEditor(parent, HostFile::Toolbar, options, PlacementKey::toolbarEditor, readToolbar,
+                 writeToolbar),
       ui(std::make_unique<Ui::ToolbarEditor>()), m_options(options), m_images(new ImageList(this)),
       m_stripFile(HostFile::ImageStrip, options)
 {
@@ -35,7 +36,7 @@ ToolbarEditor::ToolbarEditor(QWidget* parent, const HostOptions& options)
     setUpTree();
     setUpCommands();
     runGuarded(this, [this] { loadImageStrip(); });
-    load(readToolbar);
+    load();
 }
 
 ToolbarEditor::~ToolbarEditor() = default;
@@ -73,8 +74,6 @@ void ToolbarEditor::setUpCommands()
                addCommand(
                    tr("View images"), {}, [this] { viewImages(); }, always),
                Glyph::ViewImages);
-    ui->okButton->setIcon(glyphIcon(Glyph::Ok));
-    ui->cancelButton->setIcon(glyphIcon(Glyph::Cancel));
 }
 
 void ToolbarEditor::loadImageStrip()
@@ -196,11 +195,6 @@ QByteArray ToolbarEditor::changedStripBytes(bool& formatKept) const
 QString ToolbarEditor::removeQuestion() const
 {
     return tr("Remove selected tag/category");
-}
-
-void ToolbarEditor::writeDocument(LineSink& lines) const
-{
-    writeToolbar(lines, model()->document());
 }
 
 std::optional<ToolbarNode> ToolbarEditor::askNode(const ToolbarNode& node)

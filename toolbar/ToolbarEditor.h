@@ -37,7 +37,6 @@ public slots:
 
 protected:
     QString removeQuestion() const override;
-    void writeDocument(LineSink& lines) const override;
     std::optional<ToolbarNode> askNode(const ToolbarNode& node) override;
     Paste readPaste(const QString& text, TreePosition selected) const override;
     bool canPaste(const QString& text, TreePosition selected) const override;
