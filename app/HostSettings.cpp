@@ -1,5 +1,6 @@
 #include "app/HostSettings.h"
 
+#include "common/LineFile.h"
 #include "platform/AppError.h"
 #include "platform/WholeFile.h"
 
@@ -40,15 +41,10 @@ QList<TextLine> textLines(QByteArrayView bytes)
     if (bytes.startsWith("\xEF\xBB\xBF"))
         bytes = bytes.sliced(3);
     QList<TextLine> lines;
-    qsizetype at = 0;
-    while (at <= bytes.size()) {
-        qsizetype end = at;
-        while (end < bytes.size() && bytes[end] != '\r' && bytes[end] != '\n')
-            ++end;
+    for (const QByteArrayView line : linesOf(bytes)) {
         QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-        QString text = decoder.decode(bytes.sliced(at, end - at));
+        QString text = decoder.decode(line);
         lines.append(TextLine{std::move(text), !decoder.hasError()});
-        at = end + (end + 1 < bytes.size() && bytes[end] == '\r' && bytes[end + 1] == '\n' ? 2 : 1);
     }
     return lines;
 }

@@ -1,7 +1,6 @@
 #include "common/EditedFile.h"
 
 #include "common/LineFile.h"
-#include "common/RowRoom.h"
 #include "platform/AppError.h"
 
 #include <QCoreApplication>
@@ -61,7 +60,6 @@ FileReplacement::FileReplacement(HostFile file, const HostOptions& options, QStr
 // checked again, at the end of its links, just before it is written.
 void FileReplacement::write(const Write& write) const
 {
-    requireOwnFile(m_file, m_path, m_options);
     WholeFile::write(
         m_path,
         [&](QIODevice& file) {
@@ -74,7 +72,6 @@ void FileReplacement::write(const Write& write) const
 
 void FileReplacement::write(const QByteArray& bytes) const
 {
-    requireOwnFile(m_file, m_path, m_options);
     WholeFile::write(
         m_path, [&](QIODevice& file) { WholeFile::writeAll(file, bytes, m_path); },
         [this](const QString& target) { requireOwnFile(m_file, target, m_options); });
@@ -84,49 +81,43 @@ EditedFile::EditedFile(HostFile file, const HostOptions& options) : m_file(file)
 {
 }
 
-// The rest of a file that a line or a NUL stopped is read for the hash: a file changed while it
-// was read then differs in its hash, and OK asks.
-void EditedFile::readLines(const std::function<bool(LineSource&)>& read)
+QString EditedFile::beginRead()
 {
     m_readPath = hostFilePath(m_file, m_options);
     m_state = WholeFile::identity(m_readPath).exists ? State::Unread : State::Missing;
-    WholeFile::Reader file(m_readPath);
-    FileLines lines(file);
-    const bool whole = readWithin(lines, read);
+    return m_readPath;
+}
+
+// The rest of a file that a line or a NUL stopped is read for the hash: a file changed while it
+// was read then differs in its hash, and OK asks.
+void EditedFile::endRead(WholeFile::Reader& file, bool whole)
+{
     file.drain();
     m_hash = file.hash();
     m_state = whole ? State::Whole : State::Partial;
 }
 
+// Running out of memory ends the read like any other failure, with a message that says why:
+// the document made so far is gone, and the window shows nothing of the file.
+AppError EditedFile::tooLargeToRead()
+{
+    if (m_state != State::Missing)
+        m_state = State::Unread;
+    return AppError(EditedFileMessages::tr("Cannot read \"%1\": the file is too large for the "
+                                           "memory available. Nothing of it is shown, and OK asks "
+                                           "before replacing it.")
+                        .arg(displayPath(m_readPath)));
+}
+
 QByteArray EditedFile::readBytes()
 {
-    m_readPath = hostFilePath(m_file, m_options);
-    m_state = WholeFile::identity(m_readPath).exists ? State::Unread : State::Missing;
-    WholeFile::Reader file(m_readPath);
+    WholeFile::Reader file(beginRead());
     QByteArray bytes;
     while (const std::optional<QByteArrayView> piece = file.next())
         bytes.append(*piece);
     m_hash = file.hash();
     m_state = State::Whole;
     return bytes;
-}
-
-// Running out of memory ends the read like any other failure, with a message that says why:
-// the document made so far is gone, and the window shows nothing of the file. Every line may
-// become a row of the editor's view, so the view's room is asked for too.
-bool EditedFile::readWithin(FileLines& lines, const std::function<bool(LineSource&)>& read) const
-{
-    try {
-        const bool whole = read(lines) && lines.whole();
-        requireRoomForRows(lines.lineNumber());
-        return whole;
-    } catch (const std::bad_alloc&) {
-        throw AppError(
-            EditedFileMessages::tr("Cannot read \"%1\": the file is too large for the memory "
-                                   "available. Nothing of it is shown, and OK asks before "
-                                   "replacing it.")
-                .arg(displayPath(m_readPath)));
-    }
 }
 
 QString EditedFile::leftCopy() const
@@ -137,15 +128,12 @@ QString EditedFile::leftCopy() const
 FileReplacement EditedFile::replacement() const
 {
     const QString path = hostFilePath(m_file, m_options);
-    requireOwnFile(m_file, path, m_options);
     return FileReplacement(m_file, m_options, path, questionBeforeWriting(path));
 }
 
 FileReplacement EditedFile::reset(HostFile file, const HostOptions& options)
 {
-    const QString path = hostFilePath(file, options);
-    requireOwnFile(file, path, options);
-    return FileReplacement(file, options, path, QString());
+    return FileReplacement(file, options, hostFilePath(file, options), QString());
 }
 
 // Nothing is asked where nothing on disk would be lost: a file that is not there (any more) is

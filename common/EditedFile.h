@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <functional>
+#include <new>
 
 class HostOptions;
 class LineSink;
@@ -53,20 +54,26 @@ public:
     const QString& readPath() const { return m_readPath; }
 
     // Reads the file that the host's settings name now into a document. Throws when the file
-    // cannot be read, or does not fit into memory together with the rows that show it. Only a
-    // read that returned counts as a read: after a failure, the file counts as not read (or as
-    // missing, when there is none), so that OK never mistakes a failure for the file.
+    // cannot be read, or does not fit into memory. Only a read that returned counts as a read:
+    // after a failure, the file counts as not read (or as missing, when there is none), so that
+    // OK never mistakes a failure for the file.
     template <class Document>
     LineFileRead<Document> read(LineFileRead<Document> (*reader)(LineSource&))
     {
+        WholeFile::Reader file(beginRead());
+        FileLines lines(file);
         LineFileRead<Document> result;
-        readLines([&](LineSource& lines) {
-            result = reader(lines);
-            result.linesRead = lines.lineNumber();
-            return result.whole;
-        });
+        try {
+            result = readLineFile(lines, reader);
+        } catch (const std::bad_alloc&) {
+            throw tooLargeToRead();
+        }
+        endRead(file, result.whole);
         return result;
     }
+    // What the read said, once the document could not be taken for want of memory: the file
+    // counts as not read.
+    AppError tooLargeToRead();
 
     // Reads the whole file that the host's settings name now, as it is: a file that is no line
     // file (the image strip). Throws when it cannot be read.
@@ -78,17 +85,20 @@ public:
 
     // OK: replacing the file with what the editor shows. Asks before replacing a file that was
     // read in part, that the settings name anew, or that changed on disk since it was read.
-    // Throws when the settings name another of the host's files.
+    // Throws when the settings name no file. The file's role is checked when it is written,
+    // at the end of its links.
     FileReplacement replacement() const;
 
-    // A reset: replacing the file without reading it first. Throws as replacement() does.
+    // A reset: replacing the file without reading it first.
     static FileReplacement reset(HostFile file, const HostOptions& options);
 
 private:
     enum class State { NotRead, Missing, Unread, Partial, Whole };
 
-    void readLines(const std::function<bool(LineSource&)>& read);
-    bool readWithin(FileLines& lines, const std::function<bool(LineSource&)>& read) const;
+    // The path the host's settings name now, the file counted as not read yet.
+    QString beginRead();
+    // The rest of the file is read for its hash.
+    void endRead(WholeFile::Reader& file, bool whole);
     QString questionBeforeWriting(const QString& path) const;
     bool changedOnDisk(const QString& path) const;
 

@@ -63,30 +63,6 @@ QString fileOrigin(const QString& fileName)
     return QLatin1Char('"') + displayPath(fileName) + QLatin1Char('"');
 }
 
-// Whether a piece is ASCII without a line break or a NUL, as nearly every piece of a file is:
-// checked eight bytes at a time, since a save runs it over every byte of the file.
-bool isPlainPiece(QByteArrayView utf8)
-{
-    constexpr quint64 ones = 0x0101010101010101ULL;
-    constexpr quint64 highs = 0x8080808080808080ULL;
-    const auto hasZeroByte = [](quint64 word) { return ((word - ones) & ~word & highs) != 0; };
-    const char* const bytes = utf8.data();
-    qsizetype at = 0;
-    for (; at + 8 <= utf8.size(); at += 8) {
-        quint64 word;
-        std::memcpy(&word, bytes + at, sizeof word);
-        if ((word & highs) || hasZeroByte(word) || hasZeroByte(word ^ (ones * '\r')) ||
-            hasZeroByte(word ^ (ones * '\n')))
-            return false;
-    }
-    for (; at < utf8.size(); ++at) {
-        const auto c = static_cast<unsigned char>(bytes[at]);
-        if (c >= 0x80 || c == '\r' || c == '\n' || c == '\0')
-            return false;
-    }
-    return true;
-}
-
 } // namespace
 
 FileLines::FileLines(QByteArrayView bytes, const QString& fileName)
@@ -238,7 +214,7 @@ void FileLineWriter::add(QByteArrayView utf8)
 {
     if (utf8.isEmpty())
         return;
-    if (isPlainPiece(utf8)) {
+    if (CodePage::isPlainAscii(utf8)) {
         append(utf8);
         return;
     }
@@ -313,6 +289,17 @@ QByteArray joinLineFile(const QStringList& lines, const QString& fileName)
         writer.endLine();
     }
     return writer.take();
+}
+
+QList<QByteArrayView> linesOf(QByteArrayView bytes)
+{
+    QList<QByteArrayView> lines;
+    for (qsizetype at = 0; at < bytes.size();) {
+        const LineEnd end = lineEndIn(bytes.data(), bytes.size(), at);
+        lines.append(bytes.sliced(at, end.end - at));
+        at = end.next;
+    }
+    return lines;
 }
 
 QString describeDroppedText(const DroppedText& dropped)

@@ -176,18 +176,28 @@ template <class Document> struct LineFileRead
     DroppedTexts dropped;
 };
 
-// A reader of lines run over a file's bytes held in memory: what it read counts as whole only
-// when no NUL cut the bytes short.
+// A reader of lines run over a line file's lines: what it read counts as whole only when no line
+// stopped the reader and no NUL cut the file short.
 template <class Document>
-LineFileRead<Document> readLineFileBytes(QByteArrayView bytes, const QString& fileName,
-                                         LineFileRead<Document> (*reader)(LineSource&))
+LineFileRead<Document> readLineFile(FileLines& lines, LineFileRead<Document> (*reader)(LineSource&))
 {
-    FileLines lines(bytes, fileName);
     LineFileRead<Document> read = reader(lines);
     read.whole = read.whole && lines.whole();
     read.linesRead = lines.lineNumber();
     return read;
 }
+
+template <class Document>
+LineFileRead<Document> readLineFileBytes(QByteArrayView bytes, const QString& fileName,
+                                         LineFileRead<Document> (*reader)(LineSource&))
+{
+    FileLines lines(bytes, fileName);
+    return readLineFile(lines, reader);
+}
+
+// The lines of bytes as a line file's lines are cut (at CR LF, a lone CR or a lone LF), without
+// decoding them: for a file of text that is none of the host's line files, its settings.
+QList<QByteArrayView> linesOf(QByteArrayView bytes);
 
 // The bytes of the lines that write gives, kept in memory.
 template <class Writer> QByteArray lineFileBytes(const QString& fileName, Writer write)

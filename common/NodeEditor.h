@@ -41,7 +41,7 @@ protected:
         const Reader reader = m_reader;
         runGuarded(this, [&] {
             LineFileRead<Document> read = editedFile().read(reader);
-            m_model->setDocument(std::move(read.document));
+            takeDocument(std::move(read.document));
             if (read.dropped.count() > 0)
                 showDroppedText(read.dropped);
             if (read.stoppedBy)
@@ -49,6 +49,17 @@ protected:
         });
         showNode({0, -1});
         runGuarded(this, [&] { offerLeftCopy(reader); });
+    }
+
+    // The model makes room for the rows that show the document before it takes it: a document
+    // that memory cannot show counts as not read.
+    void takeDocument(Document document)
+    {
+        try {
+            m_model->setDocument(std::move(document));
+        } catch (const std::bad_alloc&) {
+            throw editedFile().tooLargeToRead();
+        }
     }
 
     // A copy of the file from before a save that was cut short can become the document, as a

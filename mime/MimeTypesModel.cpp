@@ -47,8 +47,10 @@ MimeTypesModel::MimeTypesModel(QObject* parent) : NodeModel(parent)
 {
 }
 
+// A view keeps a little for each row it shows: room for all of them is made first.
 void MimeTypesModel::setDocument(MimeTypesDocument document)
 {
+    requireRoomForRows(document.rows.size());
     beginResetModel();
     m_document = std::move(document);
     countAll();

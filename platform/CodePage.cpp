@@ -9,10 +9,6 @@
 namespace {
 
 #ifdef Q_OS_WIN
-QStringDecoder makeDecoder()
-{
-    return QStringDecoder(QStringDecoder::System, QStringDecoder::Flag::Stateless);
-}
 QStringEncoder makeEncoder()
 {
     return QStringEncoder(QStringEncoder::System, QStringEncoder::Flag::Stateless);
@@ -22,10 +18,6 @@ QStringEncoder makeEncoder()
 // 0x8F, 0x90, 0x9D) to the C1 controls of the same number, so every byte round-trips.
 const char* const codecName = "windows-1252";
 
-QStringDecoder makeDecoder()
-{
-    return QStringDecoder(codecName, QStringDecoder::Flag::Stateless);
-}
 QStringEncoder makeEncoder()
 {
     return QStringEncoder(codecName, QStringEncoder::Flag::Stateless);
@@ -67,6 +59,29 @@ bool isAscii(QByteArrayView bytes)
     return allBelow(bytes.data(), bytes.size(), 0x8080808080808080ULL, 1);
 }
 
+// Eight bytes at a time, as isAscii: a save runs it over every byte of the file. A word holds a
+// byte of a value when the word xor that value repeated holds a zero byte.
+bool isPlainAscii(QByteArrayView bytes)
+{
+    constexpr quint64 ones = 0x0101010101010101ULL;
+    constexpr quint64 highs = 0x8080808080808080ULL;
+    const auto hasZeroByte = [](quint64 word) { return ((word - ones) & ~word & highs) != 0; };
+    qsizetype at = 0;
+    for (; at + 8 <= bytes.size(); at += 8) {
+        quint64 word;
+        std::memcpy(&word, bytes.data() + at, sizeof word);
+        if ((word & highs) || hasZeroByte(word) || hasZeroByte(word ^ (ones * '\r')) ||
+            hasZeroByte(word ^ (ones * '\n')))
+            return false;
+    }
+    for (; at < bytes.size(); ++at) {
+        const auto c = static_cast<unsigned char>(bytes[at]);
+        if (c >= 0x80 || c == '\r' || c == '\n' || c == '\0')
+            return false;
+    }
+    return true;
+}
+
 bool isAscii(QStringView text)
 {
     return isAsciiText(text);
@@ -79,14 +94,6 @@ QString name()
 #else
     return QString::fromLatin1(codecName);
 #endif
-}
-
-QString decode(QByteArrayView bytes)
-{
-    if (isAscii(bytes))
-        return QString::fromLatin1(bytes);
-    QStringDecoder decoder = makeDecoder();
-    return decoder.decode(bytes);
 }
 
 std::optional<QByteArray> encode(QStringView text)
@@ -112,37 +119,6 @@ QString Decoder::decode(QByteArrayView bytes)
 #endif
     }
     return m_converter->decode(bytes);
-}
-
-bool Encoder::append(QStringView text, QByteArray& bytes)
-{
-    // Copied as it is checked, in one pass: most lines are plain ASCII.
-    const qsizetype at = bytes.size();
-    bytes.resize(at + text.size());
-    char* out = bytes.data() + at;
-    char16_t any = 0;
-    for (const QChar c : text) {
-        any |= c.unicode();
-        *out++ = char(c.unicode());
-    }
-    if (any < 0x80)
-        return true;
-    bytes.truncate(at);
-    // Built in place: a moved ICU converter loses track of its errors.
-    if (!m_converter) {
-#ifdef Q_OS_WIN
-        m_converter.emplace(QStringEncoder::System, QStringEncoder::Flag::Stateless);
-#else
-        m_converter.emplace(codecName, QStringEncoder::Flag::Stateless);
-#endif
-    }
-    const QByteArray encoded = m_converter->encode(text);
-    if (m_converter->hasError()) {
-        m_converter.reset(); // an error sticks to a converter
-        return false;
-    }
-    bytes += encoded;
-    return true;
 }
 
 QString firstUnencodable(QStringView text)

@@ -3,7 +3,6 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringDecoder>
-#include <QStringEncoder>
 
 #include <optional>
 
@@ -13,9 +12,11 @@
 namespace CodePage {
 
 QString name();
-QString decode(QByteArrayView bytes);
 // Bytes below 0x80 are the same in the code page, in UTF-8 and in Latin-1.
 bool isAscii(QByteArrayView bytes);
+// ASCII, and none of it a line break or a NUL: a piece of a line that goes into a line file as
+// it stands, as nearly every piece does.
+bool isPlainAscii(QByteArrayView bytes);
 // Every character of an ASCII text is one the code page holds.
 bool isAscii(QStringView text);
 
@@ -31,19 +32,6 @@ public:
 
 private:
     std::optional<QStringDecoder> m_converter;
-};
-
-// Encodes many texts in a row with one converter, opened only for the first text that is not
-// plain ASCII.
-class Encoder
-{
-public:
-    // Appends the bytes of text; false, with nothing appended, when text holds a character
-    // that the code page cannot hold.
-    bool append(QStringView text, QByteArray& bytes);
-
-private:
-    std::optional<QStringEncoder> m_converter;
 };
 
 // The first character of text that the code page cannot hold (a surrogate pair counts as

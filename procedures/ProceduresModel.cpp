@@ -1,16 +1,20 @@
 #include "procedures/ProceduresModel.h"
 
-#include "common/TextMatch.h"
-
 #include "common/ListRoom.h"
 #include "common/RowRoom.h"
+#include "common/TextMatch.h"
 
 ProceduresModel::ProceduresModel(QObject* parent) : TwoLevelModel(parent)
 {
 }
 
+// A view keeps a little for each row it shows: room for all of them is made first.
 void ProceduresModel::setDocument(ProceduresDocument document)
 {
+    qsizetype rows = document.sections.size();
+    for (const ProcedureSection& section : std::as_const(document.sections))
+        rows += section.procedures.size();
+    requireRoomForRows(rows);
     beginResetModel();
     m_document = std::move(document);
     endResetModel();
@@ -98,7 +102,8 @@ bool ProceduresModel::nodeMatches(TreePosition at, const TextMatch& match) const
                       : procedure(at).matches(match);
 }
 
-void ProceduresModel::appendChildMatches(int top, const TextMatch& match, std::vector<char>& matches) const
+void ProceduresModel::appendChildMatches(int top, const TextMatch& match,
+                                         std::vector<char>& matches) const
 {
     for (const Procedure& child : m_document.sections.at(top).procedures)
         matches.push_back(child.matches(match));

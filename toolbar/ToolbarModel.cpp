@@ -8,8 +8,13 @@ ToolbarModel::ToolbarModel(QObject* parent) : TwoLevelModel(parent)
 {
 }
 
+// A view keeps a little for each row it shows: room for all of them is made first.
 void ToolbarModel::setDocument(ToolbarDocument document)
 {
+    qsizetype rows = document.categories.size();
+    for (const ToolbarCategory& category : std::as_const(document.categories))
+        rows += category.tags().size();
+    requireRoomForRows(rows);
     beginResetModel();
     m_document = std::move(document);
     endResetModel();

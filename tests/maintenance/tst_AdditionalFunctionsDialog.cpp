@@ -156,8 +156,8 @@ void TestAdditionalFunctionsDialog::refusedResetKeepsFileAndWindow_data()
     QTest::addColumn<bool>("asked");
     QTest::addColumn<QString>("cause");
 
-    QTest::newRow("another of the host's files: refused before asking")
-        << "HTML toolbar.cfg" << false << "Nothing was written.";
+    QTest::newRow("another of the host's files: refused after Yes")
+        << "HTML toolbar.cfg" << true << "Nothing was written.";
     QTest::newRow("a missing folder: refused after Yes")
         << "missing/mime.cfg" << true << "No such file";
 }
