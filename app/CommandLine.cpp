@@ -1,11 +1,11 @@
 #include "app/CommandLine.h"
 
-#include "app/DisplayCheck.h"
 #include "app/HostFileCheck.h"
 #include "app/HostSettings.h"
 #include "common/EditedFile.h"
 #include "maintenance/DefaultLines.h"
 #include "platform/AppError.h"
+#include "platform/DisplayCheck.h"
 #include "platform/WholeFile.h"
 
 #include <QCommandLineParser>

@@ -1,8 +1,8 @@
 #include "app/Application.h"
 #include "app/CommandLine.h"
-#include "app/DisplayCheck.h"
 #include "app/StartWindow.h"
 #include "common/ErrorGuard.h"
+#include "platform/DisplayCheck.h"
 
 #include <QApplication>
 #include <QDeadlineTimer>

@@ -42,9 +42,3 @@ private:
 };
 
 Q_DECLARE_TYPEINFO(DocumentText, Q_RELOCATABLE_TYPE);
-
-// For QCOMPARE.
-inline char* toString(const DocumentText& text)
-{
-    return qstrdup(text.utf8().toByteArray().constData());
-}

@@ -195,15 +195,6 @@ void EditorWindow::bindButton(QAbstractButton* button, QAction* action, Glyph gl
                                                          keys.toString(QKeySequence::NativeText)));
 }
 
-QAction* EditorWindow::command(const QString& text) const
-{
-    for (const Command& command : m_commands) {
-        if (command.action && command.action->text() == text)
-            return command.action;
-    }
-    return nullptr;
-}
-
 void EditorWindow::updateCommands()
 {
     for (const Command& command : std::as_const(m_commands)) {

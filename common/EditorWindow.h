@@ -35,8 +35,6 @@ public:
     ~EditorWindow() override;
 
     QUndoStack* undoStack() const { return m_undoStack; }
-    // The command whose menu entry has that text; nothing when none has.
-    QAction* command(const QString& text) const;
 
 public slots:
     void editSelected();

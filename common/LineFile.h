@@ -199,14 +199,6 @@ LineFileRead<Document> readLineFileBytes(QByteArrayView bytes, const QString& fi
 // decoding them: for a file of text that is none of the host's line files, its settings.
 QList<QByteArrayView> linesOf(QByteArrayView bytes);
 
-// The bytes of the lines that write gives, kept in memory.
-template <class Writer> QByteArray lineFileBytes(const QString& fileName, Writer write)
-{
-    FileLineWriter lines(fileName);
-    write(lines);
-    return lines.take();
-}
-
 // The first character of text that the code page cannot hold, described for a message ("the
 // character "Ω" (U+03A9), which the code page Windows-1252 cannot hold"); empty when it can hold
 // every one.

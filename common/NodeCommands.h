@@ -3,6 +3,7 @@
 #include "common/NodeModel.h"
 
 #include <QList>
+#include <QScopeGuard>
 #include <QUndoCommand>
 
 #include <functional>
@@ -78,12 +79,9 @@ public:
         QList<Node> node;
         node.reserve(1);
         node.append(std::move(m_node));
-        try {
-            m_model.insertNodes(m_at, node);
-        } catch (...) {
-            m_node = std::move(node.first());
-            throw;
-        }
+        auto giveBack = qScopeGuard([&] { m_node = std::move(node.first()); });
+        m_model.insertNodes(m_at, node);
+        giveBack.dismiss();
         m_select(m_at, false);
     }
 

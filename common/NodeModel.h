@@ -83,7 +83,7 @@ public:
 
     virtual QModelIndex indexOf(TreePosition position) const = 0;
     virtual TreePosition positionOf(const QModelIndex& index) const = 0;
-    bool contains(TreePosition position) const { return indexOf(position).isValid(); }
+    virtual bool contains(TreePosition position) const { return indexOf(position).isValid(); }
 
     // Whether the node can go by places among its siblings and stay among them.
     bool canMove(TreePosition at, int by) const;

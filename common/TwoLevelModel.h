@@ -25,7 +25,7 @@ public:
     QModelIndex indexOf(TreePosition position) const override;
     TreePosition positionOf(const QModelIndex& index) const override;
     // Faster than the index's validity, for the many calls of a large paste.
-    bool contains(TreePosition position) const;
+    bool contains(TreePosition position) const override;
 
     Qt::ItemFlags flags(const QModelIndex& index) const override;
     // A top-level node goes among the top level (where the model lets them move), a child to any

@@ -154,8 +154,3 @@ void writeMimeTypes(LineSink& lines, const MimeTypesDocument& document)
     for (const MimeType& type : document.rows)
         writeMimeType(lines, type);
 }
-
-QByteArray writeMimeTypes(const MimeTypesDocument& document, const QString& fileName)
-{
-    return lineFileBytes(fileName, [&](LineSink& lines) { writeMimeTypes(lines, document); });
-}

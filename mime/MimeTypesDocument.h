@@ -73,4 +73,3 @@ QString mimeTypeText(const MimeType& type);
 // An entry as two lines: its type in capitals, its suffix as it stands.
 void writeMimeType(LineSink& lines, const MimeType& type);
 void writeMimeTypes(LineSink& lines, const MimeTypesDocument& document);
-QByteArray writeMimeTypes(const MimeTypesDocument& document, const QString& fileName);

@@ -99,14 +99,6 @@ void PlacementStore::setReserved(Reserved reserved)
     reservedFile = std::move(reserved);
 }
 
-QString PlacementStore::keyPath() const
-{
-    QString path = QStringLiteral("Software\\") + sharedCompanyName + QLatin1Char('\\');
-    if (useAppTitle)
-        path += QCoreApplication::applicationName() + QLatin1Char('\\');
-    return path + m_key;
-}
-
 // Worked out afresh each time, so a changed XDG_CONFIG_HOME is followed.
 QString PlacementStore::placementFilePath()
 {

@@ -35,7 +35,6 @@ public:
     using Reserved = std::function<bool(const QString& path)>;
     static void setReserved(Reserved reserved);
 
-    QString keyPath() const;
     // The file that holds every window's placement; empty where none does (the registry, or no
     // settings folder).
     static QString placementFilePath();

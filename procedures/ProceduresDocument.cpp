@@ -227,11 +227,6 @@ void writeProcedures(LineSink& lines, const ProceduresDocument& document)
         writeSection(lines, section);
 }
 
-QByteArray writeProcedures(const ProceduresDocument& document, const QString& fileName)
-{
-    return lineFileBytes(fileName, [&](LineSink& lines) { writeProcedures(lines, document); });
-}
-
 QString encodeNewLines(const QString& text)
 {
     return QString(text).replace(crLf, newLineMacro);

@@ -84,7 +84,6 @@ QString refusalFor(const Procedure& procedure);
 void writeProcedure(LineSink& lines, const Procedure& procedure);
 void writeSection(LineSink& lines, const ProcedureSection& section);
 void writeProcedures(LineSink& lines, const ProceduresDocument& document);
-QByteArray writeProcedures(const ProceduresDocument& document, const QString& fileName);
 
 // Between a code's window form (line breaks as CR LF) and its file form ("%2").
 QString encodeNewLines(const QString& text);

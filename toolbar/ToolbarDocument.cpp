@@ -403,8 +403,3 @@ void writeToolbar(LineSink& lines, const ToolbarDocument& document)
             writeCategory(lines, category);
     }
 }
-
-QByteArray writeToolbar(const ToolbarDocument& document, const QString& fileName)
-{
-    return lineFileBytes(fileName, [&](LineSink& lines) { writeToolbar(lines, document); });
-}

@@ -127,4 +127,3 @@ QString toolbarNodeText(const ToolbarNode& node);
 void writeCategory(LineSink& lines, const ToolbarCategory& category);
 void writeTag(LineSink& lines, const ToolbarTag& tag);
 void writeToolbar(LineSink& lines, const ToolbarDocument& document);
-QByteArray writeToolbar(const ToolbarDocument& document, const QString& fileName);

@@ -6,6 +6,7 @@
 #include "procedures/ProceduresEditor.h"
 #include "support/Controls.h"
 #include "support/DialogAnswerer.h"
+#include "support/DocumentBytes.h"
 #include "support/TestHost.h"
 #include "support/TestMain.h"
 #include "toolbar/ToolbarEditor.h"

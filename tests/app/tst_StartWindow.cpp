@@ -13,16 +13,6 @@
 
 #include <sys/stat.h>
 
-namespace {
-
-QString iniFile(const TestProfile& profile)
-{
-    return profile.folder() +
-           QStringLiteral("/config/TarvelSoftware/Tarvel Halvex configuration.ini");
-}
-
-} // namespace
-
 class TestStartWindow : public QObject
 {
     Q_OBJECT
@@ -129,15 +119,15 @@ void TestStartWindow::opensTheHostSettings()
     QVERIFY(!QFileInfo::exists(profile.settingsFile()));
     StartWindow start;
     QVERIFY(QFileInfo::exists(profile.settingsFile()));
-    QCOMPARE(control<PlacementStore>(start, "placementStore")->keyPath(),
-             QStringLiteral("Software\\TarvelSoftware\\Tarvel Halvex configuration\\TStartWindow"));
+    QCOMPARE(savedPlacementKeys(start), QStringList{QStringLiteral("TStartWindow")});
+    QVERIFY(QFileInfo::exists(profile.placementFile()));
 }
 
 void TestStartWindow::positionIsSavedAndRestored()
 {
     TestProfile profile;
     {
-        QSettings ini(iniFile(profile), QSettings::IniFormat);
+        QSettings ini(profile.placementFile(), QSettings::IniFormat);
         ini.setValue(QStringLiteral("TStartWindow/Left"), 31);
         ini.setValue(QStringLiteral("TStartWindow/Top"), 47);
     }
@@ -149,7 +139,7 @@ void TestStartWindow::positionIsSavedAndRestored()
         click(start, "exitButton");
         QVERIFY(!start.isVisible());
     }
-    QSettings ini(iniFile(profile), QSettings::IniFormat);
+    QSettings ini(profile.placementFile(), QSettings::IniFormat);
     QCOMPARE(ini.value(QStringLiteral("TStartWindow/Left")).toInt(), 140);
     QCOMPARE(ini.value(QStringLiteral("TStartWindow/Top")).toInt(), 90);
     // The start window cannot be maximised: it keeps its position alone.
@@ -169,7 +159,7 @@ void TestStartWindow::positionsGoOnlyIntoAFileOfOurOwn()
 {
     QFETCH(bool, fifo);
     DemoHost host;
-    const QString positions = iniFile(host.profile);
+    const QString positions = host.profile.placementFile();
     QDir().mkpath(QFileInfo(positions).path());
     if (fifo) {
         QVERIFY(mkfifo(QFile::encodeName(positions).constData(), 0600) == 0);

@@ -101,7 +101,7 @@ QStringList enabledCommands(const EditorWindow& editor)
     QStringList enabled;
     for (const char* text : {"New tag...", "New category...", "New code...", "New type...",
                              "Edit...", "Remove", "Cut", "Copy", "Paste", "Move up", "Move down"}) {
-        const QAction* action = editor.command(QString::fromLatin1(text));
+        const QAction* action = command(editor, QString::fromLatin1(text));
         if (action && action->isEnabled())
             enabled << QString::fromLatin1(text);
     }
@@ -303,7 +303,7 @@ void TestEditorWindow::everyStepIsNamedAndUndone()
         QGuiApplication::clipboard()->setText(command.mid(6));
         command = QStringLiteral("Paste");
     }
-    on.editor->command(command)->trigger();
+    ::command(*on.editor, command)->trigger();
     QCOMPARE(on.shown(), shown);
     QCOMPARE(on.editor->undoStack()->count(), 1);
     QCOMPARE(on.editor->undoStack()->undoText(), step);
@@ -818,7 +818,7 @@ void TestEditorWindow::commandsActThroughTheFilter()
         QTest::keyClicks(control<QLineEdit>(window, "findEdit"), typed);
         on.select(select);
         const QString shownBefore = on.shown();
-        QAction* moveUp = on.editor->command(QStringLiteral("Move up"));
+        QAction* moveUp = ::command(*on.editor, QStringLiteral("Move up"));
         QVERIFY(!moveUp->isEnabled());
         QVERIFY(moveUp->toolTip().contains(QStringLiteral("find bar")));
         QCOMPARE(on.view().dragDropMode(), QAbstractItemView::NoDragDrop);
@@ -838,7 +838,7 @@ void TestEditorWindow::commandsActThroughTheFilter()
             command = QStringLiteral("Paste");
         }
         if (!command.isEmpty()) {
-            on.editor->command(command)->trigger();
+            ::command(*on.editor, command)->trigger();
             QCOMPARE(on.shown(), shownAfter);
             QCOMPARE(on.selected(), selectedAfter);
             QVERIFY(on.shownParentsOpen());

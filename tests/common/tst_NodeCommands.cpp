@@ -1,6 +1,7 @@
 #include "common/NodeCommands.h"
 #include "mime/MimeTypesModel.h"
 #include "procedures/ProceduresModel.h"
+#include "support/DocumentBytes.h"
 #include "toolbar/ToolbarModel.h"
 
 #include <QAbstractItemModelTester>

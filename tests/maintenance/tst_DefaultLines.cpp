@@ -1,5 +1,6 @@
 #include "common/LineFile.h"
 #include "maintenance/DefaultLines.h"
+#include "support/DocumentBytes.h"
 
 #include <QTest>
 

@@ -1,5 +1,6 @@
 #include "common/LineFile.h"
 #include "mime/MimeTypesDocument.h"
+#include "support/DocumentBytes.h"
 #include "support/TestProfile.h"
 
 #include <QRandomGenerator>

@@ -119,9 +119,7 @@ void TestMimeTypesEditor::opensCentredThenKeepsItsPlace()
     QPoint reopened;
     {
         Editor on(threeTypes);
-        QVERIFY(control<PlacementStore>(*on.window, "placementStore")
-                    ->keyPath()
-                    .endsWith(QStringLiteral("\\TMIMETypesEditor")));
+        QVERIFY(savedPlacementKeys(*on.window).contains(u"TMIMETypesEditor"));
         DialogAnswerer answerer;
         answerer.expect([&](QDialog& window) {
             const QPoint centre = window.frameGeometry().center();
@@ -190,7 +188,7 @@ void TestMimeTypesEditor::newAndEdit()
         QTest::mouseDClick(on.list().viewport(), Qt::LeftButton, {}, at);
     } else {
         on.select(select);
-        on.window->command(command)->trigger();
+        ::command(*on.window, command)->trigger();
     }
     QCOMPARE(shownInDialog, shown);
     const QString selectedType =

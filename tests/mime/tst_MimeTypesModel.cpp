@@ -1,4 +1,5 @@
 #include "mime/MimeTypesModel.h"
+#include "support/DocumentBytes.h"
 
 #include <QAbstractItemModelTester>
 #include <QSignalSpy>

@@ -3,6 +3,7 @@
 #include "support/TestProfile.h"
 
 #include <QDialog>
+#include <QFileInfo>
 #include <QScreen>
 #include <QSettings>
 
@@ -13,12 +14,6 @@ class TSampleWindow : public QDialog
     Q_OBJECT
 };
 
-QString iniFile(const TestProfile& profile)
-{
-    return profile.folder() +
-           QStringLiteral("/config/TarvelSoftware/Tarvel Halvex configuration.ini");
-}
-
 } // namespace
 
 class TestPlacementStore : public QObject
@@ -27,7 +22,7 @@ class TestPlacementStore : public QObject
 
 private slots:
     void initTestCase();
-    void keyPathNamesCompanyTitleAndClass();
+    void placementIsKeptUnderCompanyTitleAndWindow();
     void savedPlacementComesBack_data();
     void savedPlacementComesBack();
     void placementOffEveryScreenIsBroughtBack_data();
@@ -40,14 +35,14 @@ void TestPlacementStore::initTestCase()
     PlacementStore::setUseApplicationTitle(true);
 }
 
-void TestPlacementStore::keyPathNamesCompanyTitleAndClass()
+void TestPlacementStore::placementIsKeptUnderCompanyTitleAndWindow()
 {
+    TestProfile profile;
     TSampleWindow window;
     PlacementStore storage(&window, QStringLiteral("TSampleWindow"),
                            PlacementStore::Keeps::Position);
-    QCOMPARE(
-        storage.keyPath(),
-        QStringLiteral("Software\\TarvelSoftware\\Tarvel Halvex configuration\\TSampleWindow"));
+    QCOMPARE(savedPlacementKeys(window), QStringList{QStringLiteral("TSampleWindow")});
+    QVERIFY(QFileInfo::exists(profile.placementFile()));
     QCOMPARE(storage.objectName(), QStringLiteral("placementStore"));
 }
 
@@ -81,7 +76,7 @@ void TestPlacementStore::savedPlacementComesBack()
         window.setGeometry(123, 87, 260, 190);
         storage.savePlacement();
     }
-    QSettings ini(iniFile(profile), QSettings::IniFormat);
+    QSettings ini(profile.placementFile(), QSettings::IniFormat);
     QCOMPARE(ini.value(QStringLiteral("TSampleWindow/Left")).toInt(), 123);
     QCOMPARE(ini.value(QStringLiteral("TSampleWindow/State")).isValid(), stateStored);
 
@@ -113,7 +108,7 @@ void TestPlacementStore::placementOffEveryScreenIsBroughtBack()
     QFETCH(QString, placed);
     TestProfile profile;
     {
-        QSettings ini(iniFile(profile), QSettings::IniFormat);
+        QSettings ini(profile.placementFile(), QSettings::IniFormat);
         ini.setValue(QStringLiteral("TSampleWindow/Left"), stored.left());
         ini.setValue(QStringLiteral("TSampleWindow/Top"), stored.top());
         ini.setValue(QStringLiteral("TSampleWindow/Width"), stored.width());

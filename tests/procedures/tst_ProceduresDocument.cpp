@@ -1,5 +1,6 @@
 #include "procedures/ProceduresDocument.h"
 #include "ProcsSamples.h"
+#include "support/DocumentBytes.h"
 
 #include <QRandomGenerator>
 #include <QTest>

@@ -137,9 +137,7 @@ void TestProceduresEditor::captionsAndPlacementKey()
     for (const auto& [name, caption] : captions)
         QCOMPARE(control<QAbstractButton>(*on.window, QString::fromLatin1(name))->text(),
                  QString::fromLatin1(caption));
-    QVERIFY(control<PlacementStore>(*on.window, "placementStore")
-                ->keyPath()
-                .endsWith(QStringLiteral("\\TStdProcsPanelEditorWindow")));
+    QVERIFY(savedPlacementKeys(*on.window).contains(u"TStdProcsPanelEditorWindow"));
 }
 
 void TestProceduresEditor::opensWithSectionsClosed()
@@ -276,7 +274,7 @@ void TestProceduresEditor::previewShowsTheCodeAsTyped()
     Editor on(threeSections);
     on.select(select);
     answerer.expect(procedure(typed.isNull() ? QString() : QStringLiteral("n"), typed));
-    on.window->command(command)->trigger();
+    ::command(*on.window, command)->trigger();
     QCOMPARE(on.shown(), shown);
     on.select(QString());
     on.select(node);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
@@ -13,6 +14,16 @@ template <class Widget = QWidget> Widget* control(const QWidget& window, const Q
     if (!found)
         qFatal("no control %s in %s", qPrintable(name), qPrintable(window.objectName()));
     return found;
+}
+
+// A window's command by the text of its menu entry; nothing when it has none.
+inline QAction* command(const QWidget& window, const QString& text)
+{
+    for (QAction* action : window.findChildren<QAction*>()) {
+        if (action->text() == text)
+            return action;
+    }
+    return nullptr;
 }
 
 // Clicks a window's button found by its name, as a person would.

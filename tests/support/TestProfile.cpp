@@ -1,10 +1,12 @@
 #include "support/TestProfile.h"
 
 #include "common/LineFile.h"
+#include "platform/PlacementStore.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSettings>
 #include <QTest>
 
 TestProfile::TestProfile()
@@ -37,6 +39,17 @@ QString TestProfile::hostPath(const QString& name) const
 QString TestProfile::settingsFile() const
 {
     return m_dir.path() + QStringLiteral("/config/TarvelSoftware/Tarvel Halvex.conf");
+}
+
+QString TestProfile::placementFile() const
+{
+    return m_dir.path() + QStringLiteral("/config/TarvelSoftware/Tarvel Halvex configuration.ini");
+}
+
+QStringList savedPlacementKeys(QWidget& window)
+{
+    window.findChild<PlacementStore*>(QStringLiteral("placementStore"))->savePlacement();
+    return QSettings(PlacementStore::placementFilePath(), QSettings::IniFormat).childGroups();
 }
 
 void TestProfile::setValues(const QMap<QString, QString>& values)

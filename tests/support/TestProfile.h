@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QWidget>
 
 // A private host profile for one test: XDG_CONFIG_HOME points into a fresh temporary folder
 // while it lives, so host settings and placement stores are the test's own.
@@ -20,6 +21,8 @@ public:
     // A path in the profile's host folder (a name with a blank and a non-ASCII letter).
     QString hostPath(const QString& name) const;
     QString settingsFile() const;
+    // This program's file of window placements, as the profile places it.
+    QString placementFile() const;
 
     // Writes the host settings file with these name=value lines.
     void setValues(const QMap<QString, QString>& values);
@@ -51,3 +54,7 @@ struct SplitLines
     bool whole = true;
 };
 SplitLines splitLines(QByteArrayView bytes);
+
+// The window keys that the placements' file holds, once the window's store has saved its
+// placement there: what finds a stored placement again.
+QStringList savedPlacementKeys(QWidget& window);

@@ -1,4 +1,5 @@
 #include "common/LineFile.h"
+#include "support/DocumentBytes.h"
 #include "toolbar/ToolbarDocument.h"
 
 #include <QTest>

@@ -7,6 +7,7 @@
 #include "platform/PlacementStore.h"
 #include "support/Controls.h"
 #include "support/DialogAnswerer.h"
+#include "support/DocumentBytes.h"
 #include "support/TestHost.h"
 #include "support/TestMain.h"
 #include "support/TreeDriver.h"
@@ -214,7 +215,7 @@ void TestToolbarEditor::startWindowOpensTheEditor()
     int imageCount = 0;
     answerer.expect([&](QDialog& editor) {
         texts = formTexts(editor);
-        placementKey = control<PlacementStore>(editor, QStringLiteral("placementStore"))->keyPath();
+        placementKey = savedPlacementKeys(editor).join(QLatin1Char(','));
         categories = childCount(tree(editor));
         imageCount = images(editor).count();
         select(tree(editor), QStringLiteral("1"));
@@ -226,7 +227,7 @@ void TestToolbarEditor::startWindowOpensTheEditor()
     QCOMPARE(texts, QStringLiteral("Edit HTML toolbar|New tag|New category|Edit images|"
                                    "View images|Edit|Remove|OK|Cancel"));
     // Users' stored placements are found by the key of the window they were saved for.
-    QVERIFY2(placementKey.endsWith(QStringLiteral("\\THTMLToolbarEditorWindow")),
+    QVERIFY2(placementKey.split(QLatin1Char(',')).contains(u"THTMLToolbarEditorWindow"),
              qPrintable(placementKey));
     QCOMPARE(categories, 2);
     QCOMPARE(imageCount, 4);
@@ -532,7 +533,7 @@ void TestToolbarEditor::pastePlacement()
     runEditor(host.options, answerer, [&](ToolbarEditor& editor) {
         QGuiApplication::clipboard()->setText(clipboard);
         select(tree(editor), selected);
-        editor.command(QStringLiteral("Paste"))->trigger();
+        command(editor, QStringLiteral("Paste"))->trigger();
         click(editor, "okButton");
     });
     QCOMPARE(host.bytes(HostFile::Toolbar), written);
@@ -548,13 +549,13 @@ void TestToolbarEditor::tagLinesBeforeTheFirstCategoryStayThere()
     prepare(host, file);
     DialogAnswerer answerer;
     runEditor(host.options, answerer, [&](ToolbarEditor& editor) {
-        const auto enabled = [&](const char* command) {
-            return editor.command(QString::fromLatin1(command))->isEnabled();
+        const auto enabled = [&](const char* text) {
+            return command(editor, QString::fromLatin1(text))->isEnabled();
         };
         const auto& model = toolbarModel(editor);
         select(tree(editor), QStringLiteral("1"));
         QVERIFY(!enabled("Move down") && !enabled("New tag..."));
-        QVERIFY(editor.command(QStringLiteral("Move down"))->toolTip().contains(u"stays above"));
+        QVERIFY(command(editor, QStringLiteral("Move down"))->toolTip().contains(u"stays above"));
         const std::unique_ptr<QMimeData> dragged(
             model.mimeData({nodeAt(tree(editor), QStringLiteral("1"))}));
         QVERIFY(!model.canDropMimeData(dragged.get(), Qt::MoveAction, -1, 0, {}));
@@ -564,9 +565,9 @@ void TestToolbarEditor::tagLinesBeforeTheFirstCategoryStayThere()
         QVERIFY(!enabled("Move up"));
         select(tree(editor), QStringLiteral("0"));
         QVERIFY(enabled("Move down"));
-        editor.command(QStringLiteral("Move down"))->trigger(); // L2, L1, C(T)
+        command(editor, QStringLiteral("Move down"))->trigger(); // L2, L1, C(T)
         QGuiApplication::clipboard()->setText(QStringLiteral("2:5:P"));
-        editor.command(QStringLiteral("Paste"))->trigger(); // below L1
+        command(editor, QStringLiteral("Paste"))->trigger(); // below L1
         click(editor, "okButton");
     });
     QCOMPARE(host.bytes(HostFile::Toolbar),
