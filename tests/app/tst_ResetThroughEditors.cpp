@@ -12,16 +12,6 @@
 
 namespace {
 
-// "Caption:count, ..." of a two-level tree.
-QString outline(const QTreeView& tree)
-{
-    QStringList parts;
-    for (int i = 0; i < childCount(tree); ++i)
-        parts << textAt(tree, QString::number(i)) + QLatin1Char(':') +
-                     QString::number(childCount(tree, QString::number(i)));
-    return parts.join(QStringLiteral(", "));
-}
-
 // "type suffix; ..." of the MIME types list.
 QString rows(const QAbstractItemView& list)
 {
@@ -72,12 +62,12 @@ void TestResetThroughEditors::editorsShowTheDefaultsAfterReset()
 
     QString toolbar, procedures, mime;
     answerer.expect([&](QDialog& editor) {
-        toolbar = outline(*control<QTreeView>(editor, "itemsView"));
+        toolbar = childCounts(*control<QTreeView>(editor, "itemsView"));
         click(editor, "cancelButton");
     });
     click(start, "toolbarButton");
     answerer.expect([&](QDialog& editor) {
-        procedures = outline(*control<QTreeView>(editor, "itemsView"));
+        procedures = childCounts(*control<QTreeView>(editor, "itemsView"));
         click(editor, "cancelButton");
     });
     click(start, "proceduresButton");

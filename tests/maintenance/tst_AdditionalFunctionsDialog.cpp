@@ -38,7 +38,6 @@ class TestAdditionalFunctionsDialog : public QObject
     Q_OBJECT
 
 private slots:
-    void captions();
     void resetAsksThenWritesTheDefaults_data();
     void resetAsksThenWritesTheDefaults();
     void proceduresFileNameIsGluedToTheFolder();
@@ -49,26 +48,6 @@ private slots:
     void closeAndEscClose_data();
     void closeAndEscClose();
 };
-
-void TestAdditionalFunctionsDialog::captions()
-{
-    TestHost host;
-    AdditionalFunctionsDialog dialog(nullptr, host.options);
-    QCOMPARE(dialog.windowTitle(), QStringLiteral("Additional"));
-    const std::pair<const char*, const char*> captions[] = {
-        {"resetGroup", "Reset CFG file"},
-        {"resetToolbarButton", "Reset HTML toolbar"},
-        {"resetProceduresButton", "Reset standard procedures"},
-        {"resetMimeTypesButton", "Reset MIME types"},
-        {"helpGroup", "Help"},
-        {"aboutButton", "About"},
-        {"closeButton", "Close"}};
-    for (const auto& [name, caption] : captions) {
-        const QWidget* found = control(dialog, QString::fromLatin1(name));
-        QCOMPARE(found->property(found->inherits("QGroupBox") ? "title" : "text").toString(),
-                 QString::fromLatin1(caption));
-    }
-}
 
 void TestAdditionalFunctionsDialog::resetAsksThenWritesTheDefaults_data()
 {

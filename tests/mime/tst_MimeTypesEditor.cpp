@@ -80,7 +80,7 @@ class TestMimeTypesEditor : public QObject
     Q_OBJECT
 
 private slots:
-    void captions();
+    void columnHeaders();
     void opensCentredThenKeepsItsPlace();
     void newAndEdit_data();
     void newAndEdit();
@@ -96,18 +96,9 @@ private slots:
     void startWindowOpensTheEditor();
 };
 
-void TestMimeTypesEditor::captions()
+void TestMimeTypesEditor::columnHeaders()
 {
     Editor on(threeTypes);
-    QCOMPARE(on.window->windowTitle(), QStringLiteral("MIME types"));
-    const std::pair<const char*, const char*> captions[] = {{"newTypeButton", "New type"},
-                                                            {"editButton", "Edit"},
-                                                            {"removeButton", "Remove"},
-                                                            {"okButton", "OK"},
-                                                            {"cancelButton", "Cancel"}};
-    for (const auto& [name, caption] : captions)
-        QCOMPARE(control<QAbstractButton>(*on.window, QString::fromLatin1(name))->text(),
-                 QString::fromLatin1(caption));
     const QAbstractItemModel& model = *on.list().model();
     QCOMPARE(model.headerData(0, Qt::Horizontal).toString(), QStringLiteral("MIME type"));
     QCOMPARE(model.headerData(1, Qt::Horizontal).toString(), QStringLiteral("Extension"));

@@ -46,3 +46,12 @@ QString outline(const QAbstractItemModel& model)
     }
     return texts.join(QLatin1Char('|'));
 }
+
+QString childCounts(const QTreeView& tree)
+{
+    QStringList parts;
+    for (int i = 0; i < childCount(tree); ++i)
+        parts << textAt(tree, QString::number(i)) + QLatin1Char(':') +
+                     QString::number(childCount(tree, QString::number(i)));
+    return parts.join(QStringLiteral(", "));
+}

@@ -18,3 +18,5 @@ void select(QTreeView& tree, const QString& path);
 QString selectedText(const QTreeView& tree);
 // The model's nodes as "a|a1|b", each child after its parent.
 QString outline(const QAbstractItemModel& model);
+// "Caption:count, ..." of a two-level tree's top-level nodes.
+QString childCounts(const QTreeView& tree);

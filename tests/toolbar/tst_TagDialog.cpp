@@ -16,20 +16,6 @@ QLineEdit* edit(const QWidget& dialog, const char* name)
     return control<QLineEdit>(dialog, QString::fromLatin1(name));
 }
 
-// The title, then the captions of the labels and buttons in the order of the form.
-QString formTexts(const QWidget& window)
-{
-    QStringList texts{window.windowTitle()};
-    for (const QWidget* widget : window.findChildren<QWidget*>()) {
-        if (const auto* label = qobject_cast<const QLabel*>(widget))
-            texts << label->text();
-        else if (const auto* button = qobject_cast<const QAbstractButton*>(widget))
-            texts << button->text();
-    }
-    texts.removeAll(QString());
-    return texts.join(QLatin1Char('|'));
-}
-
 QColor pixelOf(const QWidget& dialog, const char* label, int x, int y)
 {
     return control<QLabel>(dialog, QString::fromLatin1(label))->pixmap().toImage().pixelColor(x, y);
@@ -48,7 +34,6 @@ private slots:
     void macrosReplaceWhatTheTagFieldSelected_data();
     void macrosReplaceWhatTheTagFieldSelected();
     void chosenImageFollowsTheSpinEdit();
-    void titleAndCaptions();
 
 private:
     ImageList m_images; // 12 images
@@ -191,14 +176,6 @@ void TestTagDialog::chosenImageFollowsTheSpinEdit()
     QVERIFY(control<QLabel>(empty, QStringLiteral("imageView"))->pixmap().isNull());
     QVERIFY(control<QLabel>(empty, QStringLiteral("enlargedImageView"))->pixmap().isNull());
     QCOMPARE(empty.tag().image(), 7);
-}
-
-void TestTagDialog::titleAndCaptions()
-{
-    const TagDialog dialog(nullptr, ToolbarTag(), m_images);
-    QCOMPARE(formTexts(dialog),
-             QStringLiteral("Tag properties|Caption|Tag|New line|Selected text|Image index|OK|"
-                            "Cancel"));
 }
 
 HALVEX_TEST_MAIN(TestTagDialog)

@@ -138,15 +138,6 @@ bool rowShows(QTreeView& view, const QString& path, const QColor& colour)
     return false;
 }
 
-// The title, then the captions of the buttons in the order of the form.
-QString formTexts(const QWidget& window)
-{
-    QStringList texts{window.windowTitle()};
-    for (const QPushButton* button : window.findChildren<QPushButton*>())
-        texts << button->text();
-    return texts.join(QLatin1Char('|'));
-}
-
 } // namespace
 
 class TestToolbarEditor : public QObject
@@ -209,12 +200,10 @@ void TestToolbarEditor::startWindowOpensTheEditor()
     StartWindow start;
     start.show();
     DialogAnswerer answerer;
-    QString texts;
     QString placementKey;
     int categories = 0;
     int imageCount = 0;
     answerer.expect([&](QDialog& editor) {
-        texts = formTexts(editor);
         placementKey = savedPlacementKeys(editor).join(QLatin1Char(','));
         categories = childCount(tree(editor));
         imageCount = images(editor).count();
@@ -224,8 +213,6 @@ void TestToolbarEditor::startWindowOpensTheEditor()
     });
     answerer.expectMessage(QMessageBox::Yes);
     click(start, "toolbarButton");
-    QCOMPARE(texts, QStringLiteral("Edit HTML toolbar|New tag|New category|Edit images|"
-                                   "View images|Edit|Remove|OK|Cancel"));
     // Users' stored placements are found by the key of the window they were saved for.
     QVERIFY2(placementKey.split(QLatin1Char(',')).contains(u"THTMLToolbarEditorWindow"),
              qPrintable(placementKey));
