@@ -208,7 +208,8 @@ std::future<MatchRun> startRun(const NodeModel& nodes, const TextMatch& match, i
 }
 
 // A long document is looked through in runs on every core: the pass waits on memory far more
-// than on the processor, and the runs only read it.
+// than on the processor, and the runs only read it. In one run, a letter typed at a million
+// toolbar lines takes half as long again as the find bar may.
 std::vector<MatchRun> findMatchesInRuns(const NodeModel& nodes, const TextMatch& match)
 {
     constexpr int topsPerRun = 50000;

@@ -27,14 +27,6 @@ public:
     QString text() const;
     // Whether the caption or the template holds the text.
     bool matches(const TextMatch& match) const;
-    // Asks the processor for the texts before a pass over many tags reaches them.
-    void prefetchTexts() const
-    {
-#if defined(__GNUC__)
-        __builtin_prefetch(m_caption.utf8().data());
-        __builtin_prefetch(m_tag.utf8().data());
-#endif
-    }
 
     friend bool operator==(const ToolbarTag&, const ToolbarTag&) = default;
 

@@ -177,20 +177,9 @@ bool ToolbarModel::nodeMatches(TreePosition at, const TextMatch& match) const
     return at.isTop() ? category(at.top).matches(match) : tag(at).matches(match);
 }
 
-// The find bar's pass waits on memory rather than on the comparisons: the texts of the tags a few
-// places ahead, in this category or the next, are asked for while these are compared.
 void ToolbarModel::appendChildMatches(int top, const TextMatch& match,
                                       std::vector<char>& matches) const
 {
-    constexpr qsizetype ahead = 8;
-    const QList<ToolbarTag>& tags = m_document.categories.at(top).tags();
-    const bool last = top + 1 == m_document.categories.size();
-    const QList<ToolbarTag>* next = last ? nullptr : &m_document.categories.at(top + 1).tags();
-    for (qsizetype i = 0; i < tags.size(); ++i) {
-        if (i + ahead < tags.size())
-            tags[i + ahead].prefetchTexts();
-        else if (next && i + ahead - tags.size() < next->size())
-            (*next)[i + ahead - tags.size()].prefetchTexts();
-        matches.push_back(tags[i].matches(match));
-    }
+    for (const ToolbarTag& tag : m_document.categories.at(top).tags())
+        matches.push_back(tag.matches(match));
 }
