@@ -574,35 +574,36 @@ QJsonObject timeBareView(QAbstractItemView& view, int rows)
     view.show();
     QCoreApplication::processEvents();
     const int middle = rows / 2;
-    const auto select = [&] {
-        view.setCurrentIndex(list.index(middle, 0));
+    const auto select = [&](int row) {
+        view.setCurrentIndex(list.index(row, 0));
         showInView(view);
     };
-    select();
+    select(middle);
+    // Each change as the editors make it: a row goes in below the selected one and takes the
+    // selection, the selected row goes and the one above takes it, the selected row moves down
+    // and keeps it.
     QList<double> selectOther, change, insert, remove, move;
     for (int i = 0; i < 11; ++i) {
         // Out of view, as the editors' nodes selected in turn are: the view scrolls and paints.
-        selectOther << timed([&] {
-            view.setCurrentIndex(list.index(rows / 4 * (1 + i % 3), 0));
-            showInView(view);
-        });
-        select();
+        selectOther << timed([&] { select(rows / 4 * (1 + i % 3)); });
+        select(middle);
         change << timed([&] {
             list.changeOne(middle);
-            select();
+            select(middle);
         });
         insert << timed([&] {
-            list.insertOne(middle);
-            select();
+            list.insertOne(middle + 1);
+            select(middle + 1);
         });
         remove << timed([&] {
-            list.removeOne(middle);
-            select();
+            list.removeOne(middle + 1);
+            select(middle);
         });
         move << timed([&] {
             list.moveDown(middle);
-            select();
+            select(middle + 1);
         });
+        select(middle);
     }
     view.setModel(nullptr);
     return {{QStringLiteral("select_ms"), median(selectOther)},

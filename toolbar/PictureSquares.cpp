@@ -7,7 +7,6 @@
 #include <QHash>
 #include <QImageReader>
 #include <QPainter>
-#include <QSvgRenderer>
 
 namespace {
 
@@ -39,19 +38,16 @@ bool isSvg(const QString& path)
            path.endsWith(QLatin1String(".svgz"), Qt::CaseInsensitive);
 }
 
+// Drawn at the square's size by Qt's SVG image plugin, which loads only when a picture asks for
+// it: the program does not link the SVG module, so that every start does not pay for loading it.
 QImage renderSvg(const QString& path)
 {
-    QSvgRenderer renderer(path);
-    if (!renderer.isValid())
-        return {};
-    const QSize size = renderer.defaultSize().scaled(PictureSquares::side, PictureSquares::side,
-                                                     Qt::KeepAspectRatio);
-    QImage image(size.isEmpty() ? QSize(PictureSquares::side, PictureSquares::side) : size,
-                 QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    renderer.render(&painter);
-    return image;
+    QImageReader reader(path, "svg");
+    const QSize size =
+        reader.size().scaled(PictureSquares::side, PictureSquares::side, Qt::KeepAspectRatio);
+    reader.setScaledSize(size.isEmpty() ? QSize(PictureSquares::side, PictureSquares::side)
+                                        : size);
+    return reader.read();
 }
 
 } // namespace
