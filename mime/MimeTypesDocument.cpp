@@ -39,19 +39,45 @@ bool hasSmallLetter(QByteArrayView utf8)
 
 } // namespace
 
-MimeType::MimeType(const QString& type, const QString& suffix) : m_type(type), m_suffix(suffix)
+MimeType::MimeType(const QString& type, const QString& suffix)
+    : MimeType(DocumentText(type), DocumentText(suffix))
 {
+}
+
+MimeType::MimeType(DocumentText type, DocumentText suffix)
+{
+    auto* texts = new Texts;
+    texts->type = std::move(type);
+    texts->suffix = std::move(suffix);
+    m_texts.reset(texts);
+}
+
+namespace {
+
+const DocumentText noText;
+
+} // namespace
+
+const DocumentText& MimeType::typeText() const
+{
+    return m_texts ? m_texts->type : noText;
+}
+
+const DocumentText& MimeType::suffixText() const
+{
+    return m_texts ? m_texts->suffix : noText;
 }
 
 bool MimeType::matches(const TextMatch& match) const
 {
-    return match.in(m_type.utf8()) || match.in(m_suffix.utf8());
+    return match.in(typeText().utf8()) || match.in(suffixText().utf8());
 }
 
 // Copied only when it holds a small letter: most types are already in capitals.
 QByteArray MimeType::writtenType() const
 {
-    return hasSmallLetter(m_type.utf8()) ? upperCaseAscii(m_type.utf8()) : m_type.toUtf8();
+    const DocumentText& type = typeText();
+    return hasSmallLetter(type.utf8()) ? upperCaseAscii(type.utf8()) : type.toUtf8();
 }
 
 // The reader's access to an entry's compact form.
@@ -60,10 +86,7 @@ class MimeTypeLineReader
 public:
     static MimeType row(DocumentText type, QByteArrayView suffix)
     {
-        MimeType made;
-        made.m_type = std::move(type);
-        made.m_suffix = DocumentText::fromUtf8(suffix);
-        return made;
+        return MimeType(std::move(type), DocumentText::fromUtf8(suffix));
     }
 };
 
@@ -139,13 +162,13 @@ QString mimeTypeText(const MimeType& type)
 void writeMimeType(LineSink& lines, const MimeType& type)
 {
     // Copied only when it holds a small letter: most types are already in capitals.
-    const QByteArrayView utf8 = type.m_type.utf8();
+    const QByteArrayView utf8 = type.typeText().utf8();
     if (hasSmallLetter(utf8))
         lines.add(upperCaseAscii(utf8));
     else
         lines.add(utf8);
     lines.endLine();
-    lines.add(type.m_suffix.utf8());
+    lines.add(type.suffixText().utf8());
     lines.endLine();
 }
 

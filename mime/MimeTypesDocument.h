@@ -3,7 +3,9 @@
 #include "common/DocumentText.h"
 #include "common/LineFile.h"
 
+#include <QExplicitlySharedDataPointer>
 #include <QList>
+#include <QSharedData>
 #include <QString>
 
 class LineSink;
@@ -18,23 +20,37 @@ public:
     MimeType() = default;
     MimeType(const QString& type, const QString& suffix);
 
-    QString type() const { return m_type.toString(); }
-    QString suffix() const { return m_suffix.toString(); }
+    QString type() const { return typeText().toString(); }
+    QString suffix() const { return suffixText().toString(); }
     // The type and the suffix as the file holds them, in UTF-8: for telling whether two rows
     // hold the same.
     QByteArray writtenType() const;
-    QByteArrayView writtenSuffix() const { return m_suffix.utf8(); }
+    QByteArrayView writtenSuffix() const { return suffixText().utf8(); }
     // Whether the type or the suffix holds the text.
     bool matches(const TextMatch& match) const;
 
-    friend bool operator==(const MimeType&, const MimeType&) = default;
+    friend bool operator==(const MimeType& a, const MimeType& b)
+    {
+        return a.typeText() == b.typeText() && a.suffixText() == b.suffixText();
+    }
 
 private:
     friend class MimeTypeLineReader;
     friend void writeMimeType(LineSink& lines, const MimeType& type);
 
-    DocumentText m_type;
-    DocumentText m_suffix;
+    struct Texts : QSharedData
+    {
+        DocumentText type;
+        DocumentText suffix;
+    };
+
+    MimeType(DocumentText type, DocumentText suffix);
+    const DocumentText& typeText() const;
+    const DocumentText& suffixText() const;
+
+    // One pointer: a row pasted into a list of a million moves the rows after it, and a
+    // pointer moves in a sixth of the time that the two texts would.
+    QExplicitlySharedDataPointer<const Texts> m_texts;
 };
 
 // Kept in lists of a million: moved as plain memory when a list grows.
