@@ -15,39 +15,10 @@ struct PictureMessages
     Q_DECLARE_TR_FUNCTIONS(Picture)
 };
 
-QImage overBackground(const QImage& picture, const QColor& background)
-{
-    QImage square(PictureSquares::side, PictureSquares::side, QImage::Format_RGB32);
-    square.fill(background);
-    QPainter painter(&square);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    const QSize fitted =
-        picture.width() <= PictureSquares::side && picture.height() <= PictureSquares::side
-            ? picture.size()
-            : picture.size().scaled(PictureSquares::side, PictureSquares::side,
-                                    Qt::KeepAspectRatio);
-    QRect placed(QPoint(), fitted);
-    placed.moveCenter(square.rect().center());
-    painter.drawImage(placed, picture);
-    return square;
-}
-
 bool isSvg(const QString& path)
 {
     return path.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive) ||
            path.endsWith(QLatin1String(".svgz"), Qt::CaseInsensitive);
-}
-
-// Drawn at the square's size by Qt's SVG image plugin, which loads only when a picture asks for
-// it: the program does not link the SVG module, so that every start does not pay for loading it.
-QImage renderSvg(const QString& path)
-{
-    QImageReader reader(path, "svg");
-    const QSize size =
-        reader.size().scaled(PictureSquares::side, PictureSquares::side, Qt::KeepAspectRatio);
-    reader.setScaledSize(size.isEmpty() ? QSize(PictureSquares::side, PictureSquares::side)
-                                        : size);
-    return reader.read();
 }
 
 } // namespace
@@ -74,26 +45,41 @@ QList<QImage> squaresOf(const QImage& picture, const QColor& background)
 
 QImage squareOf(const QImage& picture, const QColor& background)
 {
-    return overBackground(picture, background);
+    QImage square(side, side, QImage::Format_RGB32);
+    square.fill(background);
+    QPainter painter(&square);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    const QSize fitted =
+        picture.width() <= side && picture.height() <= side
+            ? picture.size()
+            : picture.size().scaled(side, side,
+                                    Qt::KeepAspectRatio);
+    QRect placed(QPoint(), fitted);
+    placed.moveCenter(square.rect().center());
+    painter.drawImage(placed, picture);
+    return square;
 }
 
+// A drawing is drawn at the square's size by Qt's SVG image plugin, rather than scaled down
+// after; the plugin loads only when a picture asks for it, so that every start does not pay for
+// the SVG module.
 QImage readPicture(const QString& path)
 {
-    QImage picture;
-    QString cause;
-    if (isSvg(path)) {
-        picture = renderSvg(path);
-        cause = PictureMessages::tr("it is not an SVG picture that this program can draw");
-    } else {
-        QImageReader reader(path);
-        reader.setDecideFormatFromContent(true);
-        picture = reader.read();
-        cause = reader.errorString();
+    QImageReader reader(path);
+    reader.setDecideFormatFromContent(true);
+    const bool drawing = isSvg(path);
+    if (drawing) {
+        const QSize size = reader.size().scaled(side, side, Qt::KeepAspectRatio);
+        reader.setScaledSize(size.isEmpty() ? QSize(side, side) : size);
     }
+    const QImage picture = reader.read();
     if (picture.isNull())
         //: %1 is a path, %2 the cause.
         throw AppError(PictureMessages::tr("Cannot read the picture \"%1\": %2.")
-                           .arg(displayPath(path), cause));
+                           .arg(displayPath(path),
+                                drawing ? PictureMessages::tr("it is not an SVG picture that this "
+                                                              "program can draw")
+                                        : reader.errorString()));
     return picture;
 }
 

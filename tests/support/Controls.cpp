@@ -12,12 +12,6 @@
 
 namespace {
 
-bool takesTab(const QWidget& widget)
-{
-    return (widget.focusPolicy() & Qt::TabFocus) && widget.isEnabled() && !widget.isHidden() &&
-           !widget.objectName().startsWith(QLatin1String("qt_"));
-}
-
 void clickStandard(const QWidget& window, QDialogButtonBox::StandardButton which,
                    const char* name)
 {
@@ -38,19 +32,6 @@ void clickOk(const QWidget& window)
 void clickCancel(const QWidget& window)
 {
     clickStandard(window, QDialogButtonBox::Cancel, "cancelButton");
-}
-
-QStringList tabOrder(QWidget* first, int count)
-{
-    QStringList order;
-    QWidget* widget = first;
-    for (int i = 0; i < count; ++i) {
-        order.append(widget->objectName());
-        do
-            widget = widget->nextInFocusChain();
-        while (!takesTab(*widget));
-    }
-    return order;
 }
 
 QString cutCaption(const QWidget& widget)

@@ -36,10 +36,6 @@ inline void click(const QWidget& window, const char* name)
 void clickOk(const QWidget& window);
 void clickCancel(const QWidget& window);
 
-// The objectNames met by moving the focus with Tab from first, first included, as the focus
-// chain gives them (no key presses, so no window need be shown).
-QStringList tabOrder(QWidget* first, int count);
-
 // Where a button or label draws its caption, or a field its line, is too small for it: what is
 // cut or hidden, described; empty when nothing is.
 QString cutCaption(const QWidget& widget);
