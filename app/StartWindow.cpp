@@ -35,8 +35,9 @@ StartWindow::StartWindow(QWidget* parent)
     ui->toolbarButton->setFocus();
     // A failure is shown and the window opens all the same: each editor then reports its own.
     runGuarded(this, [this] { m_hostSettings->open(); });
-    PlacementStore::setReserved(
-        [this](const QString& path) { return isHostFile(path, *m_hostSettings); });
+    PlacementStore::setReserved([this](const QString& path) {
+        return isHostFile(path, *m_hostSettings);
+    });
 }
 
 StartWindow::~StartWindow()

@@ -111,8 +111,7 @@ QJsonObject measureCase(BenchKind kind, int lines, int repeats, const QTemporary
         file.open(QIODevice::WriteOnly);
         file.write(generateFile(kind, lines));
         file.close();
-        QJsonObject opened =
-            runChild({QStringLiteral("--editor"), kindName(kind), path}, dir.path());
+        QJsonObject opened = runChild({QStringLiteral("--editor"), kindName(kind), path}, dir.path());
         if (lines >= 100000 && kind != BenchKind::ToolbarOneCategory) {
             const QJsonObject pasted =
                 runChild({QStringLiteral("--paste"), kindName(kind), path}, dir.path());
@@ -236,9 +235,8 @@ void printCommands(QTextStream& out, const QJsonArray& rows)
 {
     out << "\nSingle commands (median ms; target: at 1,000,000 lines at most 2x the time at "
            "10,000):\n";
-    QString header = QStringLiteral("  %1 %2")
-                         .arg(QStringLiteral("editor"), -12)
-                         .arg(QStringLiteral("lines"), 8);
+    QString header = QStringLiteral("  %1 %2").arg(QStringLiteral("editor"), -12).arg(
+        QStringLiteral("lines"), 8);
     for (const QString& key : commandKeys)
         header += QStringLiteral(" %1").arg(key, 7);
     out << header << "\n";
@@ -249,8 +247,7 @@ void printCommands(QTextStream& out, const QJsonArray& rows)
         const int lines = row[QStringLiteral("lines")].toInt();
         QString line = QStringLiteral("  %1 %2").arg(kind, -12).arg(lines, 8);
         for (const QString& key : commandKeys)
-            line +=
-                QStringLiteral(" %1").arg(fixed(row[key + QStringLiteral("_ms")].toDouble(), 3), 7);
+            line += QStringLiteral(" %1").arg(fixed(row[key + QStringLiteral("_ms")].toDouble(), 3), 7);
         out << line << "\n";
         if (!smallest.contains(kind)) {
             smallest.insert(kind, row);
@@ -278,8 +275,8 @@ void printBareViews(QTextStream& out, const QJsonObject& byLines)
            "1,000,000 rows, and the growth):\n";
     for (const QString& view : {QStringLiteral("table"), QStringLiteral("tree")}) {
         QString line = QStringLiteral("  %1").arg(view, -6);
-        for (const QString& step :
-             {QStringLiteral("insert"), QStringLiteral("remove"), QStringLiteral("move")}) {
+        for (const QString& step : {QStringLiteral("insert"), QStringLiteral("remove"),
+                                    QStringLiteral("move")}) {
             const QString key = step + QStringLiteral("_ms");
             const double before = small[view].toObject()[key].toDouble();
             const double after = large[view].toObject()[key].toDouble();
@@ -502,9 +499,9 @@ int orchestrate(bool quick, const QString& outPath, const QString& only)
     QJsonObject bareViews;
     for (int lines : {10000, 1000000}) {
         if (!quick || lines <= 100000)
-            bareViews.insert(
-                QString::number(lines),
-                runChild({QStringLiteral("--bare-views"), QString::number(lines)}, dir.path()));
+            bareViews.insert(QString::number(lines),
+                             runChild({QStringLiteral("--bare-views"), QString::number(lines)},
+                                      dir.path()));
     }
     results.insert(QStringLiteral("bare_views"), bareViews);
     results.insert(QStringLiteral("picker"),

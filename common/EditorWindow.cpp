@@ -118,8 +118,8 @@ QAction* EditorWindow::addCommand(const QString& text, const QKeySequence& keys,
                                   const std::function<void()>& run,
                                   const std::function<bool()>& canRun)
 {
-    QAction* action =
-        newAction(text, keys.isEmpty() ? QList<QKeySequence>() : QList{keys}, run, canRun);
+    QAction* action = newAction(text, keys.isEmpty() ? QList<QKeySequence>() : QList{keys}, run,
+                                canRun);
     action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     m_view->addAction(action);
     return action;
@@ -135,12 +135,11 @@ void EditorWindow::addEditingCommands(QAbstractButton* editButton, QAbstractButt
     const auto editable = [this] { return isEditableNode(selectedPosition()); };
     const auto keys = [](QKeySequence::StandardKey key) { return QKeySequence::keyBindings(key); };
     bindButton(editButton,
-               addCommand(
-                   tr("Edit..."), EditKeys::edit(), [this] { editSelected(); }, editable),
+               addCommand(tr("Edit..."), EditKeys::edit(), [this] { editSelected(); }, editable),
                Glyph::Edit);
     bindButton(removeButton,
-               addCommand(
-                   tr("Remove"), QKeySequence::Delete, [this] { removeSelected(); }, editable),
+               addCommand(tr("Remove"), QKeySequence::Delete, [this] { removeSelected(); },
+                          editable),
                Glyph::Remove);
     addSeparator();
     const auto clipboardCommand = [&](const QString& text, QKeySequence::StandardKey key,
@@ -150,10 +149,8 @@ void EditorWindow::addEditingCommands(QAbstractButton* editButton, QAbstractButt
         action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
         m_view->addAction(action);
     };
-    clipboardCommand(
-        tr("Cut"), QKeySequence::Cut, [this] { cutSelected(); }, editable);
-    clipboardCommand(
-        tr("Copy"), QKeySequence::Copy, [this] { copySelected(); }, editable);
+    clipboardCommand(tr("Cut"), QKeySequence::Cut, [this] { cutSelected(); }, editable);
+    clipboardCommand(tr("Copy"), QKeySequence::Copy, [this] { copySelected(); }, editable);
     clipboardCommand(
         tr("Paste"), QKeySequence::Paste, [this] { paste(); },
         [this] { return canPasteText(clipboardText(), selectedPosition()); });

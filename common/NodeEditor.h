@@ -140,8 +140,8 @@ private:
                 Modal::refuse(this, paste.refusal);
                 return;
             }
-            const QString what =
-                paste.nodes.size() == 1 ? title(paste.nodes.first()) : titleOfMany(paste.nodes);
+            const QString what = paste.nodes.size() == 1 ? title(paste.nodes.first())
+                                                         : titleOfMany(paste.nodes);
             push(new InsertNodes<Model>(*m_model, paste.first, std::move(paste.nodes),
                                         pasteStepText(what), selector(), true));
         } catch (const std::bad_alloc&) {

@@ -243,8 +243,7 @@ void NodeFilterModel::findMatches()
         m_shown.topShown.insert(m_shown.topShown.end(), run.topShown.cbegin(), run.topShown.cend());
         for (auto first = run.firstChild.cbegin() + 1; first != run.firstChild.cend(); ++first)
             m_shown.firstChild.push_back(offset + *first);
-        m_shown.childShown.insert(m_shown.childShown.end(), run.childShown.cbegin(),
-                                  run.childShown.cend());
+        m_shown.childShown.insert(m_shown.childShown.end(), run.childShown.cbegin(), run.childShown.cend());
         m_shown.matchCount += run.matchCount;
         m_shown.nodeCount += run.nodeCount;
     }
@@ -308,8 +307,7 @@ int NodeFilterModel::rowCount(const QModelIndex& parent) const
     if (parent.internalId() != TwoLevelId::top || parent.column() != 0 ||
         size_t(parent.row()) + 1 >= m_shown.shownChildStart.size())
         return 0;
-    return int(m_shown.shownChildStart[size_t(parent.row()) + 1] -
-               m_shown.shownChildStart[size_t(parent.row())]);
+    return int(m_shown.shownChildStart[size_t(parent.row()) + 1] - m_shown.shownChildStart[size_t(parent.row())]);
 }
 
 int NodeFilterModel::columnCount(const QModelIndex& parent) const
@@ -365,8 +363,7 @@ QModelIndex NodeFilterModel::mapFromSource(const QModelIndex& sourceIndex) const
     if (passing())
         return passedFromSource(sourceIndex);
     const TreePosition at = m_nodes.positionOf(sourceIndex);
-    if (!at.isValid() || size_t(at.top) >= m_shown.shownTopOf.size() ||
-        m_shown.shownTopOf[size_t(at.top)] < 0)
+    if (!at.isValid() || size_t(at.top) >= m_shown.shownTopOf.size() || m_shown.shownTopOf[size_t(at.top)] < 0)
         return {};
     const int top = m_shown.shownTopOf[size_t(at.top)];
     if (at.isTop())

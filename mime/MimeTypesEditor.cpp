@@ -18,11 +18,11 @@ MimeTypesEditor::MimeTypesEditor(QWidget* parent, const HostOptions& options)
     WindowSizing::fitToFont(*this);
     WindowSizing::letGrow(*this);
     setUpList();
-    bindButton(
-        ui->newTypeButton,
-        addCommand(
-            tr("New type..."), EditKeys::newNode(), [this] { addType(); }, [] { return true; }),
-        Glyph::NewType);
+    bindButton(ui->newTypeButton,
+               addCommand(
+                   tr("New type..."), EditKeys::newNode(), [this] { addType(); },
+                   [] { return true; }),
+               Glyph::NewType);
     addEditingCommands(ui->editButton, ui->removeButton);
     // OK comes first in the tab order, and takes the focus first, as it always did here.
     ui->okButton->setFocus();
@@ -71,7 +71,8 @@ std::optional<MimeType> MimeTypesEditor::askNode(const MimeType& type)
 }
 
 // After the selected row, or last.
-MimeTypesEditor::Paste MimeTypesEditor::readPaste(const QString& text, TreePosition selected) const
+MimeTypesEditor::Paste MimeTypesEditor::readPaste(const QString& text,
+                                                  TreePosition selected) const
 {
     MimeTypesPaste read = readMimeTypesPaste(text);
     const TreePosition first{selected.isValid() ? selected.top + 1 : model()->rowCount(), -1};

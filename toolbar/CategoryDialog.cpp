@@ -18,8 +18,8 @@ CategoryDialog::CategoryDialog(QWidget* parent, const ToolbarCategory& category,
     WindowSizing::letGrowInWidth(*this);
     WindowPlacement::centreOnScreen(this);
     setButtonBoxGlyphs(*ui->buttonBox);
-    m_imageChooser =
-        new ImageIndexChooser(ui->imageIndexSpin, ui->imageView, ui->enlargedImageView, images);
+    m_imageChooser = new ImageIndexChooser(ui->imageIndexSpin, ui->imageView,
+                                           ui->enlargedImageView, images);
     ui->captionEdit->setText(category.caption());
     m_imageChooser->setImageIndex(category.image());
     ui->buttonBox->button(QDialogButtonBox::Ok)->setFocus();

@@ -18,8 +18,8 @@ TagDialog::TagDialog(QWidget* parent, const ToolbarTag& tag, ImageList& images)
     ui->selectedTextButton->setIcon(glyphIcon(Glyph::SelectedTextMacro));
     ui->newLineButton->setIcon(glyphIcon(Glyph::NewLineMacro));
     setButtonBoxGlyphs(*ui->buttonBox);
-    m_imageChooser =
-        new ImageIndexChooser(ui->imageIndexSpin, ui->imageView, ui->enlargedImageView, images);
+    m_imageChooser = new ImageIndexChooser(ui->imageIndexSpin, ui->imageView,
+                                           ui->enlargedImageView, images);
     connect(ui->selectedTextButton, &QPushButton::clicked, this,
             &TagDialog::insertSelectedTextMacro);
     connect(ui->newLineButton, &QPushButton::clicked, this, &TagDialog::insertNewLineMacro);

@@ -257,9 +257,9 @@ QString unwritable(const QString& text)
 {
     const QString character = unwritableCharacter(text);
     //: %1 is "the character "Ω" (U+03A9), which the code page Windows-1252 cannot hold".
-    return character.isEmpty()
-               ? QString()
-               : ToolbarDocumentMessages::tr("The toolbar file cannot hold %1.").arg(character);
+    return character.isEmpty() ? QString()
+                               : ToolbarDocumentMessages::tr("The toolbar file cannot hold %1.")
+                                     .arg(character);
 }
 
 } // namespace

@@ -59,20 +59,17 @@ void ToolbarEditor::setUpCommands()
                addCommand(
                    tr("New tag..."), EditKeys::newNode(), [this] { addTag(); }, takesTags),
                Glyph::NewTag);
-    bindButton(
-        ui->newCategoryButton,
-        addCommand(
-            tr("New category..."), EditKeys::newTopNode(), [this] { addCategory(); }, always),
-        Glyph::NewCategory);
+    bindButton(ui->newCategoryButton,
+               addCommand(tr("New category..."), EditKeys::newTopNode(),
+                          [this] { addCategory(); }, always),
+               Glyph::NewCategory);
     addEditingCommands(ui->editButton, ui->removeButton);
     addSeparator();
     bindButton(ui->editImagesButton,
-               addCommand(
-                   tr("Edit images"), {}, [this] { editImages(); }, always),
+               addCommand(tr("Edit images"), {}, [this] { editImages(); }, always),
                Glyph::EditImages);
     bindButton(ui->viewImagesButton,
-               addCommand(
-                   tr("View images"), {}, [this] { viewImages(); }, always),
+               addCommand(tr("View images"), {}, [this] { viewImages(); }, always),
                Glyph::ViewImages);
 }
 
@@ -218,10 +215,9 @@ ToolbarEditor::Paste ToolbarEditor::readPaste(const QString& text, TreePosition 
     }
     if (!read.tags.isEmpty()) {
         paste.nodes = QList<ToolbarNode>(read.tags.cbegin(), read.tags.cend());
-        paste.first =
-            selected.isTop()
-                ? TreePosition{selected.top, int(model()->category(selected.top).tags().size())}
-                : shifted(selected, 1);
+        paste.first = selected.isTop()
+                          ? TreePosition{selected.top, int(model()->category(selected.top).tags().size())}
+                          : shifted(selected, 1);
         return paste;
     }
     paste.nodes = QList<ToolbarNode>(read.categories.cbegin(), read.categories.cend());

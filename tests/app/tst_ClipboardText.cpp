@@ -86,17 +86,12 @@ void TestClipboardText::paste_data()
                                                 << "2:0:C\n1:1:T:t\n1:2:U:u\n2:4:D"
                                                 << "C(U:u#2 T:t#1), D()";
     QTest::newRow("tags and categories: refused")
-        << "toolbar"
-        << "1:2:X:x\n2:0:C\n"
-        << "refused: The clipboard holds tags and categories";
+        << "toolbar" << "1:2:X:x\n2:0:C\n" << "refused: The clipboard holds tags and categories";
     QTest::newRow("text of another kind: the reader's reason")
-        << "toolbar"
-        << "TEXT/HTML\n.html\n"
+        << "toolbar" << "TEXT/HTML\n.html\n"
         << "refused: Line 1 of the clipboard: \"\" is not a valid image index";
     QTest::newRow("no toolbar lines: refused")
-        << "toolbar"
-        << ""
-        << "refused: The clipboard holds no tags or categories.";
+        << "toolbar" << "" << "refused: The clipboard holds no tags or categories.";
     QTest::newRow("procedures, a code line or none") << "procedures"
                                                      << "a\n#x%2y\rb"
                                                      << "a=x%2y, b=b";
@@ -104,53 +99,36 @@ void TestClipboardText::paste_data()
                                         << "SECTION_1\na\n"
                                         << "refused: Line 1 of the clipboard: \"SECTION_1\" opens";
     QTest::newRow("a caption the dialog refuses: refused")
-        << "procedures"
-        << "#a\n#b\n"
-        << "refused: First char in caption can't be \"#\"";
+        << "procedures" << "#a\n#b\n" << "refused: First char in caption can't be \"#\"";
     // Pasted text once went in cut short or changed, without a word: what the file cannot hold
     // whole is refused, with the reason, and nothing is pasted.
     QTest::newRow("MIME pairs: an odd last line refused")
-        << "MIME"
-        << "a/b\r\n.a\r\nc/d"
+        << "MIME" << "a/b\r\n.a\r\nc/d"
         << "refused: Line 3 of the clipboard: \"c/d\" is a MIME type without the line";
     QTest::newRow("MIME: one line refused")
-        << "MIME"
-        << "a/b"
-        << "refused: Line 1 of the clipboard: \"a/b\" is a MIME type";
+        << "MIME" << "a/b" << "refused: Line 1 of the clipboard: \"a/b\" is a MIME type";
     QTest::newRow("a template holding a \":\": refused")
-        << "toolbar"
-        << "1:3:Link:<a href=\"http://x.example/\">%1</a>"
+        << "toolbar" << "1:3:Link:<a href=\"http://x.example/\">%1</a>"
         << "refused: Line 1 of the clipboard cannot be pasted as it stands: the toolbar file "
            "would hold \"1:3:Link:<a href=\"http://x.example/\">%1</a>\" as \"1:3:Link:<a "
            "href=\"http\"";
     QTest::newRow("a tag line without its caption and template: refused")
-        << "toolbar"
-        << "1:0"
-        << "refused: Line 1 of the clipboard cannot be pasted";
+        << "toolbar" << "1:0" << "refused: Line 1 of the clipboard cannot be pasted";
     QTest::newRow("a category line with a field too many: refused")
-        << "toolbar"
-        << "2:0:Cat\n2:0:Cat:extra"
-        << "refused: Line 2 of the clipboard cannot be";
+        << "toolbar" << "2:0:Cat\n2:0:Cat:extra" << "refused: Line 2 of the clipboard cannot be";
     QTest::newRow("a kind other than 1 and 2: refused")
-        << "toolbar"
-        << "3:0:X"
-        << "refused: Line 1 of the clipboard cannot be pasted";
+        << "toolbar" << "3:0:X" << "refused: Line 1 of the clipboard cannot be pasted";
     QTest::newRow("an index written otherwise: refused")
-        << "toolbar"
-        << "2: 5:X"
-        << "refused: Line 1 of the clipboard cannot be pasted";
+        << "toolbar" << "2: 5:X" << "refused: Line 1 of the clipboard cannot be pasted";
     const QString omega = QString::fromUtf8("\u03a9");
     QTest::newRow("toolbar: a character the code page cannot hold")
-        << "toolbar"
-        << "2:0:" + omega
+        << "toolbar" << "2:0:" + omega
         << "refused: Line 1 of the clipboard holds the character \"" + omega + "\"";
     QTest::newRow("procedures: a character the code page cannot hold")
-        << "procedures"
-        << "a\n#" + omega
+        << "procedures" << "a\n#" + omega
         << "refused: The procedures file cannot hold the character \"" + omega + "\"";
     QTest::newRow("MIME: a character the code page cannot hold")
-        << "MIME"
-        << "a/b\n." + omega
+        << "MIME" << "a/b\n." + omega
         << "refused: The MIME types file cannot hold the character \"" + omega + "\"";
     // A byte-order mark at the start of a field once vanished on its way to the file.
     const QString mark(QChar(0xFEFF));

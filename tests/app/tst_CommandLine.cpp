@@ -170,8 +170,8 @@ void TestCommandLine::optionsPrintAndExit_data()
 void TestCommandLine::deadDisplayIsSaid()
 {
     TestProfile profile;
-    const CommandLineRun run = runCommandLine({}, profile.folder() + QStringLiteral("/config"), {},
-                                              {QStringLiteral("DISPLAY=:93")});
+    const CommandLineRun run = runCommandLine({}, profile.folder() + QStringLiteral("/config"),
+                                              {}, {QStringLiteral("DISPLAY=:93")});
     QCOMPARE(run.status, 1);
     QVERIFY2(run.err.startsWith(QLatin1String("No window system was found")), qPrintable(run.err));
 }

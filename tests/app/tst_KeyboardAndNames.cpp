@@ -124,16 +124,11 @@ void TestKeyboardAndNames::designedSizeHoldsEveryCaption_data()
     QTest::addColumn<QSize>("size"); // the client area at 11 pixels
 
     const QMap<QString, QSize> sizes = {
-        {"StartWindow", {219, 206}},
-        {"ToolbarEditor", {417, 272}},
-        {"TagDialog", {297, 182}},
-        {"CategoryDialog", {310, 118}},
-        {"UpdateImagesPrompt", {201, 126}},
-        {"ProceduresEditor", {439, 281}},
-        {"ProcedureDialog", {315, 213}},
-        {"MimeTypesEditor", {394, 247}},
-        {"MimeTypeDialog", {267, 120}},
-        {"AdditionalFunctionsDialog", {190, 246}},
+        {"StartWindow", {219, 206}},       {"ToolbarEditor", {417, 272}},
+        {"TagDialog", {297, 182}},         {"CategoryDialog", {310, 118}},
+        {"UpdateImagesPrompt", {201, 126}}, {"ProceduresEditor", {439, 281}},
+        {"ProcedureDialog", {315, 213}},   {"MimeTypesEditor", {394, 247}},
+        {"MimeTypeDialog", {267, 120}},    {"AdditionalFunctionsDialog", {190, 246}},
         {"AboutDialog", {298, 213}},
         // The viewer fits its picture; the demo strip takes its smallest size.
         {"ImageViewer", {200, 200}},
@@ -239,9 +234,10 @@ void TestKeyboardAndNames::everyFieldIsNamed()
     QStringList unnamed;
     for (QWidget* field : shown->findChildren<QWidget*>()) {
         const auto* picture = qobject_cast<QLabel*>(field);
-        const bool isField =
-            qobject_cast<QLineEdit*>(field) || qobject_cast<QAbstractSpinBox*>(field) ||
-            qobject_cast<QAbstractScrollArea*>(field) || (picture && !picture->pixmap().isNull());
+        const bool isField = qobject_cast<QLineEdit*>(field) ||
+                             qobject_cast<QAbstractSpinBox*>(field) ||
+                             qobject_cast<QAbstractScrollArea*>(field) ||
+                             (picture && !picture->pixmap().isNull());
         // A spin edit's line edit and a list's header are spoken as part of their control.
         const bool isPart = qobject_cast<QAbstractSpinBox*>(field->parentWidget()) ||
                             qobject_cast<QHeaderView*>(field);
@@ -294,18 +290,15 @@ void TestKeyboardAndNames::keysRunTheFocusedButton_data()
     QTest::addColumn<QString>("opened");
 
     QTest::newRow("Enter on MIME types opens its editor")
-        << "StartWindow"
-        << "mimeTypesButton" << int(Qt::Key_Return) << "MimeTypesEditor";
+        << "StartWindow" << "mimeTypesButton" << int(Qt::Key_Return) << "MimeTypesEditor";
     QTest::newRow("Enter on New category, not OK")
-        << "ToolbarEditor"
-        << "newCategoryButton" << int(Qt::Key_Return) << "CategoryDialog";
+        << "ToolbarEditor" << "newCategoryButton" << int(Qt::Key_Return) << "CategoryDialog";
     QTest::newRow("Space on View images")
-        << "ToolbarEditor"
-        << "viewImagesButton" << int(Qt::Key_Space) << "ImageViewer";
-    QTest::newRow("Space on New type") << "MimeTypesEditor"
-                                       << "newTypeButton" << int(Qt::Key_Space) << "MimeTypeDialog";
-    QTest::newRow("Enter on About") << "AdditionalFunctionsDialog"
-                                    << "aboutButton" << int(Qt::Key_Enter) << "AboutDialog";
+        << "ToolbarEditor" << "viewImagesButton" << int(Qt::Key_Space) << "ImageViewer";
+    QTest::newRow("Space on New type")
+        << "MimeTypesEditor" << "newTypeButton" << int(Qt::Key_Space) << "MimeTypeDialog";
+    QTest::newRow("Enter on About")
+        << "AdditionalFunctionsDialog" << "aboutButton" << int(Qt::Key_Enter) << "AboutDialog";
 }
 
 void TestKeyboardAndNames::keysRunTheFocusedButton()
@@ -336,22 +329,14 @@ void TestKeyboardAndNames::enterInAFieldPressesOk_data()
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("field");
 
-    QTest::newRow("toolbar tree") << "ToolbarEditor"
-                                  << "itemsView";
-    QTest::newRow("procedures tree") << "ProceduresEditor"
-                                     << "itemsView";
-    QTest::newRow("code preview") << "ProceduresEditor"
-                                  << "codePreview";
-    QTest::newRow("MIME list") << "MimeTypesEditor"
-                               << "itemsView";
-    QTest::newRow("tag template") << "TagDialog"
-                                  << "tagEdit";
-    QTest::newRow("image spin edit") << "CategoryDialog"
-                                     << "imageIndexSpin";
-    QTest::newRow("procedure caption") << "ProcedureDialog"
-                                       << "captionEdit";
-    QTest::newRow("suffix") << "MimeTypeDialog"
-                            << "suffixEdit";
+    QTest::newRow("toolbar tree") << "ToolbarEditor" << "itemsView";
+    QTest::newRow("procedures tree") << "ProceduresEditor" << "itemsView";
+    QTest::newRow("code preview") << "ProceduresEditor" << "codePreview";
+    QTest::newRow("MIME list") << "MimeTypesEditor" << "itemsView";
+    QTest::newRow("tag template") << "TagDialog" << "tagEdit";
+    QTest::newRow("image spin edit") << "CategoryDialog" << "imageIndexSpin";
+    QTest::newRow("procedure caption") << "ProcedureDialog" << "captionEdit";
+    QTest::newRow("suffix") << "MimeTypeDialog" << "suffixEdit";
 }
 
 void TestKeyboardAndNames::enterInAFieldPressesOk()

@@ -100,11 +100,9 @@ void TestEditedFile::okAsksWhatTheFileCallsFor_data()
     both("changed on disk", "was changed on disk", "first");
     both("changed on disk, same size and time", "was changed on disk", "first");
     // A question that cries wolf teaches Yes: the bytes alone tell a change.
-    QTest::newRow("touched: no question") << "touched" << 0 << ""
-                                          << "first";
+    QTest::newRow("touched: no question") << "touched" << 0 << "" << "first";
     QTest::newRow("replaced by a copy of the same bytes: no question")
-        << "replaced by another file" << 0 << ""
-        << "first";
+        << "replaced by another file" << 0 << "" << "first";
     both("created since it was found missing", "has been created since", "first");
     QTest::newRow("another role's file: refused") << "role clash" << 0 << "HTML toolbar file"
                                                   << "";

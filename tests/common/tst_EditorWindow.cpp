@@ -175,44 +175,30 @@ void TestEditorWindow::commandsCanActExactlyWhenEnabled_data()
     QTest::addColumn<QString>("select");
     QTest::addColumn<QStringList>("enabled");
 
-    const QStringList tagCommands = {"New tag...", "New category...", "Edit...", "Remove", "Cut",
-                                     "Copy"};
+    const QStringList tagCommands = {"New tag...", "New category...", "Edit...", "Remove",
+                                     "Cut",        "Copy"};
     QTest::newRow("toolbar: first tag, nothing to paste")
-        << "toolbar"
-        << ""
-        << "0/0" << tagCommands + QStringList{"Move down"};
+        << "toolbar" << "" << "0/0" << tagCommands + QStringList{"Move down"};
     QTest::newRow("toolbar: last tag, a tag to paste")
-        << "toolbar"
-        << "1:0:T:t"
-        << "0/1" << tagCommands + QStringList{"Paste", "Move up"};
+        << "toolbar" << "1:0:T:t" << "0/1" << tagCommands + QStringList{"Paste", "Move up"};
     // Tags need a category to go to; categories do not.
     QTest::newRow("toolbar: nothing selected, a tag to paste")
-        << "toolbar"
-        << "1:0:T:t"
-        << "" << QStringList{"New category..."};
+        << "toolbar" << "1:0:T:t" << "" << QStringList{"New category..."};
     QTest::newRow("toolbar: nothing selected, a category to paste")
-        << "toolbar"
-        << "2:0:C"
-        << "" << QStringList{"New category...", "Paste"};
+        << "toolbar" << "2:0:C" << "" << QStringList{"New category...", "Paste"};
     QTest::newRow("procedures: a section takes New and Paste only")
-        << "procedures"
-        << "x"
-        << "1" << QStringList{"New code...", "Paste"};
+        << "procedures" << "x" << "1" << QStringList{"New code...", "Paste"};
     QTest::newRow("procedures: a procedure")
-        << "procedures"
-        << ""
-        << "0/1" << QStringList{"New code...", "Edit...", "Remove", "Cut", "Copy", "Move up"};
-    QTest::newRow("procedures: nothing selected") << "procedures"
-                                                  << "x"
-                                                  << "" << QStringList();
+        << "procedures" << "" << "0/1"
+        << QStringList{"New code...", "Edit...", "Remove", "Cut", "Copy", "Move up"};
+    QTest::newRow("procedures: nothing selected")
+        << "procedures" << "x" << "" << QStringList();
     QTest::newRow("MIME types: the middle row")
-        << "mime"
-        << "X/Y\n.x"
-        << "1" << QStringList{"New type...", "Edit...", "Remove",  "Cut",
-                              "Copy",        "Paste",   "Move up", "Move down"};
-    QTest::newRow("MIME types: nothing selected") << "mime"
-                                                  << ""
-                                                  << "" << QStringList{"New type..."};
+        << "mime" << "X/Y\n.x" << "1"
+        << QStringList{"New type...", "Edit...", "Remove", "Cut", "Copy", "Paste", "Move up",
+                       "Move down"};
+    QTest::newRow("MIME types: nothing selected")
+        << "mime" << "" << "" << QStringList{"New type..."};
 }
 
 // The buttons follow their commands: once they stayed enabled while the menu's entries were
@@ -242,46 +228,25 @@ void TestEditorWindow::everyStepIsNamedAndUndone_data()
     QTest::addColumn<QString>("step");
     QTest::addColumn<QString>("shown"); // after the step
 
-    QTest::newRow("toolbar: remove a tag") << "toolbar"
-                                           << "0/0"
-                                           << "Remove"
-                                           << "Remove tag \"A1\""
-                                           << "A|A2:a2|B";
-    QTest::newRow("toolbar: move a category down") << "toolbar"
-                                                   << "0"
-                                                   << "Move down"
-                                                   << "Move category \"A\" down"
-                                                   << "B|A|A1:a1|A2:a2";
-    QTest::newRow("toolbar: cut a category") << "toolbar"
-                                             << "1"
-                                             << "Cut"
-                                             << "Cut category \"B\""
-                                             << "A|A1:a1|A2:a2";
-    QTest::newRow("toolbar: paste three tags") << "toolbar"
-                                               << "1"
-                                               << "paste 1:0:Z:z\n1:0:Y:y\n1:0:X:x"
-                                               << "Paste 3 tags"
-                                               << "A|A1:a1|A2:a2|B|X:x|Y:y|Z:z";
-    QTest::newRow("procedures: move a procedure up") << "procedures"
-                                                     << "0/1"
-                                                     << "Move up"
-                                                     << "Move procedure \"b\" up"
-                                                     << "Misc|b|a|Output|c";
-    QTest::newRow("procedures: paste one procedure") << "procedures"
-                                                     << "1/0"
-                                                     << "paste p\n#q"
-                                                     << "Paste procedure \"p\""
-                                                     << "Misc|a|b|Output|c|p";
-    QTest::newRow("MIME types: remove a type") << "mime"
-                                               << "2"
-                                               << "Remove"
-                                               << "Remove MIME type \"E/F\""
-                                               << "A/B|C/D";
-    QTest::newRow("MIME types: paste two types") << "mime"
-                                                 << "0"
-                                                 << "paste x/y\n.x\nz/w\n.z"
-                                                 << "Paste 2 MIME types"
-                                                 << "A/B|x/y|z/w|C/D|E/F";
+    QTest::newRow("toolbar: remove a tag")
+        << "toolbar" << "0/0" << "Remove" << "Remove tag \"A1\"" << "A|A2:a2|B";
+    QTest::newRow("toolbar: move a category down")
+        << "toolbar" << "0" << "Move down" << "Move category \"A\" down" << "B|A|A1:a1|A2:a2";
+    QTest::newRow("toolbar: cut a category")
+        << "toolbar" << "1" << "Cut" << "Cut category \"B\"" << "A|A1:a1|A2:a2";
+    QTest::newRow("toolbar: paste three tags")
+        << "toolbar" << "1" << "paste 1:0:Z:z\n1:0:Y:y\n1:0:X:x" << "Paste 3 tags"
+        << "A|A1:a1|A2:a2|B|X:x|Y:y|Z:z";
+    QTest::newRow("procedures: move a procedure up")
+        << "procedures" << "0/1" << "Move up" << "Move procedure \"b\" up" << "Misc|b|a|Output|c";
+    QTest::newRow("procedures: paste one procedure")
+        << "procedures" << "1/0" << "paste p\n#q" << "Paste procedure \"p\""
+        << "Misc|a|b|Output|c|p";
+    QTest::newRow("MIME types: remove a type")
+        << "mime" << "2" << "Remove" << "Remove MIME type \"E/F\"" << "A/B|C/D";
+    QTest::newRow("MIME types: paste two types")
+        << "mime" << "0" << "paste x/y\n.x\nz/w\n.z" << "Paste 2 MIME types"
+        << "A/B|x/y|z/w|C/D|E/F";
 }
 
 void TestEditorWindow::everyStepIsNamedAndUndone()
@@ -320,28 +285,14 @@ void TestEditorWindow::removalSelectsWhatTookItsPlace_data()
     QTest::addColumn<QString>("select");
     QTest::addColumn<QString>("selected"); // after the removal
 
-    QTest::newRow("toolbar: the tag that took its place") << "toolbar"
-                                                          << "0/0"
-                                                          << "A2:a2";
-    QTest::newRow("toolbar: else the tag before") << "toolbar"
-                                                  << "0/1"
-                                                  << "A1:a1";
-    QTest::newRow("toolbar: the last category, the one before") << "toolbar"
-                                                                << "1"
-                                                                << "A";
-    QTest::newRow("procedures: the only one, its section") << "procedures"
-                                                           << "1/0"
-                                                           << "Output";
-    QTest::newRow("procedures: the next one") << "procedures"
-                                              << "0/0"
-                                              << "b";
+    QTest::newRow("toolbar: the tag that took its place") << "toolbar" << "0/0" << "A2:a2";
+    QTest::newRow("toolbar: else the tag before") << "toolbar" << "0/1" << "A1:a1";
+    QTest::newRow("toolbar: the last category, the one before") << "toolbar" << "1" << "A";
+    QTest::newRow("procedures: the only one, its section") << "procedures" << "1/0" << "Output";
+    QTest::newRow("procedures: the next one") << "procedures" << "0/0" << "b";
     // It once cleared the selection, unlike the two trees.
-    QTest::newRow("MIME types: the row that took its place") << "mime"
-                                                             << "0"
-                                                             << "C/D";
-    QTest::newRow("MIME types: the last row, the one before") << "mime"
-                                                              << "2"
-                                                              << "C/D";
+    QTest::newRow("MIME types: the row that took its place") << "mime" << "0" << "C/D";
+    QTest::newRow("MIME types: the last row, the one before") << "mime" << "2" << "C/D";
 }
 
 void TestEditorWindow::removalSelectsWhatTookItsPlace()
@@ -364,21 +315,21 @@ void TestEditorWindow::keysAndMenuEndToEnd_data()
     QTest::addColumn<QByteArray>("written");
     QTest::addColumn<QString>("clipboard");
 
-    QTest::newRow("toolbar") << "toolbar"
-                             << QStringList{"0/0", "A-Down",   "A-Down", "C-c",   "1",
-                                            "C-v", "menu:Cut", "C-z",    "C-S-z", "C-z",
-                                            "0",   "C-x",      "C-v"}
-                             << QByteArray(
-                                    "2:3:B\r\n1:2:A1:a1\r\n2:0:A\r\n1:2:A1:a1\r\n1:1:A2:a2\r\n")
-                             << "2:0:A\n1:2:A1:a1\n1:1:A2:a2\n";
+    QTest::newRow("toolbar")
+        << "toolbar"
+        << QStringList{"0/0", "A-Down", "A-Down", "C-c", "1",    "C-v", "menu:Cut",
+                       "C-z", "C-S-z",  "C-z",    "0",   "C-x", "C-v"}
+        << QByteArray("2:3:B\r\n1:2:A1:a1\r\n2:0:A\r\n1:2:A1:a1\r\n1:1:A2:a2\r\n")
+        << "2:0:A\n1:2:A1:a1\n1:1:A2:a2\n";
     QTest::newRow("procedures")
         << "procedures"
         << QStringList{"0/0", "A-Down", "C-c", "1/0", "C-v", "A-Up", "C-z", "menu:Cut", "C-y"}
-        << QByteArray("SECTION_0\r\nb\r\n#b\r\na\r\n#a\r\nSECTION_1\r\nc\r\n#c\r\n") << "a\n#a\n";
-    QTest::newRow("MIME types") << "mime" << QStringList{"0",    "A-Down", "C-c", "2",        "C-v",
-                                                         "A-Up", "C-z",    "0",   "menu:Cut", "C-y"}
-                                << QByteArray("A/B\r\n.a\r\nE/F\r\n.e\r\nA/B\r\n.a\r\n")
-                                << "C/D\n.c\n";
+        << QByteArray("SECTION_0\r\nb\r\n#b\r\na\r\n#a\r\nSECTION_1\r\nc\r\n#c\r\n")
+        << "a\n#a\n";
+    QTest::newRow("MIME types")
+        << "mime"
+        << QStringList{"0", "A-Down", "C-c", "2", "C-v", "A-Up", "C-z", "0", "menu:Cut", "C-y"}
+        << QByteArray("A/B\r\n.a\r\nE/F\r\n.e\r\nA/B\r\n.a\r\n") << "C/D\n.c\n";
 }
 
 // Moves, the clipboard and undo, by their keys and the context menu.
@@ -421,13 +372,13 @@ void TestEditorWindow::okAsksWhatTheFileCallsFor_data()
 
     const QByteArray nul("A/B\r\n.a\r\n\0C/D\r\n.c\r\n", 18);
     const int yes = QMessageBox::Yes, no = QMessageBox::No;
-    QTest::newRow("read whole: written, no question")
-        << mimeFile << "" << 0 << 0 << false << mimeFile;
+    QTest::newRow("read whole: written, no question") << mimeFile << "" << 0 << 0 << false
+                                                       << mimeFile;
     QTest::newRow("a NUL, No: stays open, file untouched") << nul << "" << 0 << no << true << nul;
-    QTest::newRow("a NUL, Yes: the rows shown")
-        << nul << "" << 0 << yes << false << QByteArray("A/B\r\n.a\r\n");
-    QTest::newRow("changed on disk, No: stays open")
-        << mimeFile << "changed" << 0 << no << true << QByteArray("X\r\n.x\r\n");
+    QTest::newRow("a NUL, Yes: the rows shown") << nul << "" << 0 << yes << false
+                                                << QByteArray("A/B\r\n.a\r\n");
+    QTest::newRow("changed on disk, No: stays open") << mimeFile << "changed" << 0 << no << true
+                                                     << QByteArray("X\r\n.x\r\n");
     // The window once closed on a failed save, and everything done in it was lost.
     QTest::newRow("read-only file: error, stays open")
         << mimeFile << "read-only" << 1 << 0 << true << mimeFile;
@@ -640,8 +591,7 @@ void TestEditorWindow::dropOpensItsTarget()
     tree.collapseAll();
     QAbstractItemModel& model = *tree.model();
     const QModelIndex category = model.index(1, 0);
-    const std::unique_ptr<QMimeData> dragged(
-        model.mimeData({model.index(0, 0, model.index(0, 0))}));
+    const std::unique_ptr<QMimeData> dragged(model.mimeData({model.index(0, 0, model.index(0, 0))}));
     QVERIFY(model.dropMimeData(dragged.get(), Qt::MoveAction, -1, 0, category));
     QVERIFY(tree.isExpanded(category));
     QCOMPARE(on.selected(), QStringLiteral("A1:a1"));
@@ -658,42 +608,19 @@ void TestEditorWindow::findBarFiltersAndClears_data()
     QTest::addColumn<bool>("escInList"); // else in the find bar's field
 
     // One Esc in the list once closed the editor as Cancel, the find bar still showing.
-    QTest::newRow("toolbar: a tag's caption") << "toolbar"
-                                              << "A2"
-                                              << "A|A2:a2"
-                                              << "1 of 4"
-                                              << "A2:a2" << true;
-    QTest::newRow("toolbar: a category, any case") << "toolbar"
-                                                   << "b"
-                                                   << "B"
-                                                   << "1 of 4"
-                                                   << "B" << false;
+    QTest::newRow("toolbar: a tag's caption")
+        << "toolbar" << "A2" << "A|A2:a2" << "1 of 4" << "A2:a2" << true;
+    QTest::newRow("toolbar: a category, any case")
+        << "toolbar" << "b" << "B" << "1 of 4" << "B" << false;
     // The file's "caption:tag" is not a text of the tag.
-    QTest::newRow("toolbar: nothing") << "toolbar"
-                                      << ":"
-                                      << ""
-                                      << "0 of 4"
-                                      << "<none>" << true;
-    QTest::newRow("procedures: a procedure") << "procedures"
-                                             << "B"
-                                             << "Misc|b"
-                                             << "1 of 5"
-                                             << "b" << true;
-    QTest::newRow("procedures: a section") << "procedures"
-                                           << "misc"
-                                           << "Misc"
-                                           << "1 of 5"
-                                           << "Misc" << false;
-    QTest::newRow("MIME types: a suffix") << "mime"
-                                          << ".E"
-                                          << "E/F"
-                                          << "1 of 3"
-                                          << "E/F" << true;
-    QTest::newRow("MIME types: every type") << "mime"
-                                            << "/"
-                                            << "A/B|C/D|E/F"
-                                            << "3 of 3"
-                                            << "A/B" << false;
+    QTest::newRow("toolbar: nothing") << "toolbar" << ":" << "" << "0 of 4" << "<none>" << true;
+    QTest::newRow("procedures: a procedure")
+        << "procedures" << "B" << "Misc|b" << "1 of 5" << "b" << true;
+    QTest::newRow("procedures: a section")
+        << "procedures" << "misc" << "Misc" << "1 of 5" << "Misc" << false;
+    QTest::newRow("MIME types: a suffix") << "mime" << ".E" << "E/F" << "1 of 3" << "E/F" << true;
+    QTest::newRow("MIME types: every type")
+        << "mime" << "/" << "A/B|C/D|E/F" << "3 of 3" << "A/B" << false;
 }
 
 // Ctrl+F, typing, Down to the first match, Esc to clear (from the list or the field) and a
@@ -749,55 +676,26 @@ void TestEditorWindow::commandsActThroughTheFilter_data()
     QTest::addColumn<QString>("selectedAfter");
     QTest::addColumn<QByteArray>("written"); // by OK once the bar is closed
 
-    QTest::newRow("toolbar: nothing done writes the hidden nodes too") << "toolbar"
-                                                                       << "A2"
-                                                                       << "0/0"
-                                                                       << ""
-                                                                       << "A|A2:a2"
-                                                                       << "A2:a2" << toolbarFile;
+    QTest::newRow("toolbar: nothing done writes the hidden nodes too")
+        << "toolbar" << "A2" << "0/0" << "" << "A|A2:a2" << "A2:a2" << toolbarFile;
     QTest::newRow("toolbar: edit a tag")
-        << "toolbar"
-        << "a1"
-        << "0/0"
-        << "Edit..."
-        << "A|A12:a1"
-        << "A12:a1" << QByteArray("2:0:A\r\n1:1:A2:a2\r\n1:2:A12:a1\r\n2:3:B\r\n");
+        << "toolbar" << "a1" << "0/0" << "Edit..." << "A|A12:a1" << "A12:a1"
+        << QByteArray("2:0:A\r\n1:1:A2:a2\r\n1:2:A12:a1\r\n2:3:B\r\n");
     QTest::newRow("toolbar: a pasted tag stays shown")
-        << "toolbar"
-        << "B"
-        << "0"
-        << "paste 1:0:X:x"
-        << "B|X:x"
-        << "X:x" << QByteArray("2:0:A\r\n1:1:A2:a2\r\n1:2:A1:a1\r\n2:3:B\r\n1:0:X:x\r\n");
+        << "toolbar" << "B" << "0" << "paste 1:0:X:x" << "B|X:x" << "X:x"
+        << QByteArray("2:0:A\r\n1:1:A2:a2\r\n1:2:A1:a1\r\n2:3:B\r\n1:0:X:x\r\n");
     QTest::newRow("procedures: cut a procedure")
-        << "procedures"
-        << "B"
-        << "0/0"
-        << "Cut"
-        << ""
-        << "<none>" << QByteArray("SECTION_0\r\na\r\n#a\r\nSECTION_1\r\nc\r\n#c\r\n");
+        << "procedures" << "B" << "0/0" << "Cut" << "" << "<none>"
+        << QByteArray("SECTION_0\r\na\r\n#a\r\nSECTION_1\r\nc\r\n#c\r\n");
     QTest::newRow("procedures: paste into a matching section")
-        << "procedures"
-        << "output"
-        << "0"
-        << "paste p\n#q"
-        << "Output|p"
-        << "p"
+        << "procedures" << "output" << "0" << "paste p\n#q" << "Output|p" << "p"
         << QByteArray("SECTION_0\r\na\r\n#a\r\nb\r\n#b\r\nSECTION_1\r\nc\r\n#c\r\np\r\n#q\r\n");
     QTest::newRow("MIME types: remove the only match")
-        << "mime"
-        << "e"
-        << "0"
-        << "Remove"
-        << ""
-        << "<none>" << QByteArray("A/B\r\n.a\r\nC/D\r\n.c\r\n");
+        << "mime" << "e" << "0" << "Remove" << "" << "<none>"
+        << QByteArray("A/B\r\n.a\r\nC/D\r\n.c\r\n");
     QTest::newRow("MIME types: edit a type")
-        << "mime"
-        << "e/"
-        << "0"
-        << "Edit..."
-        << "E/F2"
-        << "E/F2" << QByteArray("A/B\r\n.a\r\nC/D\r\n.c\r\nE/F2\r\n.e\r\n");
+        << "mime" << "e/" << "0" << "Edit..." << "E/F2" << "E/F2"
+        << QByteArray("A/B\r\n.a\r\nC/D\r\n.c\r\nE/F2\r\n.e\r\n");
 }
 
 // Commands act on the document's node that the filtered view shows selected, never on a row

@@ -129,10 +129,9 @@ void TestNodeFilterModel::aLongDocumentIsLookedThroughInRuns()
     ToolbarDocument document;
     for (int top = 0; top < categories; ++top) {
         const QString second = matches(top) ? QStringLiteral("x") : QStringLiteral("b");
-        document.categories.append(
-            ToolbarCategory(QStringLiteral("C"), 0,
-                            {ToolbarTag(QStringLiteral("a"), QStringLiteral("a"), 0),
-                             ToolbarTag(second, second, 0)}));
+        document.categories.append(ToolbarCategory(
+            QStringLiteral("C"), 0,
+            {ToolbarTag(QStringLiteral("a"), QStringLiteral("a"), 0), ToolbarTag(second, second, 0)}));
     }
     ToolbarModel model;
     model.setDocument(document);

@@ -84,7 +84,9 @@ Target toolbarTarget()
                   {},
                   {},
                   {}};
-    target.open = [](const HostOptions& o) { return std::make_unique<ToolbarEditor>(nullptr, o); };
+    target.open = [](const HostOptions& o) {
+        return std::make_unique<ToolbarEditor>(nullptr, o);
+    };
     target.startEdit = [](QDialog& editor) { click(editor, "newCategoryButton"); };
     target.fillIn = [](QDialog& dialog, QString text) {
         type(dialog, "captionEdit", text);

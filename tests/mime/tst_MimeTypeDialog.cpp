@@ -40,12 +40,9 @@ void TestMimeTypeDialog::fieldsComeBackUncheckedOnlyWithOk_data()
     QTest::addColumn<QString>("result"); // "type|suffix", or "-" for nothing
 
     QTest::newRow("OK: both texts exactly, case and blanks kept")
-        << "/Html "
-        << "X y" << true << " text/Html | .xX y";
-    QTest::newRow("OK as shown") << ""
-                                 << "" << true << " text| .x";
-    QTest::newRow("Cancel: nothing") << "/b"
-                                     << ".c" << false << "-";
+        << "/Html " << "X y" << true << " text/Html | .xX y";
+    QTest::newRow("OK as shown") << "" << "" << true << " text| .x";
+    QTest::newRow("Cancel: nothing") << "/b" << ".c" << false << "-";
 }
 
 // The focus starts on OK, so that Enter takes the type as shown. Nothing typed is checked or

@@ -30,20 +30,13 @@ void TestImagePicker::dialogReturnsThePickedImage_data()
     QTest::addColumn<int>("image");          // returned on OK; the tag came with image 3
 
     // A strip of 12 images, 8 to a row.
-    QTest::newRow("F4, Right, Enter") << "tag"
-                                      << "F4" << QStringList{"Right", "Return"} << 4;
-    QTest::newRow("Alt+Down, Down a row") << "tag"
-                                          << "Alt+Down" << QStringList{"Down", "Return"} << 11;
-    QTest::newRow("Home and End") << "tag"
-                                  << "F4" << QStringList{"End", "Home", "Return"} << 0;
-    QTest::newRow("a click on the image, a click in the grid")
-        << "tag"
-        << "click" << QStringList{"click 9"} << 9;
+    QTest::newRow("F4, Right, Enter") << "tag" << "F4" << QStringList{"Right", "Return"} << 4;
+    QTest::newRow("Alt+Down, Down a row") << "tag" << "Alt+Down" << QStringList{"Down", "Return"} << 11;
+    QTest::newRow("Home and End") << "tag" << "F4" << QStringList{"End", "Home", "Return"} << 0;
+    QTest::newRow("a click on the image, a click in the grid") << "tag" << "click" << QStringList{"click 9"} << 9;
     // The number once changed as the selection moved, before anything was taken.
-    QTest::newRow("Esc keeps the number") << "tag"
-                                          << "F4" << QStringList{"End", "Escape"} << 3;
-    QTest::newRow("category dialog") << "category"
-                                     << "F4" << QStringList{"Left", "Return"} << 2;
+    QTest::newRow("Esc keeps the number") << "tag" << "F4" << QStringList{"End", "Escape"} << 3;
+    QTest::newRow("category dialog") << "category" << "F4" << QStringList{"Left", "Return"} << 2;
 }
 
 void TestImagePicker::dialogReturnsThePickedImage()

@@ -52,16 +52,11 @@ void TestTagDialog::colonIsRefused_data()
     QTest::addColumn<QString>("tag");
     QTest::addColumn<bool>("refused");
 
-    QTest::newRow("colon in the tag") << "Bold"
-                                      << "<B>:</B>" << true;
-    QTest::newRow("colon in the caption") << "Bo:ld"
-                                          << "<B>" << true;
-    QTest::newRow("both: one message") << "Bo:ld"
-                                       << "<B>:</B>" << true;
-    QTest::newRow("any other text is accepted") << "% \" ; <>"
-                                                << "%1%2 & =" << false;
-    QTest::newRow("empty caption and tag are accepted") << ""
-                                                        << "" << false;
+    QTest::newRow("colon in the tag") << "Bold" << "<B>:</B>" << true;
+    QTest::newRow("colon in the caption") << "Bo:ld" << "<B>" << true;
+    QTest::newRow("both: one message") << "Bo:ld" << "<B>:</B>" << true;
+    QTest::newRow("any other text is accepted") << "% \" ; <>" << "%1%2 & =" << false;
+    QTest::newRow("empty caption and tag are accepted") << "" << "" << false;
 }
 
 // The file cuts its fields at every ":", so OK refuses one and the dialog stays open with what
@@ -79,8 +74,8 @@ void TestTagDialog::colonIsRefused()
         clickOk(dialog);
         if (!dialog.isVisible())
             return;
-        keptAfterRefusal =
-            QStringList{edit(dialog, "captionEdit")->text(), edit(dialog, "tagEdit")->text()};
+        keptAfterRefusal = QStringList{edit(dialog, "captionEdit")->text(),
+                                       edit(dialog, "tagEdit")->text()};
         clickCancel(dialog);
     });
     const std::optional<ToolbarTag> edited =
@@ -104,18 +99,15 @@ void TestTagDialog::macrosReplaceWhatTheTagFieldSelected_data()
     QTest::addColumn<int>("caret");
 
     QTest::newRow("selected text at the caret")
-        << "<B></B>" << 3 << 3 << false << "selectedTextButton"
-        << "<B>%1</B>" << 5;
-    QTest::newRow("new line at the caret") << "<P>" << 0 << 0 << false << "newLineButton"
-                                           << "%2<P>" << 2;
-    QTest::newRow("over a selection") << "<B>xx</B>" << 3 << 5 << false << "selectedTextButton"
-                                      << "<B>%1</B>" << 5;
+        << "<B></B>" << 3 << 3 << false << "selectedTextButton" << "<B>%1</B>" << 5;
+    QTest::newRow("new line at the caret")
+        << "<P>" << 0 << 0 << false << "newLineButton" << "%2<P>" << 2;
+    QTest::newRow("over a selection")
+        << "<B>xx</B>" << 3 << 5 << false << "selectedTextButton" << "<B>%1</B>" << 5;
     QTest::newRow("over a selection made backwards")
-        << "<B>xx</B>" << 5 << 3 << false << "newLineButton"
-        << "<B>%2</B>" << 5;
+        << "<B>xx</B>" << 5 << 3 << false << "newLineButton" << "<B>%2</B>" << 5;
     QTest::newRow("caption had the focus: the selection in the tag still")
-        << "<B>xx</B>" << 3 << 5 << true << "newLineButton"
-        << "<B>%2</B>" << 5;
+        << "<B>xx</B>" << 3 << 5 << true << "newLineButton" << "<B>%2</B>" << 5;
 }
 
 // Clicking a macro button takes the focus from the tag field, which must keep its selection for

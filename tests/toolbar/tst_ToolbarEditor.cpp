@@ -240,8 +240,8 @@ void TestToolbarEditor::stripAndToolbarLoad_data()
     QTest::newRow("missing strip: the toolbar read all the same")
         << "missing" << twoCategories << QStringList{missing} << 0 << 2 << twoCategories;
     QTest::newRow("strip too narrow")
-        << "15x16" << twoCategories << QStringList{QString(tooSmall).replace("%3", "15 x 16")} << 0
-        << 2 << twoCategories;
+        << "15x16" << twoCategories << QStringList{QString(tooSmall).replace("%3", "15 x 16")}
+        << 0 << 2 << twoCategories;
     QTest::newRow("strip too low")
         << "192x15" << twoCategories << QStringList{QString(tooSmall).replace("%3", "192 x 15")}
         << 0 << 2 << twoCategories;
@@ -330,53 +330,35 @@ void TestToolbarEditor::commands_data()
     QTest::addColumn<QByteArray>("written");
 
     QTest::newRow("new tag goes last under the selected category")
-        << twoCategories << "0"
-        << "newTagButton"
-        << "T|<t>%1|5|ok"
+        << twoCategories << "0" << "newTagButton" << "T|<t>%1|5|ok"
         << "2:0:A\r\n1:4:T:<t>%1\r\n" + aTags + "2:3:B\r\n";
     QTest::newRow("new tag with a tag selected goes last in its category")
-        << twoCategories << "0/0"
-        << "newTagButton"
-        << "T|t|5|ok"
+        << twoCategories << "0/0" << "newTagButton" << "T|t|5|ok"
         << "2:0:A\r\n1:4:T:t\r\n" + aTags + "2:3:B\r\n";
-    QTest::newRow("new tag cancelled") << twoCategories << "1"
-                                       << "newTagButton"
-                                       << "T|t|5|cancel" << twoCategories;
+    QTest::newRow("new tag cancelled")
+        << twoCategories << "1" << "newTagButton" << "T|t|5|cancel" << twoCategories;
     QTest::newRow("new category goes last, a tag selected")
-        << twoCategories << "0/1"
-        << "newCategoryButton"
-        << "C|2|ok" << twoCategories + "2:1:C\r\n";
-    QTest::newRow("new category in an empty file") << QByteArray() << ""
-                                                   << "newCategoryButton"
-                                                   << "C|12|ok" << QByteArray("2:11:C\r\n");
-    QTest::newRow("new category cancelled") << twoCategories << ""
-                                            << "newCategoryButton"
-                                            << "C|2|cancel" << twoCategories;
-    QTest::newRow("edit a category: it keeps its tags") << twoCategories << "0"
-                                                        << "editButton"
-                                                        << "Z|7|ok"
-                                                        << "2:6:Z\r\n" + aTags + "2:3:B\r\n";
+        << twoCategories << "0/1" << "newCategoryButton" << "C|2|ok"
+        << twoCategories + "2:1:C\r\n";
+    QTest::newRow("new category in an empty file")
+        << QByteArray() << "" << "newCategoryButton" << "C|12|ok" << QByteArray("2:11:C\r\n");
+    QTest::newRow("new category cancelled")
+        << twoCategories << "" << "newCategoryButton" << "C|2|cancel" << twoCategories;
+    QTest::newRow("edit a category: it keeps its tags")
+        << twoCategories << "0" << "editButton" << "Z|7|ok" << "2:6:Z\r\n" + aTags + "2:3:B\r\n";
     QTest::newRow("edit a tag: caption, tag and image")
-        << twoCategories << "0/1"
-        << "editButton"
-        << "X|x|1|ok" << QByteArray("2:0:A\r\n1:0:X:x\r\n1:2:A1:a1\r\n2:3:B\r\n");
-    QTest::newRow("edit cancelled") << twoCategories << "0/0"
-                                    << "editButton"
-                                    << "X|x|9|cancel" << twoCategories;
-    QTest::newRow("double-click edits") << twoCategories << "1"
-                                        << "double-click"
-                                        << "Y|1|ok"
-                                        << "2:0:A\r\n" + aTags + "2:0:Y\r\n";
-    QTest::newRow("remove a category with its tags") << twoCategories << "0"
-                                                     << "removeButton"
-                                                     << "yes" << QByteArray("2:3:B\r\n");
-    QTest::newRow("remove answered No") << twoCategories << "0"
-                                        << "removeButton"
-                                        << "no" << twoCategories;
-    QTest::newRow("Delete key removes after the question") << twoCategories << "1"
-                                                           << "Delete key"
-                                                           << "yes"
-                                                           << "2:0:A\r\n" + aTags;
+        << twoCategories << "0/1" << "editButton" << "X|x|1|ok"
+        << QByteArray("2:0:A\r\n1:0:X:x\r\n1:2:A1:a1\r\n2:3:B\r\n");
+    QTest::newRow("edit cancelled")
+        << twoCategories << "0/0" << "editButton" << "X|x|9|cancel" << twoCategories;
+    QTest::newRow("double-click edits")
+        << twoCategories << "1" << "double-click" << "Y|1|ok" << "2:0:A\r\n" + aTags + "2:0:Y\r\n";
+    QTest::newRow("remove a category with its tags")
+        << twoCategories << "0" << "removeButton" << "yes" << QByteArray("2:3:B\r\n");
+    QTest::newRow("remove answered No")
+        << twoCategories << "0" << "removeButton" << "no" << twoCategories;
+    QTest::newRow("Delete key removes after the question")
+        << twoCategories << "1" << "Delete key" << "yes" << "2:0:A\r\n" + aTags;
 }
 
 // Each change is one step that undo takes back.
@@ -420,36 +402,35 @@ void TestToolbarEditor::imageIndexThroughTheDialogs_data()
     QTest::addColumn<QByteArray>("written");
 
     QTest::newRow("edit shows the index counted from 1")
-        << 192 << QByteArray("2:4:C\r\n") << "editButton"
-        << "5 1..12" << QByteArray("2:4:C\r\n");
+        << 192 << QByteArray("2:4:C\r\n") << "editButton" << "5 1..12" << QByteArray("2:4:C\r\n");
     QTest::newRow("edit a tag") << 192 << QByteArray("2:4:C\r\n1:7:T:t\r\n") << "editButton"
                                 << "8 1..12" << QByteArray("2:4:C\r\n1:7:T:t\r\n");
     // The index once became the nearest image when only the caption was edited.
     QTest::newRow("beyond the strip: kept while the number is not changed")
-        << 192 << QByteArray("2:99:C\r\n") << "editButton"
-        << "12 1..12" << QByteArray("2:99:C\r\n");
+        << 192 << QByteArray("2:99:C\r\n") << "editButton" << "12 1..12"
+        << QByteArray("2:99:C\r\n");
     QTest::newRow("negative: kept while the number is not changed")
-        << 192 << QByteArray("2:-3:C\r\n") << "editButton"
-        << "1 1..12" << QByteArray("2:-3:C\r\n");
-    QTest::newRow("320 strip: maximum 20") << 320 << QByteArray("2:5:C\r\n") << "editButton"
-                                           << "6 1..20" << QByteArray("2:5:C\r\n");
+        << 192 << QByteArray("2:-3:C\r\n") << "editButton" << "1 1..12"
+        << QByteArray("2:-3:C\r\n");
+    QTest::newRow("320 strip: maximum 20")
+        << 320 << QByteArray("2:5:C\r\n") << "editButton" << "6 1..20" << QByteArray("2:5:C\r\n");
     QTest::newRow("new tag starts at the first image")
-        << 192 << QByteArray("2:4:C\r\n") << "newTagButton"
-        << "1 1..12" << QByteArray("2:4:C\r\n1:0::\r\n");
+        << 192 << QByteArray("2:4:C\r\n") << "newTagButton" << "1 1..12"
+        << QByteArray("2:4:C\r\n1:0::\r\n");
     QTest::newRow("new category starts at the first image")
-        << 192 << QByteArray("2:4:C\r\n") << "newCategoryButton"
-        << "1 1..12" << QByteArray("2:4:C\r\n2:0:\r\n");
+        << 192 << QByteArray("2:4:C\r\n") << "newCategoryButton" << "1 1..12"
+        << QByteArray("2:4:C\r\n2:0:\r\n");
     QTest::newRow("no images: edit keeps the index")
-        << 0 << QByteArray("2:99:C\r\n") << "editButton"
-        << "-" << QByteArray("2:99:C\r\n");
+        << 0 << QByteArray("2:99:C\r\n") << "editButton" << "-" << QByteArray("2:99:C\r\n");
     QTest::newRow("no images: edit keeps a negative index")
-        << 0 << QByteArray("2:-3:C\r\n1:-1:T:t\r\n") << "editButton"
-        << "-" << QByteArray("2:-3:C\r\n1:-1:T:t\r\n");
+        << 0 << QByteArray("2:-3:C\r\n1:-1:T:t\r\n") << "editButton" << "-"
+        << QByteArray("2:-3:C\r\n1:-1:T:t\r\n");
     QTest::newRow("no images: edit keeps the largest index")
-        << 0 << QByteArray("2:2147483647:C\r\n") << "editButton"
-        << "-" << QByteArray("2:2147483647:C\r\n");
-    QTest::newRow("no images: new tag stores 0") << 0 << QByteArray("2:4:C\r\n") << "newTagButton"
-                                                 << "-" << QByteArray("2:4:C\r\n1:0::\r\n");
+        << 0 << QByteArray("2:2147483647:C\r\n") << "editButton" << "-"
+        << QByteArray("2:2147483647:C\r\n");
+    QTest::newRow("no images: new tag stores 0")
+        << 0 << QByteArray("2:4:C\r\n") << "newTagButton" << "-"
+        << QByteArray("2:4:C\r\n1:0::\r\n");
 }
 
 // Each dialog is confirmed without a change; a tag line in the file selects the tag.
@@ -493,18 +474,14 @@ void TestToolbarEditor::pastePlacement_data()
     const QString category = "2:5:C\n1:6:C1:c1\n";
     const QByteArray pastedCategory = "2:5:C\r\n1:6:C1:c1\r\n";
     QTest::newRow("a tag after the selected tag")
-        << "1:0:X:x"
-        << "0/0" << QByteArray("2:0:A\r\n1:1:A2:a2\r\n1:0:X:x\r\n1:2:A1:a1\r\n2:3:B\r\n");
+        << "1:0:X:x" << "0/0"
+        << QByteArray("2:0:A\r\n1:1:A2:a2\r\n1:0:X:x\r\n1:2:A1:a1\r\n2:3:B\r\n");
     QTest::newRow("a tag last in the selected category")
-        << "1:0:X:x"
-        << "0"
-        << "2:0:A\r\n1:0:X:x\r\n" + aTags + "2:3:B\r\n";
+        << "1:0:X:x" << "0" << "2:0:A\r\n1:0:X:x\r\n" + aTags + "2:3:B\r\n";
     QTest::newRow("a category after the selected category")
-        << category << "0"
-        << "2:0:A\r\n" + aTags + pastedCategory + "2:3:B\r\n";
+        << category << "0" << "2:0:A\r\n" + aTags + pastedCategory + "2:3:B\r\n";
     QTest::newRow("a category after the category of the selected tag")
-        << category << "0/1"
-        << "2:0:A\r\n" + aTags + pastedCategory + "2:3:B\r\n";
+        << category << "0/1" << "2:0:A\r\n" + aTags + pastedCategory + "2:3:B\r\n";
     QTest::newRow("a category last when nothing is selected")
         << category << "" << twoCategories + pastedCategory;
 }
@@ -672,15 +649,11 @@ void TestToolbarEditor::editImages_data()
     QTest::addColumn<int>("variant"); // of the images shown afterwards
     QTest::addColumn<int>("messages");
 
-    QTest::newRow("Update with a changed strip") << "changed"
-                                                 << "updateButton" << 20 << 1 << 0;
-    QTest::newRow("Update with an unchanged strip") << ""
-                                                    << "updateButton" << 12 << 0 << 0;
+    QTest::newRow("Update with a changed strip") << "changed" << "updateButton" << 20 << 1 << 0;
+    QTest::newRow("Update with an unchanged strip") << "" << "updateButton" << 12 << 0 << 0;
     QTest::newRow("Update with a missing strip: error, old images")
-        << "removed"
-        << "updateButton" << 12 << 0 << 1;
-    QTest::newRow("Cancel keeps the old images") << "changed"
-                                                 << "cancelButton" << 12 << 0 << 0;
+        << "removed" << "updateButton" << 12 << 0 << 1;
+    QTest::newRow("Cancel keeps the old images") << "changed" << "cancelButton" << 12 << 0 << 0;
     // It once told the user to update after editing, though nothing had opened.
     QTest::newRow("No program for the strip: error, no prompt") << "no program"
                                                                 << "" << 12 << 0 << 1;
