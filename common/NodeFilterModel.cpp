@@ -2,9 +2,6 @@
 
 #include <algorithm>
 #include <functional>
-#include <future>
-#include <system_error>
-#include <thread>
 
 NodeFilterModel::NodeFilterModel(NodeModel& nodes, QObject* parent)
     : QAbstractProxyModel(parent), m_nodes(nodes)
@@ -161,91 +158,28 @@ bool NodeFilterModel::isKeptShown(TreePosition at) const
     });
 }
 
-namespace {
-
-// What one pass over a run of top-level nodes found, in the shape the proxy keeps for all of
-// them: the child offsets start at 0 for the run's first node.
-struct MatchRun
-{
-    std::vector<char> topShown;
-    std::vector<qsizetype> firstChild{0};
-    std::vector<char> childShown;
-    qsizetype matchCount = 0;
-    qsizetype nodeCount = 0;
-};
-
-MatchRun findMatchesIn(const NodeModel& nodes, const TextMatch& match, int first, int end)
-{
-    MatchRun run;
-    run.topShown.reserve(size_t(end - first));
-    run.firstChild.reserve(size_t(end - first) + 1);
-    for (int top = first; top < end; ++top) {
-        const bool matches = nodes.nodeMatches({top, -1}, match);
-        const auto firstChild = qsizetype(run.childShown.size());
-        nodes.appendChildMatches(top, match, run.childShown);
-        const qsizetype children = qsizetype(run.childShown.size()) - firstChild;
-        const qsizetype childMatches =
-            std::count(run.childShown.cbegin() + firstChild, run.childShown.cend(), 1);
-        run.firstChild.push_back(run.firstChild.back() + children);
-        run.matchCount += matches + childMatches;
-        run.nodeCount += 1 + children;
-        run.topShown.push_back(matches || childMatches > 0);
-    }
-    return run;
-}
-
-// A run on a thread of its own; where none can start (no memory left for its stack, too many
-// threads), on this one when its result is asked for.
-std::future<MatchRun> startRun(const NodeModel& nodes, const TextMatch& match, int first, int end)
-{
-    try {
-        return std::async(std::launch::async, findMatchesIn, std::cref(nodes), std::cref(match),
-                          first, end);
-    } catch (const std::system_error&) {
-        return std::async(std::launch::deferred, findMatchesIn, std::cref(nodes), std::cref(match),
-                          first, end);
-    }
-}
-
-// A long document is looked through in runs on every core: the pass waits on memory far more
-// than on the processor, and the runs only read it. In one run, a letter typed at a million
-// toolbar lines takes half as long again as the find bar may.
-std::vector<MatchRun> findMatchesInRuns(const NodeModel& nodes, const TextMatch& match)
-{
-    constexpr int topsPerRun = 50000;
-    const int tops = nodes.rowCount();
-    const int cores = int(std::max(1u, std::thread::hardware_concurrency()));
-    const int runs = std::clamp(tops / topsPerRun, 1, cores);
-    std::vector<std::future<MatchRun>> others;
-    for (int run = 1; run < runs; ++run) {
-        const int first = int(qint64(tops) * run / runs);
-        const int end = int(qint64(tops) * (run + 1) / runs);
-        others.push_back(startRun(nodes, match, first, end));
-    }
-    std::vector<MatchRun> found;
-    found.push_back(findMatchesIn(nodes, match, 0, tops / runs));
-    for (std::future<MatchRun>& other : others)
-        found.push_back(other.get());
-    return found;
-}
-
-} // namespace
-
+// One pass over the document on this thread: at a million toolbar lines it keeps within the find
+// bar's time, so the pass is not split over threads.
 void NodeFilterModel::findMatches()
 {
+    const int tops = m_nodes.rowCount();
     m_shown.topShown.clear();
+    m_shown.topShown.reserve(size_t(tops));
     m_shown.firstChild.assign(1, 0);
+    m_shown.firstChild.reserve(size_t(tops) + 1);
     m_shown.childShown.clear();
     m_shown.matchCount = 0;
     m_shown.nodeCount = 0;
-    for (const MatchRun& run : findMatchesInRuns(m_nodes, m_match)) {
-        const qsizetype offset = m_shown.firstChild.back();
-        m_shown.topShown.insert(m_shown.topShown.end(), run.topShown.cbegin(), run.topShown.cend());
-        for (auto first = run.firstChild.cbegin() + 1; first != run.firstChild.cend(); ++first)
-            m_shown.firstChild.push_back(offset + *first);
-        m_shown.childShown.insert(m_shown.childShown.end(), run.childShown.cbegin(), run.childShown.cend());
-        m_shown.matchCount += run.matchCount;
-        m_shown.nodeCount += run.nodeCount;
+    for (int top = 0; top < tops; ++top) {
+        const bool matches = m_nodes.nodeMatches({top, -1}, m_match);
+        const auto firstChild = qsizetype(m_shown.childShown.size());
+        m_nodes.appendChildMatches(top, m_match, m_shown.childShown);
+        const qsizetype childMatches =
+            std::count(m_shown.childShown.cbegin() + firstChild, m_shown.childShown.cend(), 1);
+        m_shown.firstChild.push_back(qsizetype(m_shown.childShown.size()));
+        m_shown.matchCount += matches + childMatches;
+        m_shown.nodeCount += 1 + m_shown.firstChild.back() - firstChild;
+        m_shown.topShown.push_back(matches || childMatches > 0);
     }
     for (const QPersistentModelIndex& kept : std::as_const(m_keptShown)) {
         const TreePosition at = m_nodes.positionOf(kept);

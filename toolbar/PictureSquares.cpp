@@ -49,11 +49,9 @@ QImage squareOf(const QImage& picture, const QColor& background)
     square.fill(background);
     QPainter painter(&square);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    const QSize fitted =
-        picture.width() <= side && picture.height() <= side
-            ? picture.size()
-            : picture.size().scaled(side, side,
-                                    Qt::KeepAspectRatio);
+    const QSize fitted = picture.width() <= side && picture.height() <= side
+                             ? picture.size()
+                             : picture.size().scaled(side, side, Qt::KeepAspectRatio);
     QRect placed(QPoint(), fitted);
     placed.moveCenter(square.rect().center());
     painter.drawImage(placed, picture);

@@ -33,7 +33,6 @@ class TestNodeFilterModel : public QObject
 private slots:
     void followsTheModelBeneathIt_data();
     void followsTheModelBeneathIt();
-    void aLongDocumentIsLookedThroughInRuns();
 };
 
 void TestNodeFilterModel::followsTheModelBeneathIt_data()
@@ -118,34 +117,6 @@ void TestNodeFilterModel::followsTheModelBeneathIt()
     }
     QCOMPARE(outline(filter), shown);
     QCOMPARE(filter.matchCount(), matches);
-}
-
-// A long document is looked through in runs side by side: what each run found must land on its
-// own nodes, at the runs' edges too.
-void TestNodeFilterModel::aLongDocumentIsLookedThroughInRuns()
-{
-    constexpr int categories = 150001;
-    const auto matches = [](int top) { return top % 25000 == 0 || top % 25000 == 24999; };
-    ToolbarDocument document;
-    for (int top = 0; top < categories; ++top) {
-        const QString second = matches(top) ? QStringLiteral("x") : QStringLiteral("b");
-        document.categories.append(ToolbarCategory(
-            QStringLiteral("C"), 0,
-            {ToolbarTag(QStringLiteral("a"), QStringLiteral("a"), 0), ToolbarTag(second, second, 0)}));
-    }
-    ToolbarModel model;
-    model.setDocument(document);
-    NodeFilterModel filter(model, nullptr);
-    filter.setText(QStringLiteral("x"));
-    QCOMPARE(filter.nodeCount(), 3 * categories);
-    QCOMPARE(filter.rowCount(), 13);
-    QCOMPARE(filter.matchCount(), 13);
-    for (int row = 0; row < filter.rowCount(); ++row) {
-        const QModelIndex shown = filter.index(row, 0);
-        QVERIFY(matches(filter.mapToSource(shown).row()));
-        QCOMPARE(filter.rowCount(shown), 1);
-        QCOMPARE(filter.mapToSource(filter.index(0, 0, shown)).row(), 1);
-    }
 }
 
 QTEST_GUILESS_MAIN(TestNodeFilterModel)

@@ -1,7 +1,6 @@
-// halvex-open-limited EDITOR MIB [PASTE | find:TEXT]: opens the toolbar, procedures or MIME types
-// editor of the host profile in XDG_CONFIG_HOME with its address space limited to MIB MiB (0: no
-// limit), pastes PASTE MiB of the MIME types file's lines or types TEXT into the find bar if
-// asked, presses OK once and then Cancel. It
+// halvex-open-limited EDITOR MIB [PASTE]: opens the toolbar, procedures or MIME types editor of
+// the host profile in XDG_CONFIG_HOME with its address space limited to MIB MiB (0: no limit),
+// pastes PASTE MiB of the MIME types file's lines if asked, presses OK once and then Cancel. It
 // prints each message box ("box: ..."), answering No to questions, the rows the editor showed
 // ("rows: N") and the steps it can undo ("steps: N"), so that the memory test can tell what
 // happened.
@@ -20,19 +19,17 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QClipboard>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QUndoStack>
 
 #include <cstdio>
-#include <cstring>
+#include <cstdlib>
 #include <sys/resource.h>
 
 namespace {
 
 qsizetype pasteMiB = 0;
-QString findText;
 
 void say(const QString& line)
 {
@@ -55,8 +52,6 @@ void answer(QDialog& window)
         editor.paste();
         QGuiApplication::clipboard()->clear();
     }
-    if (!findText.isEmpty())
-        control<QLineEdit>(window, "findEdit")->setText(findText);
     say(QStringLiteral("rows: %1").arg(items->model()->rowCount()));
     say(QStringLiteral("steps: %1").arg(editor.undoStack()->count()));
     clickOk(window);
@@ -76,9 +71,7 @@ int main(int argc, char* argv[])
 {
     if (argc != 3 && argc != 4)
         return 2;
-    if (argc == 4 && std::strncmp(argv[3], "find:", 5) == 0)
-        findText = QString::fromLocal8Bit(argv[3] + 5);
-    else if (argc == 4)
+    if (argc == 4)
         pasteMiB = std::strtol(argv[3], nullptr, 10);
     const QByteArray editor = argv[1];
     if (const rlim_t mib = std::strtoul(argv[2], nullptr, 10)) {

@@ -4,8 +4,6 @@
 
 #include <QProcess>
 
-#include <sys/resource.h>
-
 // An editor opened on a file too large for the memory it may take. Running out once left an
 // empty view that counted as the whole file, and OK then wrote the file empty without asking.
 class TestMemoryLimit : public QObject
@@ -16,7 +14,6 @@ private slots:
     void fileTooLargeForMemoryIsNeitherShownNorLost_data();
     void fileTooLargeForMemoryIsNeitherShownNorLost();
     void pasteTooLargeForMemoryChangesNothing();
-    void findBarWithoutRoomForAThreadStillFilters();
 };
 
 void TestMemoryLimit::fileTooLargeForMemoryIsNeitherShownNorLost_data()
@@ -99,38 +96,6 @@ void TestMemoryLimit::pasteTooLargeForMemoryChangesNothing()
                  told.endsWith(QLatin1String("closed\n")),
              qPrintable(told));
     QCOMPARE(fileBytes(path), QByteArray("A/B\r\n.b\r\n"));
-}
-
-// A letter typed into the find bar of a long list once ended the program when the search's
-// second thread could not start, and took every unsaved edit with it.
-void TestMemoryLimit::findBarWithoutRoomForAThreadStillFilters()
-{
-#if defined(__SANITIZE_ADDRESS__)
-    QSKIP("AddressSanitizer reserves more address space than the limit allows");
-#endif
-    TestProfile profile;
-    const QString path = profile.hostPath(QStringLiteral("mime.cfg"));
-    profile.setValues({{Opt_MIMEPraserCFG, path}});
-    QByteArray file;
-    for (int row = 0; row < 400000; ++row)
-        file += "X/T" + QByteArray::number(row) + "\r\n.x" + QByteArray::number(row) + "\r\n";
-    writeBytes(path, file);
-    QProcess child;
-    // A stack limit of a terabyte: the system takes it as the size of every new thread's stack,
-    // which no memory holds, so that no thread can start.
-    child.setChildProcessModifier([] {
-        const rlimit huge{rlim_t(1) << 40, rlim_t(1) << 40};
-        setrlimit(RLIMIT_STACK, &huge);
-    });
-    child.start(QStringLiteral(HALVEX_OPEN_LIMITED),
-                {QStringLiteral("mime"), QStringLiteral("0"), QStringLiteral("find:T1234")});
-    QVERIFY(child.waitForFinished(120000));
-    const QString told = QString::fromLocal8Bit(child.readAllStandardOutput());
-    QCOMPARE(child.exitStatus(), QProcess::NormalExit);
-    // T1234 and T12340 to T12349, T123400 to T123499
-    QVERIFY2(told.startsWith(QLatin1String("rows: 111\n")) &&
-                 told.endsWith(QLatin1String("closed\n")),
-             qPrintable(told));
 }
 
 HALVEX_TEST_MAIN(TestMemoryLimit)
