@@ -132,13 +132,12 @@ void TestClipboardText::paste_data()
         << "refused: The MIME types file cannot hold the character \"" + omega + "\"";
     // A byte-order mark at the start of a field once vanished on its way to the file.
     const QString mark(QChar(0xFEFF));
-    QTest::newRow("toolbar: a leading U+FEFF") << "toolbar"
-                                               << "2:0:" + mark + "C"
-                                               << "refused: Line 1 of the clipboard holds";
-    QTest::newRow("procedures: a leading U+FEFF") << "procedures" << mark + "a\n#a"
-                                                  << "refused: The procedures file cannot hold";
-    QTest::newRow("MIME: a leading U+FEFF") << "MIME" << mark + "text/css\n.css"
-                                            << "refused: The MIME types file cannot hold";
+    QTest::newRow("toolbar: a leading U+FEFF")
+        << "toolbar" << "2:0:" + mark + "C" << "refused: Line 1 of the clipboard holds";
+    QTest::newRow("procedures: a leading U+FEFF")
+        << "procedures" << mark + "a\n#a" << "refused: The procedures file cannot hold";
+    QTest::newRow("MIME: a leading U+FEFF")
+        << "MIME" << mark + "text/css\n.css" << "refused: The MIME types file cannot hold";
     // Once pasted into the document, a NUL made every OK after it fail.
     for (const char* kind : {"toolbar", "procedures", "MIME"})
         QTest::addRow("%s: a NUL refused", kind)
