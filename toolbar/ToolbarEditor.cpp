@@ -137,8 +137,7 @@ void ToolbarEditor::accept()
                              .arg(displayPath(m_stripPath))
                        : QString();
     bool written = false;
-    runGuarded(
-        this, [&] { written = writeEditedFile(); }, note);
+    runGuarded(this, [&] { written = writeEditedFile(); }, note);
     if (written)
         QDialog::accept();
 }
