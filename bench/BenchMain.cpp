@@ -111,7 +111,8 @@ QJsonObject measureCase(BenchKind kind, int lines, int repeats, const QTemporary
         file.open(QIODevice::WriteOnly);
         file.write(generateFile(kind, lines));
         file.close();
-        QJsonObject opened = runChild({QStringLiteral("--editor"), kindName(kind), path}, dir.path());
+        QJsonObject opened =
+            runChild({QStringLiteral("--editor"), kindName(kind), path}, dir.path());
         if (lines >= 100000 && kind != BenchKind::ToolbarOneCategory) {
             const QJsonObject pasted =
                 runChild({QStringLiteral("--paste"), kindName(kind), path}, dir.path());
@@ -247,7 +248,8 @@ void printCommands(QTextStream& out, const QJsonArray& rows)
         const int lines = row[QStringLiteral("lines")].toInt();
         QString line = QStringLiteral("  %1 %2").arg(kind, -12).arg(lines, 8);
         for (const QString& key : commandKeys)
-            line += QStringLiteral(" %1").arg(fixed(row[key + QStringLiteral("_ms")].toDouble(), 3), 7);
+            line += QStringLiteral(" %1").arg(
+                fixed(row[key + QStringLiteral("_ms")].toDouble(), 3), 7);
         out << line << "\n";
         if (!smallest.contains(kind)) {
             smallest.insert(kind, row);

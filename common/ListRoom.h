@@ -27,7 +27,8 @@ template <class Out, class T> QList<Out> roomToMoveOut(QList<T>& list, qsizetype
 
 // Moves count elements from at on out of list into out, where room was made; the caller then
 // removes them.
-template <class T, class Out> void moveOut(QList<T>& list, qsizetype at, qsizetype count, QList<Out>& out)
+template <class T, class Out>
+void moveOut(QList<T>& list, qsizetype at, qsizetype count, QList<Out>& out)
 {
     for (qsizetype i = 0; i < count; ++i)
         out.append(Out(std::move(list[at + i])));

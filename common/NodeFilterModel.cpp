@@ -241,7 +241,8 @@ int NodeFilterModel::rowCount(const QModelIndex& parent) const
     if (parent.internalId() != TwoLevelId::top || parent.column() != 0 ||
         size_t(parent.row()) + 1 >= m_shown.shownChildStart.size())
         return 0;
-    return int(m_shown.shownChildStart[size_t(parent.row()) + 1] - m_shown.shownChildStart[size_t(parent.row())]);
+    return int(m_shown.shownChildStart[size_t(parent.row()) + 1] -
+               m_shown.shownChildStart[size_t(parent.row())]);
 }
 
 int NodeFilterModel::columnCount(const QModelIndex& parent) const
@@ -297,7 +298,8 @@ QModelIndex NodeFilterModel::mapFromSource(const QModelIndex& sourceIndex) const
     if (passing())
         return passedFromSource(sourceIndex);
     const TreePosition at = m_nodes.positionOf(sourceIndex);
-    if (!at.isValid() || size_t(at.top) >= m_shown.shownTopOf.size() || m_shown.shownTopOf[size_t(at.top)] < 0)
+    if (!at.isValid() || size_t(at.top) >= m_shown.shownTopOf.size() ||
+        m_shown.shownTopOf[size_t(at.top)] < 0)
         return {};
     const int top = m_shown.shownTopOf[size_t(at.top)];
     if (at.isTop())

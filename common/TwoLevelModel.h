@@ -37,7 +37,10 @@ protected:
     virtual int topCount() const = 0;
     virtual int childCount(int top) const = 0;
     virtual bool topsMove() const = 0;
-    bool isMovable(TreePosition at) const override { return at.isValid() && (!at.isTop() || topsMove()); }
+    bool isMovable(TreePosition at) const override
+    {
+        return at.isValid() && (!at.isTop() || topsMove());
+    }
 
     // Each runs change, which alters the document, between the model's signals.
     void insertTops(int first, int count, const std::function<void()>& change);

@@ -126,7 +126,8 @@ QString refusalFor(const MimeType& type)
     //: %1 is "the character "Ω" (U+03A9), which the code page Windows-1252 cannot hold".
     return character.isEmpty()
                ? QString()
-               : MimeTypesDocumentMessages::tr("The MIME types file cannot hold %1.").arg(character);
+               : MimeTypesDocumentMessages::tr("The MIME types file cannot hold %1.")
+                     .arg(character);
 }
 
 MimeTypesPaste readMimeTypesPaste(QStringView text)

@@ -98,11 +98,12 @@ namespace {
 
 // Qt's options for the windows, those that take a value and those that do not.
 const QStringList qtOptionsWithValue = {
-    "platform", "platformpluginpath", "platformtheme", "plugin",     "qmljsdebugger", "qwindowgeometry",
-    "qwindowicon", "qwindowtitle",   "session",       "style",      "stylesheet",    "display",
-    "geometry",  "title",            "name",          "visual",     "ncols",         "cmap",
-    "im",        "inputstyle",       "fn",            "font",       "bg",            "background",
-    "fg",        "foreground",       "btn",           "button"};
+    "platform", "platformpluginpath", "platformtheme", "plugin", "qmljsdebugger",
+    "qwindowgeometry", "qwindowicon", "qwindowtitle", "session", "style",
+    "stylesheet", "display", "geometry", "title", "name",
+    "visual", "ncols", "cmap", "im", "inputstyle",
+    "fn", "font", "bg", "background", "fg",
+    "foreground", "btn", "button"};
 const QStringList qtOptionsAlone = {"reverse", "widgetcount", "nograb", "dograb", "sync",
                                     "testability"};
 

@@ -102,7 +102,8 @@ bool ProceduresModel::nodeMatches(TreePosition at, const TextMatch& match) const
                       : procedure(at).matches(match);
 }
 
-void ProceduresModel::appendChildMatches(int top, const TextMatch& match, std::vector<char>& matches) const
+void ProceduresModel::appendChildMatches(int top, const TextMatch& match,
+                                         std::vector<char>& matches) const
 {
     for (const Procedure& child : m_document.sections.at(top).procedures)
         matches.push_back(child.matches(match));

@@ -214,9 +214,10 @@ ToolbarEditor::Paste ToolbarEditor::readPaste(const QString& text, TreePosition 
     }
     if (!read.tags.isEmpty()) {
         paste.nodes = QList<ToolbarNode>(read.tags.cbegin(), read.tags.cend());
-        paste.first = selected.isTop()
-                          ? TreePosition{selected.top, int(model()->category(selected.top).tags().size())}
-                          : shifted(selected, 1);
+        paste.first =
+            selected.isTop()
+                ? TreePosition{selected.top, int(model()->category(selected.top).tags().size())}
+                : shifted(selected, 1);
         return paste;
     }
     paste.nodes = QList<ToolbarNode>(read.categories.cbegin(), read.categories.cend());

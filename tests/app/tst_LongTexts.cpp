@@ -54,8 +54,8 @@ void TestLongTexts::editAndOkKeepEveryCharacter()
     QFETCH(QString, node);
     QFETCH(QByteArray, file);
     DemoHost host;
-    const QString path =
-        option == Opt_AppPath ? hostFilePath(HostFile::Procedures, host.options) : host.options.values[option];
+    const QString path = option == Opt_AppPath ? hostFilePath(HostFile::Procedures, host.options)
+                                               : host.options.values[option];
     writeBytes(path, file);
     const std::unique_ptr<QDialog> window = makeWindow(editor, host);
     if (auto* tree = window->findChild<QTreeView*>())

@@ -591,7 +591,8 @@ void TestEditorWindow::dropOpensItsTarget()
     tree.collapseAll();
     QAbstractItemModel& model = *tree.model();
     const QModelIndex category = model.index(1, 0);
-    const std::unique_ptr<QMimeData> dragged(model.mimeData({model.index(0, 0, model.index(0, 0))}));
+    const std::unique_ptr<QMimeData> dragged(
+        model.mimeData({model.index(0, 0, model.index(0, 0))}));
     QVERIFY(model.dropMimeData(dragged.get(), Qt::MoveAction, -1, 0, category));
     QVERIFY(tree.isExpanded(category));
     QCOMPARE(on.selected(), QStringLiteral("A1:a1"));

@@ -175,7 +175,8 @@ void TestLineFile::fileReadInPieces()
 // lines after a piece has gone to the file, must reach it whole and in order.
 void TestLineFile::fileWrittenInPieces()
 {
-    QStringList lines{QStringLiteral("first"), QString(WholeFile::pieceSize + 5000, QLatin1Char('a'))};
+    QStringList lines{QStringLiteral("first"),
+                      QString(WholeFile::pieceSize + 5000, QLatin1Char('a'))};
     for (int i = 0; i < 200000; ++i)
         lines << QStringLiteral("line %1").arg(i);
     QBuffer file;
@@ -186,7 +187,8 @@ void TestLineFile::fileWrittenInPieces()
         writer.endLine();
     }
     writer.finish();
-    QVERIFY(file.data() == (lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toLatin1());
+    QVERIFY(file.data() ==
+            (lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toLatin1());
 }
 
 QTEST_GUILESS_MAIN(TestLineFile)

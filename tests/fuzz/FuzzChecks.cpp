@@ -86,8 +86,9 @@ void checkMimeTypesFile(QByteArrayView bytes)
     for (qsizetype i = 0; i < types.rows.size(); ++i) {
         require(saved.rows[i].suffix() == types.rows[i].suffix(),
                 "a suffix is written as it stands");
-        require(onlyAsciiLettersRaised(types.rows[i].type().toUtf8(), saved.rows[i].type().toUtf8()),
-                "a type changes only from a-z to A-Z");
+        require(
+            onlyAsciiLettersRaised(types.rows[i].type().toUtf8(), saved.rows[i].type().toUtf8()),
+            "a type changes only from a-z to A-Z");
     }
     require(writeMimeTypes(saved, fileName) == savedBytes,
             "a written file reads back to its entries");

@@ -70,7 +70,8 @@ void TestPlacementStore::savedPlacementComesBack()
     {
         TSampleWindow window;
         window.resize(100, 80);
-        PlacementStore storage(&window, QStringLiteral("TSampleWindow"), PlacementStore::Keeps(keeps));
+        PlacementStore storage(&window, QStringLiteral("TSampleWindow"),
+                               PlacementStore::Keeps(keeps));
         QVERIFY(!storage.restorePlacement());
         window.setGeometry(123, 87, 260, 190);
         storage.savePlacement();

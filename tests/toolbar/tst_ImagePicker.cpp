@@ -31,9 +31,11 @@ void TestImagePicker::dialogReturnsThePickedImage_data()
 
     // A strip of 12 images, 8 to a row.
     QTest::newRow("F4, Right, Enter") << "tag" << "F4" << QStringList{"Right", "Return"} << 4;
-    QTest::newRow("Alt+Down, Down a row") << "tag" << "Alt+Down" << QStringList{"Down", "Return"} << 11;
+    QTest::newRow("Alt+Down, Down a row")
+        << "tag" << "Alt+Down" << QStringList{"Down", "Return"} << 11;
     QTest::newRow("Home and End") << "tag" << "F4" << QStringList{"End", "Home", "Return"} << 0;
-    QTest::newRow("a click on the image, a click in the grid") << "tag" << "click" << QStringList{"click 9"} << 9;
+    QTest::newRow("a click on the image, a click in the grid")
+        << "tag" << "click" << QStringList{"click 9"} << 9;
     // The number once changed as the selection moved, before anything was taken.
     QTest::newRow("Esc keeps the number") << "tag" << "F4" << QStringList{"End", "Escape"} << 3;
     QTest::newRow("category dialog") << "category" << "F4" << QStringList{"Left", "Return"} << 2;
